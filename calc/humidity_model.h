@@ -1,0 +1,21 @@
+// The psychrometric model: five quantities of moist air from a psychrometer reading.
+#pragma once
+
+#include <cstdint>
+
+enum class PsychrometerType : std::uint8_t {
+    Aspirated = 1,
+    NonAspirated = 2,
+};
+
+struct HumidityResult {
+    float absoluteHumidity = 0;   // F, g/m3
+    float relativeHumidity = 0;   // RH, %
+    float dewPoint = 0;           // Td, °C
+    float saturationPressure = 0; // E, hPa
+    float vapourPressure = 0;     // е, hPa
+};
+
+// Tdry and Twet in °C, P in hPa; the inputs are the checked readings of ReadInputs.
+HumidityResult ComputeHumidity(float dryBulb, float wetBulb, float pressure,
+                               PsychrometerType type);

@@ -1,0 +1,34 @@
+// Reading and checking the three input texts of the calculator.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+enum class BarometerUnit : std::uint8_t {
+    Hpa = 1,
+    Mmhg = 2,
+    Altitude = 3,
+    Mbar = 4,
+};
+
+struct InputReadings {
+    float dryBulb = 0;  // °C
+    float wetBulb = 0;  // °C
+    float pressure = 0; // hPa, converted from the selected unit
+    std::string dryBulbText;
+    std::string wetBulbText;
+    std::string pressureText;
+};
+
+// The readings, or the message of the first check that failed.
+using ReadOutcome = std::variant<InputReadings, std::string>;
+
+ReadOutcome ReadInputs(std::string_view pressureText, std::string_view dryBulbText,
+                       std::string_view wetBulbText, BarometerUnit unit);
+
+// '.' is the decimal point whatever the process locale.
+float ParseDecimal(std::string_view text);
+std::int64_t ParseInteger(std::string_view text);

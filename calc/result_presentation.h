@@ -1,0 +1,8 @@
+// Turning results into the texts the calculator shows.
+#pragma once
+
+#include <string>
+
+// value with `decimals` (0 to 512) decimals, '.' as decimal point whatever the locale;
+// "+Infinity", "-Infinity", "NaN" for the special values.
+std::string FormatDecimal(float value, int decimals);

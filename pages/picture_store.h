@@ -1,0 +1,44 @@
+// The picture store: decoded pictures held under small image ids, and saving one as
+// a JPEG file. Qt-free; pictures reach the screen and the printer as PixelViews.
+#pragma once
+
+#include "ui/toolkit/pixel_view.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <vector>
+
+// What the store holds for one image id.
+struct LoadedImage {
+    std::int16_t width = 0;
+    std::int16_t height = 0;
+    std::uint8_t depth = 24;
+    int rowSize = 0;                   // width * 3 rounded up to a multiple of 4
+    std::vector<unsigned char> pixels; // bottom row first, B, G, R
+
+    toolkit::PixelView View() const {
+        return {width, height, rowSize, pixels.data()};
+    }
+};
+
+// Non-zero while an id holds a picture; valid until the id is loaded again or the
+// store is cleared.
+using ImageRef = const LoadedImage*;
+
+// Decodes the BMP or JPEG file in `data` and holds it under imageId, replacing what the
+// id held. Returns the new picture's reference, or nullptr when the data could not be
+// decoded (the id then holds nothing). No decoder reads past data.size().
+ImageRef LoadEmbeddedImage(int imageId, std::span<const unsigned char> data);
+
+// The picture held under imageId, nullptr when none.
+ImageRef ImageHandleOf(int imageId);
+
+// Writes the picture held under imageId to path as a JPEG file (libjpeg quality 70).
+// Returns 1 when the whole file was written, 0 otherwise; an existing file at path is
+// replaced only by a complete new one.
+int SaveImageAsJpeg(int imageId, std::string_view path);
+
+// Releases every held picture.
+void ReleaseAllImages();
