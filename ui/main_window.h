@@ -1,0 +1,11 @@
+// The main window, built in two stages.
+#pragma once
+
+#include "ui/program_state.h"
+
+// Stage one, once: opens window 0, measures it, shows the logo, attaches the menus.
+void BuildMainWindowFrame(ProgramState& state);
+
+// Stage two, at start-up and on every Clear: controls, fonts, status bar, timer, and the
+// selections back to hPa and the aspirated psychrometer.
+void BuildMainWindowContents(ProgramState& state);

@@ -1,0 +1,17 @@
+// The program-wide state of one run, passed to whatever needs it.
+#pragma once
+
+#include "calc/humidity_model.h"
+#include "calc/input_reading.h"
+#include "calc/input_state.h"
+#include "ui/main_window_layout.h"
+
+struct ProgramState {
+    InputState input;
+    BarometerUnit barometerUnit = BarometerUnit::Hpa;
+    PsychrometerType psychrometerType = PsychrometerType::Aspirated;
+    bool quitRequested = false;
+    int currentPage = 0;       // image id Save and Print act on, 0 = none
+    LayoutBasis layout;        // measured once when the main window is built
+    int keptGadgetTarget = 0;  // the target that was current before the last rebuild
+};
