@@ -1,0 +1,167 @@
+#include "ui/main_window_layout.h"
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+
+namespace {
+
+// These five factors are one unit in the last place above the double nearest to their
+// decimal value; the layout must use exactly these bits to land on the same pixels.
+const double Factor082 = std::bit_cast<double>(std::uint64_t{0x3FEA3D70A3D70A3E});
+const double Factor015 = std::bit_cast<double>(std::uint64_t{0x3FC3333333333334});
+const double Factor087 = std::bit_cast<double>(std::uint64_t{0x3FEBD70A3D70A3D8});
+const double Factor057 = std::bit_cast<double>(std::uint64_t{0x3FE23D70A3D70A3E});
+const double Offset1612 = std::bit_cast<double>(std::uint64_t{0x4064266666666667});
+
+// Round half to even under the default rounding mode; applied once per expression.
+int RoundToNearest(double value) {
+    return static_cast<int>(std::nearbyint(value));
+}
+
+int Truncated(double value) {
+    return static_cast<int>(std::trunc(value));
+}
+
+// The vertical position of a row: Top * 0.5 + HalfHeight * a / 371.
+int RowY(const LayoutBasis& b, double a) {
+    return RoundToNearest(b.Top * 0.5 + b.HalfHeight * a / 371);
+}
+
+int RowHeight(const LayoutBasis& b) {
+    return RoundToNearest(b.HalfHeight * 41.6 / 371);
+}
+
+int TallHeight(const LayoutBasis& b) {
+    return RoundToNearest(b.HalfHeight * 48.1 / 371);
+}
+
+int WideWidth(const LayoutBasis& b) {
+    return RoundToNearest(b.W * 0.765);
+}
+
+int CellWidth(const LayoutBasis& b) {
+    return RoundToNearest(b.W * 0.19);
+}
+
+int CellX(const LayoutBasis& b, double fraction) {
+    return RoundToNearest(b.Left + b.W * fraction);
+}
+
+// The lower button row sits at its own offset, not on the Y() grid.
+int ClearRowY(const LayoutBasis& b) {
+    return RoundToNearest(b.Top * 0.52 + b.HalfHeight * 572.0 / 371);
+}
+
+int OutputRowY(const LayoutBasis& b) {
+    return RoundToNearest(b.Top * 0.8 + b.HalfHeight * 468.0 / 371);
+}
+
+Rect InputColumnRect(const LayoutBasis& b, int y, int h) {
+    return {b.Column + 10, y, b.ColumnWidth - 20, h};
+}
+
+Rect InstructionRect(const LayoutBasis& b, int y, int h) {
+    return {b.Left, y, WideWidth(b), h};
+}
+
+double CellFraction(int column) {
+    switch (column) {
+    case 0:
+        return 0.0;
+    case 1:
+        return 0.19;
+    case 2:
+        return 0.38;
+    case 3:
+        return Factor057;
+    default:
+        return 0.76;
+    }
+}
+
+} // namespace
+
+LayoutBasis ComputeLayoutBasis(int innerWidth, int innerHeight) {
+    LayoutBasis b;
+    b.W = innerWidth;
+    b.H = innerHeight;
+    b.Left = RoundToNearest(innerWidth * 0.01);
+    b.Top = RoundToNearest(innerHeight * 0.2);
+    b.Column = RoundToNearest(innerWidth * Factor082);
+    b.ColumnWidth = RoundToNearest(innerWidth * Factor015);
+    b.HalfHeight = RoundToNearest(innerHeight * 0.5);
+    b.SmallFontBase = Truncated(static_cast<double>(innerWidth) / 1360 * 12);
+    b.LargeFontBase = Truncated(innerWidth * 0.009558823529411765);
+    return b;
+}
+
+Rect ControlRect(const LayoutBasis& b, int controlId) {
+    switch (controlId) {
+    case 200:
+        return {RoundToNearest(b.W * Factor087), 10, 0, 0};
+    case 1:
+        return InputColumnRect(b, RowY(b, Offset1612), RowHeight(b));
+    case 2:
+        return InputColumnRect(b, RowY(b, 213.2), RowHeight(b));
+    case 3:
+        return InputColumnRect(b, RowY(b, 265.2), RowHeight(b));
+    case 9:
+        return {b.Column, RowY(b, 57.2), b.ColumnWidth, RoundToNearest(b.HalfHeight * 0.72)};
+    case 31:
+        return InstructionRect(b, RoundToNearest(b.Top * 0.5),
+                               RoundToNearest(b.HalfHeight * 32.5 / 371));
+    case 50:
+        return InputColumnRect(b, RowY(b, 72.8), RowHeight(b));
+    case 32:
+        return InstructionRect(b, RowY(b, 57.2), RowHeight(b));
+    case 33:
+        return InstructionRect(b, RowY(b, 109.2), RowHeight(b));
+    case 34:
+        return InstructionRect(b, RowY(b, Offset1612), RowHeight(b));
+    case 35:
+        return InstructionRect(b, RowY(b, 213.2), RowHeight(b));
+    case 36:
+        return InstructionRect(b, RowY(b, 265.2), RowHeight(b));
+    case 37:
+        return InstructionRect(b, RowY(b, 364), TallHeight(b));
+    case 45:
+        return InputColumnRect(b, RowY(b, 364), TallHeight(b));
+    case 43:
+        // Integer division (48, not 48.1): the hint may be a pixel shorter than its button.
+        return InstructionRect(b, ClearRowY(b), b.HalfHeight * 48 / 371);
+    case 66:
+        return InputColumnRect(b, ClearRowY(b), TallHeight(b));
+    case 38:
+    case 39:
+    case 40:
+    case 41:
+    case 42:
+        return {CellX(b, CellFraction(controlId - 38)), RowY(b, 468), CellWidth(b), RowHeight(b)};
+    case 4:
+    case 5:
+    case 6:
+    case 7:
+    case 8:
+        return {CellX(b, CellFraction(controlId - 4)), OutputRowY(b), CellWidth(b), RowHeight(b)};
+    default:
+        return {};
+    }
+}
+
+int FontSize(const LayoutBasis& b, int fontId) {
+    switch (fontId) {
+    case 4:
+        return RoundToNearest(b.LargeFontBase * 1.3);
+    case 3:
+        return b.LargeFontBase;
+    case 1:
+        return RoundToNearest(b.LargeFontBase * 1.1);
+    case 6:
+        return RoundToNearest(b.SmallFontBase * 1.1);
+    case 2:
+        return RoundToNearest(b.SmallFontBase * 1.2);
+    default:
+        return 0;
+    }
+}
