@@ -1,0 +1,29 @@
+// The trap for run-time faults that nothing else handles. A trapped fault is written to
+// "ErrorLog.dat" in the working directory, reported in the box "Фатална грешка!" by a
+// fresh copy of the program, and then ends the process with exit status 1.
+//
+// Trapped signals: SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGTRAP and SIGABRT (the last has no
+// code of its own and is reported as "Unknown error code"). The handlers run on an
+// alternate signal stack, so a stack overflow is caught too.
+#pragma once
+
+// Installs the trap, remembering the handlers in force before, and sets the fault
+// location to "Main". Returns false when the handlers could not be installed (the program
+// then runs without the trap). Installing twice does nothing the second time.
+bool InstallFatalErrorTrap();
+
+// Gives back the handlers that were in force before InstallFatalErrorTrap. Does nothing
+// when the trap is not installed.
+void RemoveFatalErrorTrap();
+
+bool FatalErrorTrapInstalled();
+
+// Call first thing in main(). When this process was started by the trap to show the
+// report of a fault, shows only the box "Фатална грешка!" (or, without a display, writes
+// its text to stderr) and returns the status main() should return. Otherwise returns -1
+// and touches nothing.
+int RunFatalReportIfAsked(int argc, char** argv);
+
+// The environment variable the reporter reads: when set, the box is appended to that file
+// as "<title>|<text>\n" (toolkit::SetMessageBoxLog) instead of being shown. For tests only.
+inline constexpr const char* MessageBoxLogVariable = "ZORVEL_MESSAGEBOX_LOG";
