@@ -6,6 +6,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <map>
+#include <memory>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -18,9 +20,7 @@ struct LoadedImage {
     int rowSize = 0;                   // width * 3 rounded up to a multiple of 4
     std::vector<unsigned char> pixels; // bottom row first, B, G, R
 
-    toolkit::PixelView View() const {
-        return {width, height, rowSize, pixels.data()};
-    }
+    toolkit::PixelView View() const { return {width, height, rowSize, pixels.data()}; }
 };
 
 // Non-zero while an id holds a picture; valid until the id is loaded again or the
@@ -42,3 +42,21 @@ int SaveImageAsJpeg(int imageId, std::string_view path);
 
 // Releases every held picture.
 void ReleaseAllImages();
+
+// The pictures held under their image ids, at most one per id. The functions above work
+// on the program's store; tests may keep stores of their own.
+class PictureStore {
+  public:
+    ImageRef Load(int imageId, std::span<const unsigned char> data);
+    ImageRef Find(int imageId) const;
+    int SaveAsJpeg(int imageId, std::string_view path) const;
+    void ReleaseAll() { pictures_.clear(); }
+    std::size_t HeldCount() const { return pictures_.size(); }
+
+  private:
+    // Held behind pointers so that a reference stays put while other ids change.
+    std::map<int, std::unique_ptr<const LoadedImage>> pictures_;
+};
+
+// The store the program's pictures live in from start-up to shutdown.
+PictureStore& ProgramPictureStore();
