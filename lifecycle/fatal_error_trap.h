@@ -18,6 +18,11 @@ void RemoveFatalErrorTrap();
 
 bool FatalErrorTrapInstalled();
 
+// The log's date is taken from the realtime clock and the UTC offset found when the trap
+// was installed (the time zone cannot be asked inside the handler). Calling this now and
+// then (e.g. from the clock tick) follows a change to or from summer time. Cheap.
+void RefreshFatalErrorTrapClock();
+
 // Call first thing in main(). When this process was started by the trap to show the
 // report of a fault, shows only the box "Фатална грешка!" (or, without a display, writes
 // its text to stderr) and returns the status main() should return. Otherwise returns -1

@@ -1,0 +1,24 @@
+#include "lifecycle/shutdown.h"
+
+#include "lifecycle/fatal_error_trap.h"
+#include "ui/toolkit/toolkit.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+void ReleaseEverything(const ShutDownSteps& steps) {
+    // The graphics check keeps no handle on this platform, so its step releases nothing.
+    RemoveFatalErrorTrap();
+    toolkit::CloseAllWindows();
+    toolkit::ReleaseFonts();
+    std::fflush(nullptr);
+    if (steps.releaseImages) {
+        steps.releaseImages();
+    }
+    toolkit::ShutDownToolkit();
+}
+
+void ShutDown(const ShutDownSteps& steps) {
+    ReleaseEverything(steps);
+    std::exit(0);
+}
