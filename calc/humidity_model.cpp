@@ -1,0 +1,100 @@
+#include "calc/humidity_model.h"
+
+#include "calc/humidity_steps.h"
+
+#include <cmath>
+
+namespace humidity_detail {
+namespace {
+
+// Every constant takes part as its single-precision value, widened.
+constexpr double EnhancementBase = 1.0016f;
+constexpr double EnhancementPressureTerm = 3.15e-6f;
+constexpr double EnhancementInverseTerm = 0.074f;
+constexpr double SaturationAtZero = 6.112f;
+constexpr double MagnusCoefficient = 17.62f;
+constexpr double MagnusOffset = 243.12f;
+constexpr double PsychrometerTemperatureTerm = 0.000944f;
+constexpr double AspiratedCoefficient = 0.000684f;
+constexpr double NonAspiratedCoefficient = 0.001328f;
+constexpr double Percent = 100.0f;
+constexpr double TetensCoefficient = 17.271f;
+constexpr double TetensOffset = 237.7f;
+constexpr double AbsoluteHumidityFactor = 0.214f;
+constexpr double AbsoluteHumidityOffset = 273.3f;
+constexpr double GramsPerKilogram = 1000.0f;
+
+float ToSingle(double value) {
+    return static_cast<float>(value);
+}
+
+// exp and log in double precision rounded once to single give the correctly rounded
+// single result for all arguments this model meets.
+float SingleExp(float x) {
+    return ToSingle(std::exp(static_cast<double>(x)));
+}
+float SingleLog(float x) {
+    return ToSingle(std::log(static_cast<double>(x)));
+}
+
+float SaturationOverWater(double temperature) {
+    const float x = ToSingle(MagnusCoefficient * temperature / (temperature + MagnusOffset));
+    return ToSingle(SaturationAtZero * SingleExp(x));
+}
+
+double PsychrometerCoefficient(PsychrometerType type) {
+    return type == PsychrometerType::NonAspirated ? NonAspiratedCoefficient : AspiratedCoefficient;
+}
+
+} // namespace
+
+HumiditySteps ComputeHumiditySteps(float dryBulb, float wetBulb, float pressure,
+                                   PsychrometerType type) {
+    const double tDry = dryBulb;
+    const double tWet = wetBulb;
+    const double p = pressure;
+    HumiditySteps s;
+
+    s.enhancementFactor =
+        ToSingle((p * EnhancementPressureTerm - EnhancementInverseTerm / p) + EnhancementBase);
+    s.dryBulbSaturation = SaturationOverWater(tDry);
+    s.wetBulbSaturation = SaturationOverWater(tWet);
+
+    const double f = s.enhancementFactor;
+    s.saturationPressure = ToSingle(f * s.dryBulbSaturation);
+    s.wetBulbPressure = ToSingle(f * s.wetBulbSaturation);
+
+    s.depressionTerm = ((tWet * PsychrometerTemperatureTerm + 1) * PsychrometerCoefficient(type)) *
+                       p * (tDry - tWet);
+    s.vapourPressure = ToSingle(s.wetBulbPressure - s.depressionTerm);
+
+    const double e = s.vapourPressure;
+    s.relativeHumidity = ToSingle(e * Percent / s.saturationPressure);
+
+    // A non-positive RH has no finite logarithm; the NaN that follows is the answer.
+    const float ratio = ToSingle(s.relativeHumidity / Percent);
+    const float logRatio = SingleLog(ratio);
+    const double tetens = TetensCoefficient * tDry / (tDry + TetensOffset);
+    s.dewPointExponent = ToSingle(logRatio + tetens);
+    const double gamma = s.dewPointExponent;
+    s.dewPoint = ToSingle(gamma * TetensOffset / (TetensCoefficient - gamma));
+
+    s.absoluteHumidity =
+        ToSingle(e * AbsoluteHumidityFactor / (tDry + AbsoluteHumidityOffset) * GramsPerKilogram);
+    return s;
+}
+
+} // namespace humidity_detail
+
+HumidityResult ComputeHumidity(float dryBulb, float wetBulb, float pressure,
+                               PsychrometerType type) {
+    const humidity_detail::HumiditySteps s =
+        humidity_detail::ComputeHumiditySteps(dryBulb, wetBulb, pressure, type);
+    HumidityResult result;
+    result.absoluteHumidity = s.absoluteHumidity;
+    result.relativeHumidity = s.relativeHumidity;
+    result.dewPoint = s.dewPoint;
+    result.saturationPressure = s.saturationPressure;
+    result.vapourPressure = s.vapourPressure;
+    return result;
+}

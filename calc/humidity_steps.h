@@ -1,0 +1,26 @@
+// The intermediate values of the psychrometric model, kept so that each rounding point
+// can be checked on its own.
+#pragma once
+
+#include "calc/humidity_model.h"
+
+namespace humidity_detail {
+
+struct HumiditySteps {
+    float enhancementFactor = 0;  // f
+    float dryBulbSaturation = 0;  // ew(Tdry), before the pressure correction
+    float wetBulbSaturation = 0;  // ew(Twet), before the pressure correction
+    float saturationPressure = 0; // E
+    float wetBulbPressure = 0;    // Ew
+    double depressionTerm = 0;    // never rounded: it only feeds е
+    float vapourPressure = 0;     // е
+    float relativeHumidity = 0;   // RH
+    float dewPointExponent = 0;   // γ
+    float dewPoint = 0;           // Td
+    float absoluteHumidity = 0;   // F
+};
+
+HumiditySteps ComputeHumiditySteps(float dryBulb, float wetBulb, float pressure,
+                                   PsychrometerType type);
+
+} // namespace humidity_detail
