@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # Builds everything (installing missing Debian packages first) and runs the whole
-# test suite headless.
+# test suite headless, then a short fuzzing run when clang is installed
+# (FUZZ_SECONDS=0 skips it; see tools/fuzz.sh).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 "$root/tools/build.sh" "$root/build"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$root/build" --output-on-failure -j2
+if [[ "${FUZZ_SECONDS:-30}" != 0 ]]; then
+    "$root/tools/fuzz.sh"
+fi
