@@ -24,7 +24,6 @@ namespace {
 constexpr std::array<int, 6> trappedSignals{SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGTRAP, SIGABRT};
 // SIGSTKSZ is far too small for the handler's path and entry buffers.
 constexpr std::size_t alternateStackSize = 64 * 1024;
-constexpr const char* reportMarker = "--zorvel-fatal-report";
 constexpr std::string_view reportTitle = "Фатална грешка!";
 
 // The state the handler must read lives here, set up once by InstallFatalErrorTrap.
@@ -67,7 +66,7 @@ void WriteToStderr(std::string_view text) {
 // A fresh copy of the program shows the box: nothing of the faulted state (the toolkit,
 // the heap, the event loop) is touched again. Waits until the box is closed.
 void ShowReportBox(const char* message, const char* location) {
-    char* const arguments[] = {const_cast<char*>("zorvel"), const_cast<char*>(reportMarker),
+    char* const arguments[] = {const_cast<char*>("zorvel"), const_cast<char*>(FatalReportMarker),
                                const_cast<char*>(message), const_cast<char*>(location), nullptr};
     const pid_t child = _Fork();
     if (child == 0) {
@@ -171,7 +170,7 @@ void RefreshFatalErrorTrapClock() {
 }
 
 int RunFatalReportIfAsked(int argc, char** argv) {
-    if (argc != 4 || std::string_view(argv[1]) != reportMarker) {
+    if (argc != 4 || std::string_view(argv[1]) != FatalReportMarker) {
         return -1;
     }
     const std::string text = std::string("Грешката е: ") + argv[2] + " в " + argv[3];

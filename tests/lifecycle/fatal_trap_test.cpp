@@ -235,4 +235,28 @@ TEST_F(FatalTrap, NormalEndExitsWithZeroAndLeavesNoLog) {
     EXPECT_EQ(ReadAll(work.Path() / "shutdown.txt"), "trap removed\n");
 }
 
+TEST(FatalReport, WithoutADisplayTheBoxTextGoesToStandardError) {
+    const TemporaryDirectory work;
+    const fs::path errors = work.Path() / "stderr.txt";
+    const pid_t child = fork();
+    if (child == 0) {
+        unsetenv("DISPLAY");
+        unsetenv("WAYLAND_DISPLAY");
+        unsetenv(MessageBoxLogVariable);
+        setenv("QT_QPA_PLATFORM", "xcb", 1);
+        if (std::freopen(errors.c_str(), "w", stderr) == nullptr) {
+            _exit(90);
+        }
+        execl(ZORVEL_FAULT_PROBE, ZORVEL_FAULT_PROBE, FatalReportMarker, "Stack overflow", "Auto",
+              static_cast<char*>(nullptr));
+        _exit(91);
+    }
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(ReadAll(errors), "Фатална грешка!\nГрешката е: Stack overflow в Auto\n");
+}
+
 } // namespace
