@@ -137,4 +137,56 @@ TEST(HumidityEdgeCases, RoundingPointsDecideTheShownDigit) {
     EXPECT_EQ(FormatDecimal(r.relativeHumidity, 1), "76.0");
 }
 
+TEST(HumidityEdgeCases, RoundedExponentialDecidesTheShownVapourPressure) {
+    // With exp left unrounded е would be just below 4.55 and show as 4.5.
+    const HumidityResult r = ComputeHumidity(9.2f, 4.0f, 1013.25f, PsychrometerType::Aspirated);
+    EXPECT_EQ(r.vapourPressure, 4.55000067f);
+    EXPECT_EQ(FormatDecimal(r.vapourPressure, 1), "4.6");
+}
+
+// Bit-exact results from a separate evaluation of the same steps (humidity_reference.py,
+// which rounds by packing into 32-bit floats). Each case is sensitive to
+// something the worked example does not show: the rounding of the exponent x of the
+// saturation formula or of the ratio r before the logarithm, or the single value of a
+// constant of the dew-point inversion.
+TEST(HumidityEdgeCases, EveryRoundingPointMatchesTheReference) {
+    constexpr auto Aspirated = PsychrometerType::Aspirated;
+    constexpr auto NonAspirated = PsychrometerType::NonAspirated;
+    struct Reading {
+        float dryBulb, wetBulb, pressure;
+        PsychrometerType type;
+    };
+    struct Case {
+        Reading in;
+        HumidityResult expected; // F, RH, Td, E, е
+    };
+    const Case cases[] = {
+        {{-22.6f, -23.2f, 640, NonAspirated},
+         {0.390252054f, 45.3552895f, -31.1563053f, 1.00799358f, 0.457178414f}},
+        {{6.7f, 4.9f, 1150, Aspirated},
+         {5.56337404f, 73.8645706f, 2.37042451f, 9.85476589f, 7.27918053f}},
+        {{34.9f, 11.0f, 640, Aspirated},
+         {1.79100406f, 4.60490847f, -11.3608999f, 56.0137177f, 2.57938051f}},
+        {{17.1f, 14.5f, 1150, Aspirated},
+         {10.6772881f, 74.0913773f, 12.444375f, 19.5558243f, 14.4891796f}},
+        {{33.3f, -9.0f, 1150, NonAspirated},
+         {-42.5285034f, -118.730026f, NAN, 51.3189659f, -60.9310226f}},
+    };
+    for (const Case& c : cases) {
+        const HumidityResult r =
+            ComputeHumidity(c.in.dryBulb, c.in.wetBulb, c.in.pressure, c.in.type);
+        SCOPED_TRACE(testing::Message()
+                     << c.in.dryBulb << " / " << c.in.wetBulb << " / " << c.in.pressure);
+        EXPECT_EQ(r.absoluteHumidity, c.expected.absoluteHumidity);
+        EXPECT_EQ(r.relativeHumidity, c.expected.relativeHumidity);
+        if (std::isnan(c.expected.dewPoint)) {
+            EXPECT_TRUE(std::isnan(r.dewPoint));
+        } else {
+            EXPECT_EQ(r.dewPoint, c.expected.dewPoint);
+        }
+        EXPECT_EQ(r.saturationPressure, c.expected.saturationPressure);
+        EXPECT_EQ(r.vapourPressure, c.expected.vapourPressure);
+    }
+}
+
 } // namespace

@@ -1,0 +1,59 @@
+#!/usr/bin/python3
+"""Independent evaluation of the psychrometric model, used to obtain the bit-exact
+expected values of humidity_model_test.cpp.
+
+Every value marked single in the model is rounded by packing it into a 32-bit float;
+Python's own arithmetic is double precision. Usage:
+
+    humidity_reference.py TDRY TWET P TYPE     (TYPE 1 aspirated, 2 non-aspirated)
+
+prints F, RH, Td, E and е as float literals with nine significant digits.
+"""
+import math
+import struct
+import sys
+
+
+def single(x):
+    try:
+        return struct.unpack('f', struct.pack('f', x))[0]
+    except OverflowError:
+        return math.copysign(math.inf, x)
+
+
+K = {name: single(value) for name, value in dict(
+    enh_base=1.0016, enh_p=3.15e-6, enh_inv=0.074, e0=6.112, magnus=17.62, magnus_off=243.12,
+    psy_t=0.000944, a0_asp=0.000684, a0_non=0.001328, percent=100.0, tetens=17.271,
+    tetens_off=237.7, f_factor=0.214, f_off=273.3, grams=1000.0).items()}
+
+
+def model(tdry, twet, p, kind):
+    f = single((p * K['enh_p'] - K['enh_inv'] / p) + K['enh_base'])
+
+    def saturation(t):
+        x = single(K['magnus'] * t / (t + K['magnus_off']))
+        return single(K['e0'] * single(math.exp(x)))
+
+    big_e = single(f * saturation(tdry))
+    ew = single(f * saturation(twet))
+    a0 = K['a0_asp'] if kind == 1 else K['a0_non']
+    depression = ((twet * K['psy_t'] + 1) * a0) * p * (tdry - twet)
+    e = single(ew - depression)
+    rh = single(e * K['percent'] / big_e)
+    r = single(rh / K['percent'])
+    if r > 0:
+        log_r = single(math.log(r))
+    else:
+        log_r = -math.inf if r == 0 else math.nan
+    gamma = single(log_r + K['tetens'] * tdry / (tdry + K['tetens_off']))
+    try:
+        td = single(gamma * K['tetens_off'] / (K['tetens'] - gamma))
+    except (ZeroDivisionError, ValueError):
+        td = math.nan
+    absolute = single(e * K['f_factor'] / (tdry + K['f_off']) * K['grams'])
+    return absolute, rh, td, big_e, e
+
+
+if __name__ == '__main__':
+    tdry, twet, p = (single(float(v)) for v in sys.argv[1:4])
+    print(', '.join('%.9gf' % v for v in model(tdry, twet, p, int(sys.argv[4]))))
