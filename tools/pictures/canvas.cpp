@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainterPath>
+#include <QRegularExpression>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -66,6 +67,35 @@ void BoxBlur(QImage& image, int radius) {
     }
 }
 
+// Keeps a number with its unit, an equation's sides with its sign and a hyphenated word
+// whole at line ends; Qt's layout would otherwise break "20.5 °C" or "по-малко" across two
+// lines. Tags are left as they are.
+QString Typeset(const QString& html) {
+    static const QRegularExpression numberUnit(
+        QStringLiteral("(\\d) (hPa|°C|°F|K(?!\\p{L})|g/m³|g(?!\\p{L})|m³|m/s|%|минути|г\\.)"));
+    static const QRegularExpression equals(QStringLiteral(" ([=≤]) "));
+    static const QRegularExpression hyphenated(QStringLiteral("(\\p{L})-(\\p{L})"));
+    const QString wordJoiner(QChar(0x2060));
+    QString out;
+    qsizetype at = 0;
+    while (at < html.size()) {
+        const qsizetype tag = html.indexOf(QLatin1Char('<'), at);
+        QString text = html.mid(at, tag < 0 ? -1 : tag - at);
+        text.replace(numberUnit, QStringLiteral("\\1&nbsp;\\2"));
+        text.replace(equals, QStringLiteral("&nbsp;\\1&nbsp;"));
+        text.replace(hyphenated, QStringLiteral("\\1") + wordJoiner + QStringLiteral("-") +
+                                     wordJoiner + QStringLiteral("\\2"));
+        out += text;
+        if (tag < 0) {
+            break;
+        }
+        const qsizetype close = html.indexOf(QLatin1Char('>'), tag);
+        out += html.mid(tag, close < 0 ? -1 : close - tag + 1);
+        at = close < 0 ? html.size() : close + 1;
+    }
+    return out;
+}
+
 void PrepareDocument(QTextDocument& document, const QString& html, double width,
                      const QFont& baseFont, QColor colour) {
     document.setDocumentMargin(0);
@@ -73,33 +103,53 @@ void PrepareDocument(QTextDocument& document, const QString& html, double width,
     document.setDefaultStyleSheet(QStringLiteral("p { margin-top: 0px; margin-bottom: 8px; }"
                                                  "body { color: %1; }")
                                       .arg(colour.name()));
-    document.setHtml(QStringLiteral("<body>%1</body>").arg(html));
+    document.setHtml(QStringLiteral("<body>%1</body>").arg(Typeset(html)));
     document.setTextWidth(width);
 }
 
-void DrawBinderRing(QPainter& painter, double x, double holeY, double topY) {
-    // The hole punched through the sheet.
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(70, 72, 76));
-    painter.drawEllipse(QPointF(x, holeY), 5.5, 5.0);
-    painter.setBrush(QColor(150, 152, 156));
-    painter.drawEllipse(QPointF(x + 1.0, holeY + 1.2), 3.2, 2.6);
+void DrawBinderRing(QPainter& painter, double x, double sheetTop) {
+    // Seen from the front, each coil is a narrow loop: its front half runs from the punched
+    // hole over the top edge of the sheet, its back half shows only above that edge.
+    const QPointF centre(x, sheetTop - 1.0);
+    const double rx = 6.5;
+    const double ry = 16.0;
+    const QRectF loop(centre.x() - rx, centre.y() - ry, 2 * rx, 2 * ry);
+    const QPointF hole(x, sheetTop + 13.0);
 
-    // The wire loop rising from the hole over the top edge of the sheet.
-    QPainterPath loop;
-    loop.moveTo(x - 2.0, holeY + 1.0);
-    loop.cubicTo(x - 9.0, holeY - 6.0, x - 9.0, topY, x + 1.0, topY);
-    loop.cubicTo(x + 9.0, topY, x + 8.0, holeY - 8.0, x + 3.0, holeY - 1.0);
-    QLinearGradient metal(QPointF(x - 9.0, 0), QPointF(x + 9.0, 0));
-    metal.setColorAt(0.0, QColor(95, 98, 104));
-    metal.setColorAt(0.35, QColor(235, 237, 240));
-    metal.setColorAt(0.6, QColor(160, 164, 170));
-    metal.setColorAt(1.0, QColor(80, 83, 88));
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(60, 62, 66));
+    painter.drawEllipse(hole, 4.6, 4.0);
+
+    QPainterPath back;
+    back.arcMoveTo(loop, 90.0);
+    back.arcTo(loop, 90.0, 180.0);
+    painter.save();
+    painter.setClipRect(QRectF(x - 20.0, sheetTop - 40.0, 40.0, 40.0));
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(40, 42, 46, 150), 4.6, Qt::SolidLine, Qt::RoundCap));
-    painter.drawPath(loop.translated(1.2, 1.4));
-    painter.setPen(QPen(QBrush(metal), 3.4, Qt::SolidLine, Qt::RoundCap));
-    painter.drawPath(loop);
+    QLinearGradient backMetal(QPointF(x - rx, 0), QPointF(x, 0));
+    backMetal.setColorAt(0.0, QColor(70, 72, 78));
+    backMetal.setColorAt(0.5, QColor(170, 173, 178));
+    backMetal.setColorAt(1.0, QColor(90, 93, 98));
+    painter.setPen(QPen(QBrush(backMetal), 3.0, Qt::SolidLine, Qt::RoundCap));
+    painter.drawPath(back);
+    painter.restore();
+
+    QPainterPath front;
+    front.arcMoveTo(loop, 90.0);
+    front.arcTo(loop, 90.0, -180.0);
+    painter.save();
+    painter.setClipRect(QRectF(x - 20.0, sheetTop, 40.0, 40.0));
+    painter.setPen(QPen(QColor(0, 0, 0, 60), 3.4, Qt::SolidLine, Qt::RoundCap));
+    painter.drawPath(front.translated(1.8, 1.6));
+    painter.restore();
+    QLinearGradient metal(QPointF(x - 2.0, 0), QPointF(x + rx + 2.0, 0));
+    metal.setColorAt(0.0, QColor(120, 124, 130));
+    metal.setColorAt(0.55, QColor(238, 240, 243));
+    metal.setColorAt(1.0, QColor(104, 108, 114));
+    painter.setPen(QPen(QBrush(metal), 3.0, Qt::SolidLine, Qt::RoundCap));
+    painter.drawPath(front);
+    painter.restore();
 }
 
 } // namespace
@@ -216,11 +266,11 @@ QRectF DrawNotebookPage(QPainter& painter, const QString& title) {
     painter.drawText(QRectF(-600, -160, 1200, 320), Qt::AlignCenter, QStringLiteral("Зорвел"));
     painter.restore();
 
-    const int rings = 25;
+    const int rings = 31;
     const double firstX = sheet.left() + 40.0;
     const double step = (sheet.width() - 80.0) / (rings - 1);
     for (int i = 0; i < rings; ++i) {
-        DrawBinderRing(painter, firstX + i * step, sheet.top() + 17.0, sheet.top() - 14.0);
+        DrawBinderRing(painter, firstX + i * step, sheet.top());
     }
 
     painter.setFont(SansFont(31, true));
@@ -241,6 +291,9 @@ QRectF DrawNotebookPage(QPainter& painter, const QString& title) {
 namespace pictures {
 
 void Column::Heading(const QString& text) {
+    if (y_ > area_.top()) {
+        y_ += 6.0;
+    }
     painter_.save();
     painter_.setFont(SansFont(21, true));
     painter_.setPen(QColor(28, 44, 84));

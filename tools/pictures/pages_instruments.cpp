@@ -4,6 +4,7 @@
 #include "instrument_drawings.h"
 #include "pictures.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace pictures {
@@ -51,8 +52,10 @@ QImage RenderInstrumentPage(const InstrumentPage& page) {
 
     const QFont captionFont = SansFont(15.5, false, true);
     const double captionHeight = RichTextHeight(page.caption, photoWidth, captionFont);
-    const QRectF photoFrame(photoColumn.left(), photoColumn.top(), photoWidth,
-                            photoColumn.height() - captionHeight - 10.0);
+    // The illustrations are drawn 6 units wide to 11 high; the frame keeps that shape.
+    const double photoHeight =
+        std::min(photoColumn.height() - captionHeight - 10.0, photoWidth * 11.0 / 6.0);
+    const QRectF photoFrame(photoColumn.left(), photoColumn.top(), photoWidth, photoHeight);
     page.illustration(painter, photoFrame);
     DrawRichText(painter, page.caption, QPointF(photoColumn.left(), photoFrame.bottom() + 8.0),
                  photoWidth, captionFont, QColor(60, 60, 60));
@@ -77,10 +80,12 @@ QImage RenderAugustPage() {
             "<p>Уредът стои в метеорологична будка, която го пази от слънце и валежи. "
             "Въздухът около термометрите се движи свободно, без вентилатор, затова "
             "коефициентът е по-голям: <i>A</i><sub>0</sub> = 0.001328 K<sup>−1</sup>.</p>"
+            "<p>Уредът е прост и не се нуждае от захранване, но при тихо време около мокрия "
+            "термометър се задържа влажен въздух, затова показанията му зависят от вятъра.</p>"
             "<p>Отчетете първо мокрия, после сухия термометър и в Зорвел изберете "
-            "„Без аспирация“.</p>"),
+            "„Без&nbsp;аспирация“.</p>"),
         DrawAugustIllustration,
-        QStringLiteral("Психрометър на Август на дървена дъска"),
+        QStringLiteral("Психрометър на Август: два термометъра на дървена дъска"),
     });
 }
 
@@ -100,10 +105,12 @@ QImage RenderAssmannPage() {
             "постоянна скорост около 2–3 m/s и го изхвърля през главата на уреда.</p>"
             "<p>Тъй като обдухването е известно и постоянно, показанията почти не зависят от "
             "вятъра: <i>A</i><sub>0</sub> = 0.000684 K<sup>−1</sup>.</p>"
+            "<p>При измерване уредът се държи с протегната ръка или се окачва на около 2 m "
+            "над земята, далеч от тялото на наблюдателя.</p>"
             "<p>Намокрете батиста, навийте вентилатора, изчакайте 3–4 минути и в Зорвел "
-            "изберете „С аспирация“.</p>"),
+            "изберете „С&nbsp;аспирация“.</p>"),
         DrawAssmannIllustration,
-        QStringLiteral("Аспирационен психрометър на Асман"),
+        QStringLiteral("Психрометър на Асман: полирани тръби и вентилатор"),
     });
 }
 

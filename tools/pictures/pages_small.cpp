@@ -111,8 +111,14 @@ QImage RenderLicencePage() {
         "<p><b>7. Отговорност.</b> Екипът на Зорвел не носи отговорност за преки или косвени "
         "вреди от използването или невъзможността за използване на програмата.</p>"
         "<p><b>8. Приемане.</b> Като инсталирате или използвате програмата, Вие приемате "
-        "условията на това споразумение. Ако не сте съгласни с тях, изтрийте програмата.</p>");
-    DrawRichText(painter, text, QPointF(28, 86), 594, SansFont(15.5));
+        "условията на това споразумение. Ако не сте съгласни с тях, изтрийте програмата.</p>"
+        "<p><b>9. Заключителни разпоредби.</b> За въпросите, които това споразумение не "
+        "урежда, се прилага българското законодателство.</p>");
+    const double used = DrawRichText(painter, text, QPointF(26, 84), 598, SansFont(16));
+    painter.setFont(SansFont(15, false, true));
+    painter.setPen(QColor(60, 60, 60));
+    painter.drawText(QRectF(26, 84 + used + 4, 598, 22), Qt::AlignRight | Qt::AlignVCenter,
+                     QStringLiteral("© Екипът на Зорвел"));
     return image;
 }
 
@@ -130,18 +136,22 @@ QImage RenderContactPage() {
     painter.setPen(Qt::white);
     painter.drawText(QRectF(20, 22, 594, 40), Qt::AlignCenter, QStringLiteral("За връзка с нас"));
 
-    const QRectF card(70, 84, 494, 222);
+    const QString details = QStringLiteral(
+        "<p style='font-size:21px'><b>Екипът на Зорвел</b></p>"
+        "<p>Зорвел — психрометричен калкулатор, версия 1.1</p>"
+        "<p>Електронна поща: <b>zorvel@example.org</b><br>"
+        "Уебсайт: <b>https://zorvel.example.org</b></p>"
+        "<p>Пишете ни за грешки, предложения и въпроси за психрометрията. Отговаряме на "
+        "български и на английски език.</p>");
+    const QFont cardFont = SansFont(17);
+    const double cardWidth = 494.0;
+    const double textHeight = RichTextHeight(details, cardWidth - 44.0, cardFont);
+    const QRectF card(70, 84, cardWidth, textHeight + 30.0);
+    DrawSoftShadow(painter, card, QPointF(4, 5), 5.0, QColor(0, 0, 0, 150));
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(236, 237, 240, 235));
+    painter.setBrush(QColor(236, 237, 240));
     painter.drawRoundedRect(card, 10, 10);
-    const QString details =
-        QStringLiteral("<p style='font-size:20px'><b>Екипът на Зорвел</b></p>"
-                       "<p>Зорвел — психрометричен калкулатор</p>"
-                       "<p>Електронна поща: <b>zorvel@example.org</b><br>"
-                       "Уебсайт: <b>https://zorvel.example.org</b></p>"
-                       "<p>Пишете ни за грешки, предложения и въпроси за психрометрията.</p>");
-    DrawRichText(painter, details, card.topLeft() + QPointF(22, 18), card.width() - 44,
-                 SansFont(17));
+    DrawRichText(painter, details, card.topLeft() + QPointF(22, 18), card.width() - 44, cardFont);
 
     painter.setFont(SansFont(17, false, true));
     painter.setPen(Qt::white);
