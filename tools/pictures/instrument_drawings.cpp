@@ -92,6 +92,33 @@ void StudioBackdrop(QPainter& painter, const QRectF& frame, QColor top, QColor b
     painter.fillRect(frame, light);
 }
 
+// The inside of a white louvred weather screen, lit from the upper left.
+void ScreenLouvres(QPainter& painter, const QRectF& frame) {
+    painter.fillRect(frame, QColor(206, 206, 200));
+    const double slat = 22.0;
+    for (double y = frame.top() - slat / 2; y < frame.bottom(); y += slat) {
+        QLinearGradient band(QPointF(0, y), QPointF(0, y + slat));
+        band.setColorAt(0.0, QColor(250, 250, 246));
+        band.setColorAt(0.55, QColor(226, 226, 220));
+        band.setColorAt(0.8, QColor(150, 150, 144));
+        band.setColorAt(1.0, QColor(96, 96, 92));
+        painter.fillRect(QRectF(frame.left(), y, frame.width(), slat), band);
+    }
+    // The corner posts of the screen.
+    for (const double x : {frame.left(), frame.right() - 16.0}) {
+        QLinearGradient post(QPointF(x, 0), QPointF(x + 16.0, 0));
+        post.setColorAt(0.0, QColor(200, 200, 194));
+        post.setColorAt(0.5, QColor(245, 245, 240));
+        post.setColorAt(1.0, QColor(170, 170, 164));
+        painter.fillRect(QRectF(x, frame.top(), 16.0, frame.height()), post);
+    }
+    QRadialGradient light(QPointF(frame.left() + frame.width() * 0.3, frame.top()),
+                          frame.height() * 0.9);
+    light.setColorAt(0.0, QColor(255, 255, 255, 40));
+    light.setColorAt(1.0, QColor(0, 0, 0, 70));
+    painter.fillRect(frame, light);
+}
+
 // Fine grain and a darker rim, as a camera would give; a fixed seed keeps it reproducible.
 void PhotoFinish(QPainter& painter, const QRectF& frame, unsigned seed) {
     QRadialGradient vignette(frame.center(), std::hypot(frame.width(), frame.height()) * 0.6);
@@ -230,7 +257,7 @@ void DrawAugustLineDrawing(QPainter& painter, const QRectF& frame) {
 void DrawAugustIllustration(QPainter& painter, const QRectF& frame) {
     painter.save();
     painter.setClipRect(frame);
-    StudioBackdrop(painter, frame, QColor(92, 104, 112), QColor(40, 44, 48));
+    ScreenLouvres(painter, frame);
     FitDesign(painter, frame);
     // Shadow of the instrument on the wall behind it.
     painter.setPen(Qt::NoPen);
@@ -264,6 +291,10 @@ void DrawAugustIllustration(QPainter& painter, const QRectF& frame) {
         painter.drawLine(QPointF(80.0, y), QPointF(80.0 + tick, y));
         painter.drawLine(QPointF(136.0, y), QPointF(136.0 + tick, y));
     }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 45));
+    painter.drawRoundedRect(QRectF(93.0, 44.0, 12.0, 300.0), 6.0, 6.0);
+    painter.drawRoundedRect(QRectF(149.0, 44.0, 12.0, 300.0), 6.0, 6.0);
     GlassThermometer(painter, 96.0, 40.0, 332.0, 150.0);
     GlassThermometer(painter, 152.0, 40.0, 332.0, 172.0);
     MuslinSleeve(painter, 152.0, 332.0, 32.0);

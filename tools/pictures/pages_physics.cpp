@@ -28,10 +28,9 @@ QImage RenderAirHumidityPage() {
     const QRectF area = DrawNotebookPage(painter, QStringLiteral("За влажност на въздуха"));
 
     Column column(painter, TextColumn(area));
-    column.Paragraph(QStringLiteral(
-        "Въздухът около нас винаги съдържа водна пара — невидим газ, смесен с останалите "
-        "газове. Колко пара има в него, описват три величини."));
-    column.Skip(6);
+    column.Paragraph(
+        QStringLiteral("Въздухът винаги съдържа водна пара. Колко е тя, описват три величини."));
+    column.Skip(2);
     column.Heading(QStringLiteral("Абсолютна влажност F"));
     column.Paragraph(
         QStringLiteral("Масата на водната пара в един кубичен метър въздух, в g/m³. Пресмята се от "
@@ -46,8 +45,8 @@ QImage RenderAirHumidityPage() {
     column.Formula(QStringLiteral("<i>RH</i> = <i>е</i> / <i>E</i> · 100 %"));
     column.Heading(QStringLiteral("Точка на оросяване Td"));
     column.Paragraph(QStringLiteral(
-        "Температурата, до която трябва да се охлади въздухът, без да се променят "
-        "налягането и количеството пара, за да стане наситен. При по-силно охлаждане парата "
+        "Температурата, до която трябва да се охлади въздухът при неизменни налягане и "
+        "количество пара, за да стане наситен. При по-силно охлаждане парата "
         "кондензира: появяват се роса, мъгла или запотено стъкло."));
     column.Formula(
         QStringLiteral("γ = ln(<i>RH</i> / 100) + 17.271 · <i>t</i> / (237.7 + <i>t</i>)<br>"

@@ -13,7 +13,7 @@ QImage RenderTalePage() {
 
     const double gap = 36.0;
     const double columnWidth = (area.width() - gap) / 2.0;
-    const QFont font = SerifFont(19.5);
+    const QFont font = SerifFont(20.5);
     const QString left = QStringLiteral(
         "<p>Имало едно време двама братя термометри, които живеели на една дъсчица в "
         "градината на стар метеоролог. Приличали си като две капки вода: еднакво стъкло, "

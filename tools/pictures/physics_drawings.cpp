@@ -177,6 +177,10 @@ void DrawHumidityPictures(QPainter& painter, const QRectF& frame) {
         painter.setBrush(QColor(52, 110, 190, 170));
         painter.drawEllipse(p, 2.6, 2.6);
     }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 255, 255, 225));
+    painter.drawRoundedRect(QRectF(face.center() - QPointF(34.0, 17.0), QSizeF(68.0, 34.0)), 6.0,
+                            6.0);
     Label(painter, face, Qt::AlignCenter, QStringLiteral("1 m³"), SansFont(24, true), kInk);
     const double firstCaption = face.bottom() + 12.0;
     const double cubeText = DrawRichText(
