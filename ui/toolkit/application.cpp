@@ -1,0 +1,153 @@
+// Start and end of the toolkit, and the lookups every other part of it shares.
+#include "ui/toolkit/internal/state.h"
+
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string_view>
+
+namespace toolkit {
+namespace {
+
+bool IsSet(const char* variable) {
+    const char* const value = std::getenv(variable);
+    return value != nullptr && *value != '\0';
+}
+
+// An X display of this machine (":0", ":1.0") has a socket file; a display elsewhere
+// cannot be checked without connecting, so it is taken on trust.
+bool LocalXDisplayExists() {
+    const std::string_view display = std::getenv("DISPLAY");
+    if (!display.starts_with(':')) {
+        return true;
+    }
+    const std::string_view number = display.substr(1, display.find('.') - 1);
+    return std::filesystem::exists("/tmp/.X11-unix/X" + std::string(number));
+}
+
+// Qt's X11 and Wayland plugins end the process when they cannot connect, so the
+// question has to be answered before the application object exists.
+bool DisplayReachable() {
+    const char* const chosen = std::getenv("QT_QPA_PLATFORM");
+    const std::string_view platform = chosen == nullptr ? "" : chosen;
+    if (platform.starts_with("xcb")) {
+        return IsSet("DISPLAY") && LocalXDisplayExists();
+    }
+    if (platform.starts_with("wayland")) {
+        return IsSet("WAYLAND_DISPLAY");
+    }
+    if (platform.empty()) {
+        return IsSet("WAYLAND_DISPLAY") || (IsSet("DISPLAY") && LocalXDisplayExists());
+    }
+    return true; // offscreen, vnc, ...: nothing to connect to in advance
+}
+
+} // namespace
+
+ToolkitState& State() {
+    static ToolkitState state;
+    return state;
+}
+
+bool Started() {
+    return State().application != nullptr;
+}
+
+bool InitToolkit(int& argc, char** argv) {
+    ToolkitState& state = State();
+    if (state.application) {
+        return true;
+    }
+    if (!DisplayReachable()) {
+        return false;
+    }
+    state.application = std::make_unique<QApplication>(argc, argv);
+    // Closing a window is the program's decision, never Qt's.
+    QApplication::setQuitOnLastWindowClosed(false);
+    return true;
+}
+
+void SetProgramIcon(const unsigned char* fileBytes, std::size_t size) {
+    if (!Started() || fileBytes == nullptr || size == 0) {
+        return;
+    }
+    const QImage image = QImage::fromData(fileBytes, static_cast<int>(size));
+    if (image.isNull()) {
+        return;
+    }
+    State().programIcon = QIcon(QPixmap::fromImage(image));
+    QApplication::setWindowIcon(State().programIcon);
+}
+
+void CloseAllWindows() {
+    ToolkitState& state = State();
+    state.controls.Clear();
+    state.menuBars.Clear();
+    state.statusBars.Clear();
+    state.toolBars.Clear();
+    state.windows.Clear();
+    state.gadgetTarget = -1;
+}
+
+void ReleaseFonts() {
+    State().fonts.Clear();
+}
+
+void ShutDownToolkit() {
+    ToolkitState& state = State();
+    StopPrinting();
+    state.print = PrintJob{};
+    CloseAllWindows();
+    ReleaseFonts();
+    state.events.Clear();
+    state.programIcon = QIcon();
+    state.application.reset();
+}
+
+int PrimaryScreenDepth() {
+    if (!Started()) {
+        return 0;
+    }
+    const QScreen* const screen = QGuiApplication::primaryScreen();
+    return screen == nullptr ? 0 : screen->depth();
+}
+
+ToolkitWindow* WindowById(int windowId) {
+    WindowEntry* const entry = State().windows.Find(windowId);
+    return entry == nullptr ? nullptr : entry->widget.get();
+}
+
+ControlEntry* ControlEntryById(int controlId) {
+    ControlEntry* const entry = State().controls.Find(controlId);
+    return entry == nullptr || !entry->widget ? nullptr : entry;
+}
+
+QWidget* ControlById(int controlId) {
+    const ControlEntry* const entry = ControlEntryById(controlId);
+    return entry == nullptr ? nullptr : entry->widget.get();
+}
+
+int ControlIdOf(const QWidget* widget) {
+    if (widget == nullptr) {
+        return -1;
+    }
+    return State().controls.FindId(
+        [widget](const ControlEntry& entry) { return entry.widget.get() == widget; }, -1);
+}
+
+void QueueEvent(const Event& event) {
+    State().events.Post(event);
+}
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string ToUtf8(const QString& text) {
+    return text.toStdString();
+}
+
+} // namespace toolkit

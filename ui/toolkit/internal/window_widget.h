@@ -1,0 +1,65 @@
+// A top-level window of the program: an optional menu bar on top of a plain client
+// area in which controls sit at absolute client coordinates.
+#pragma once
+
+#include <QMenuBar>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <map>
+#include <vector>
+
+namespace toolkit {
+
+// The client area. It keeps its status bar and toolbar along its edges.
+class ClientArea : public QWidget {
+    Q_OBJECT
+  public:
+    explicit ClientArea(QWidget* parent);
+    // Places status bars and toolbars again after a change of size or window state.
+    void PlaceEdgeBars();
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+};
+
+class ToolkitWindow : public QWidget {
+    Q_OBJECT
+  public:
+    ToolkitWindow(int windowId, unsigned options);
+
+    int Id() const { return id_; }
+    bool IsResizable() const { return resizable_; }
+    ClientArea* Client() const { return client_; }
+
+    // Takes over menuBar (which must have no parent) and places it above the client
+    // area; the outer size stays, so the client area gives up the height.
+    void AttachMenuBar(QMenuBar* menuBar);
+    QMenuBar* MenuBar() const { return menuBar_.data(); }
+    int MenuBarHeight() const;
+
+    // Tab and Shift+Tab visit these in the order they were added.
+    void AddToFocusOrder(QWidget* control);
+
+    void SetTimer(int timerId, int periodMs);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void PlaceChildren();
+
+    int id_;
+    bool resizable_;
+    ClientArea* client_;
+    QPointer<QMenuBar> menuBar_;
+    std::vector<QPointer<QWidget>> focusOrder_;
+    std::map<int, QTimer*> timers_;
+};
+
+} // namespace toolkit

@@ -1,0 +1,46 @@
+// The save-file dialog.
+#include "ui/toolkit/internal/state.h"
+#include "ui/toolkit/save_dialog_setup.h"
+
+#include <QDir>
+#include <QFileDialog>
+
+namespace toolkit {
+
+std::string SaveFileDialog(std::string_view title, std::string_view defaultFile,
+                           std::string_view pattern, int patternIndex) {
+    if (!Started()) {
+        return {};
+    }
+    const DefaultFile proposal = SplitDefaultFile(defaultFile);
+    QFileDialog dialog(QApplication::activeWindow(), ToQString(title));
+    dialog.setObjectName(QStringLiteral("save-file-dialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // Replacing a file the user has is asked about first (Qt's own confirmation), and
+    // a name typed without extension stays as typed (no default suffix).
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    dialog.setDirectory(proposal.folder.empty() ? QDir::currentPath() : ToQString(proposal.folder));
+
+    QStringList nameFilters;
+    for (const FileFilter& filter : ParseFilterPattern(pattern)) {
+        nameFilters << ToQString(DialogNameFilter(filter));
+    }
+    if (!nameFilters.isEmpty()) {
+        dialog.setNameFilters(nameFilters);
+        if (patternIndex >= 0 && patternIndex < nameFilters.size()) {
+            dialog.selectNameFilter(nameFilters[patternIndex]);
+        }
+    }
+    if (!proposal.proposedName.empty()) {
+        dialog.selectFile(ToQString(proposal.proposedName));
+    }
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    const QStringList chosen = dialog.selectedFiles();
+    return chosen.isEmpty() ? std::string() : ToUtf8(chosen.front());
+}
+
+} // namespace toolkit

@@ -1,0 +1,155 @@
+#include "ui/toolkit/internal/window_widget.h"
+
+#include "ui/toolkit/internal/state.h"
+#include "ui/toolkit/internal/status_bar_widget.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QToolBar>
+
+#include <algorithm>
+
+namespace toolkit {
+namespace {
+
+Qt::WindowFlags FlagsFor(unsigned options) {
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
+    if ((options & TitleBar) != 0) {
+        flags |= Qt::WindowTitleHint;
+    }
+    if ((options & SystemMenu) != 0) {
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    }
+    if ((options & MinimizeBox) != 0) {
+        flags |= Qt::WindowMinimizeButtonHint;
+    }
+    return flags;
+}
+
+bool TakesTabFocus(const QWidget* widget) {
+    return widget != nullptr && widget->isEnabled() && widget->isVisible() &&
+           (widget->focusPolicy() & Qt::TabFocus) != 0;
+}
+
+} // namespace
+
+ClientArea::ClientArea(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("client"));
+}
+
+void ClientArea::PlaceEdgeBars() {
+    for (StatusBarWidget* const bar : findChildren<StatusBarWidget*>(Qt::FindDirectChildrenOnly)) {
+        bar->Place();
+    }
+    for (QToolBar* const bar : findChildren<QToolBar*>(Qt::FindDirectChildrenOnly)) {
+        bar->setGeometry(0, 0, width(), bar->sizeHint().height());
+        bar->raise();
+    }
+}
+
+void ClientArea::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    PlaceEdgeBars();
+}
+
+ToolkitWindow::ToolkitWindow(int windowId, unsigned options)
+    : QWidget(nullptr, FlagsFor(options)), id_(windowId), resizable_((options & Resizable) != 0),
+      client_(new ClientArea(this)) {
+    setObjectName(QStringLiteral("window-%1").arg(windowId));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    // Only the controls take part in Tab; the window itself never keeps the focus.
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void ToolkitWindow::AttachMenuBar(QMenuBar* menuBar) {
+    if (menuBar_ && menuBar_ != menuBar) {
+        menuBar_->hide();
+    }
+    menuBar_ = menuBar;
+    menuBar->setParent(this);
+    menuBar->installEventFilter(this);
+    menuBar->show();
+    PlaceChildren();
+}
+
+int ToolkitWindow::MenuBarHeight() const {
+    return menuBar_ ? menuBar_->height() : 0;
+}
+
+void ToolkitWindow::AddToFocusOrder(QWidget* control) {
+    std::erase_if(focusOrder_, [](const QPointer<QWidget>& widget) { return widget.isNull(); });
+    focusOrder_.emplace_back(control);
+}
+
+void ToolkitWindow::SetTimer(int timerId, int periodMs) {
+    QTimer*& timer = timers_[timerId];
+    if (timer == nullptr) {
+        timer = new QTimer(this);
+        const int windowId = id_;
+        connect(timer, &QTimer::timeout, this, [timerId, windowId] {
+            QueueEvent({TimerEvent, timerId, windowId, EventDetail::None});
+        });
+    }
+    timer->start(std::max(periodMs, 1));
+}
+
+void ToolkitWindow::closeEvent(QCloseEvent* event) {
+    // The program decides whether and when the window goes.
+    event->ignore();
+    QueueEvent({CloseEvent, 0, id_, EventDetail::None});
+}
+
+void ToolkitWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    PlaceChildren();
+}
+
+void ToolkitWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        client_->PlaceEdgeBars();
+    }
+}
+
+bool ToolkitWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == menuBar_.data() &&
+        (event->type() == QEvent::ActionAdded || event->type() == QEvent::ActionRemoved ||
+         event->type() == QEvent::ActionChanged)) {
+        PlaceChildren();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool ToolkitWindow::focusNextPrevChild(bool next) {
+    std::vector<QWidget*> candidates;
+    for (const QPointer<QWidget>& control : focusOrder_) {
+        if (TakesTabFocus(control.data())) {
+            candidates.push_back(control.data());
+        }
+    }
+    if (candidates.empty()) {
+        return true;
+    }
+    const auto current =
+        std::find(candidates.begin(), candidates.end(), QApplication::focusWidget());
+    QWidget* target = nullptr;
+    if (current == candidates.end()) {
+        target = next ? candidates.front() : candidates.back();
+    } else {
+        const auto count = static_cast<std::ptrdiff_t>(candidates.size());
+        const std::ptrdiff_t index = current - candidates.begin();
+        target = candidates[static_cast<std::size_t>((index + (next ? 1 : count - 1)) % count)];
+    }
+    target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+void ToolkitWindow::PlaceChildren() {
+    const int menuHeight = menuBar_ ? menuBar_->sizeHint().height() : 0;
+    if (menuBar_) {
+        menuBar_->setGeometry(0, 0, width(), menuHeight);
+    }
+    client_->setGeometry(0, menuHeight, width(), std::max(0, height() - menuHeight));
+}
+
+} // namespace toolkit

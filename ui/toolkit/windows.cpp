@@ -1,0 +1,155 @@
+// Opening, measuring and closing the program's windows.
+#include "ui/toolkit/internal/state.h"
+#include "ui/toolkit/internal/status_bar_widget.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWindow>
+
+#include <algorithm>
+
+namespace toolkit {
+namespace {
+
+constexpr unsigned LookOptions = TitleBar | SystemMenu | MinimizeBox | Resizable | Maximized;
+
+QScreen* ScreenOf(const QWidget* widget) {
+    QScreen* const screen = widget->screen();
+    return screen != nullptr ? screen : QGuiApplication::primaryScreen();
+}
+
+// The outer rectangle centred on the screen; an outer rectangle larger than the
+// screen starts at the screen's corner.
+QPoint CentredPosition(const QWidget& window, int innerWidth, int innerHeight) {
+    const QRect screen = ScreenOf(&window)->geometry();
+    const QSize frameExtra = window.frameGeometry().size() - window.geometry().size();
+    const int outerWidth = innerWidth + frameExtra.width();
+    const int outerHeight = innerHeight + frameExtra.height();
+    return {screen.x() + (screen.width() - std::min(screen.width(), outerWidth)) / 2,
+            screen.y() + (screen.height() - std::min(screen.height(), outerHeight)) / 2};
+}
+
+// On a real display the window is mapped asynchronously; give it a moment so that the
+// sizes the program measures next are the ones on the screen.
+void WaitUntilExposed(const QWidget& window) {
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+        return;
+    }
+    QElapsedTimer waited;
+    waited.start();
+    while (window.windowHandle() != nullptr && !window.windowHandle()->isExposed() &&
+           waited.elapsed() < 500) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+}
+
+} // namespace
+
+bool OpenWindow(int windowId, int x, int y, int innerWidth, int innerHeight, std::string_view title,
+                unsigned options, int parentWindow) {
+    if (!Started()) {
+        return false;
+    }
+    CloseWindow(windowId);
+    if ((options & LookOptions) == 0) {
+        options |= TitleBar;
+    }
+    innerWidth = std::max(innerWidth, 0);
+    innerHeight = std::max(innerHeight, 0);
+
+    WidgetHandle<ToolkitWindow> window(new ToolkitWindow(windowId, options));
+    window->setWindowTitle(ToQString(title));
+    if (!State().programIcon.isNull()) {
+        window->setWindowIcon(State().programIcon);
+    }
+    window->resize(innerWidth, innerHeight);
+    const bool maximized = (options & Maximized) != 0;
+    if ((options & Resizable) == 0 && !maximized) {
+        window->setFixedSize(innerWidth, innerHeight);
+    }
+    window->move((options & CentreOnScreen) != 0 ? CentredPosition(*window, innerWidth, innerHeight)
+                                                 : QPoint(x, y));
+    if (const ToolkitWindow* const owner = WindowById(parentWindow)) {
+        window->winId();
+        window->windowHandle()->setTransientParent(owner->windowHandle());
+    }
+    if (maximized) {
+        // Without a window manager nothing maximizes the window, so it takes the
+        // screen's free area itself and the layout fills the screen everywhere.
+        window->setGeometry(ScreenOf(window.get())->availableGeometry());
+        window->showMaximized();
+    } else {
+        window->show();
+    }
+    WaitUntilExposed(*window);
+
+    State().windows.Put(windowId, WindowEntry{std::move(window), parentWindow});
+    State().gadgetTarget = windowId;
+    return true;
+}
+
+void ActivateWindow(int windowId) {
+    if (ToolkitWindow* const window = WindowById(windowId)) {
+        window->raise();
+        window->activateWindow();
+    }
+}
+
+void SetWindowBackground(int windowId, Colour colour) {
+    ToolkitWindow* const window = WindowById(windowId);
+    if (window == nullptr) {
+        return;
+    }
+    ClientArea* const client = window->Client();
+    if (colour == DefaultColour) {
+        client->setPalette(QPalette());
+        client->setAutoFillBackground(false);
+    } else {
+        QPalette palette = client->palette();
+        palette.setColor(QPalette::Window, QColor::fromRgb(static_cast<QRgb>(colour)));
+        client->setPalette(palette);
+        client->setAutoFillBackground(true);
+    }
+    client->update();
+}
+
+int InnerWidth(int windowId) {
+    const ToolkitWindow* const window = WindowById(windowId);
+    return window == nullptr ? 0 : window->Client()->width();
+}
+
+int InnerHeight(int windowId) {
+    const ToolkitWindow* const window = WindowById(windowId);
+    return window == nullptr ? 0 : window->Client()->height() + window->MenuBarHeight();
+}
+
+void CloseWindow(int windowId) {
+    ToolkitState& state = State();
+    const WindowEntry* const entry = state.windows.Find(windowId);
+    if (entry == nullptr) {
+        return;
+    }
+    const int owner = entry->owner;
+    const auto onWindow = [windowId](int, const auto& bar) { return bar.window == windowId; };
+    state.controls.RemoveIf(onWindow);
+    state.menuBars.RemoveIf(onWindow);
+    state.statusBars.RemoveIf(onWindow);
+    state.toolBars.RemoveIf(onWindow);
+    state.windows.Remove(windowId);
+    ActivateWindow(owner);
+}
+
+int UseGadgetTarget(int windowId) {
+    const int previous = State().gadgetTarget;
+    State().gadgetTarget = windowId;
+    return previous;
+}
+
+void AddTimer(int windowId, int timerId, int periodMs) {
+    if (ToolkitWindow* const window = WindowById(windowId)) {
+        window->SetTimer(timerId, periodMs);
+    }
+}
+
+} // namespace toolkit
