@@ -62,11 +62,11 @@ QImage RenderIcon(int size) {
     paper.setColorAt(1.0, QColor(240, 235, 220));
     painter.setPen(QPen(QColor(196, 170, 110), std::max(1.0, s / 64.0)));
     painter.setBrush(paper);
-    painter.drawRoundedRect(square, s * 0.16, s * 0.16);
+    painter.drawRoundedRect(square, s * 0.12, s * 0.12);
 
     const bool withName = size >= 128;
     const QRectF letterBox = withName ? QRectF(0, s * 0.06, s, s * 0.66) : square;
-    const double letterPx = withName ? s * 0.62 : s * 0.86;
+    const double letterPx = withName ? s * 0.62 : (size <= 16 ? s * 0.98 : s * 0.86);
     DrawShadowedLettering(painter, QStringLiteral("З"), SerifFont(letterPx, true), letterBox,
                           GoldGradient(letterBox.topLeft(), letterBox.bottomLeft()),
                           QPointF(s / 48.0, s / 40.0), QColor(60, 45, 20, 200),

@@ -69,7 +69,7 @@ void DrawThermometerTube(QPainter& painter, double x, double top, double bottom,
 
 void DrawVapourPressureChart(QPainter& painter, const QRectF& frame) {
     painter.save();
-    const QFont axisFont = SansFont(14.5);
+    const QFont axisFont = SansFont(15);
     const QFont noteFont = SansFont(15, false, true);
     Label(painter, QRectF(frame.left(), frame.top(), frame.width(), 22.0), Qt::AlignCenter,
           QStringLiteral("Налягане на наситената пара"), SansFont(16, true));
@@ -282,7 +282,7 @@ void DrawTemperatureScales(QPainter& painter, const QRectF& frame) {
         painter.setPen(QPen(QColor(150, 160, 176), 1.0, Qt::DashLine));
         painter.drawLine(QPointF(frame.left() + namesWidth - 6.0, y), QPointF(frame.right(), y));
         Label(painter, QRectF(frame.left() - 6.0, y - 20.0, namesWidth - 4.0, 40.0),
-              Qt::AlignRight | Qt::AlignVCenter, point.name, SansFont(14.5, false, true));
+              Qt::AlignRight | Qt::AlignVCenter, point.name, SansFont(15, false, true));
         const double kelvin = point.celsius + 273.15;
         const double fahrenheit = point.celsius * 9.0 / 5.0 + 32.0;
         const QStringList values = {
