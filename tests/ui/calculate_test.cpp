@@ -1,0 +1,256 @@
+// The Calculate command on the real main window, driven as a user drives it: click or Tab
+// into a field, type, press; between user actions the loop's turn empties a freshly
+// entered field.
+#include "calc/calculate_command.h"
+#include "calc/field_entry.h"
+#include "tests/ui/main_window_fixture.h"
+#include "ui/toolkit/toolkit.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+#include <array>
+#include <string>
+
+namespace {
+
+using Texts = std::array<std::string, 3>;
+using Results = std::array<std::string, 5>;
+
+const Results SampleResults = {"14.3 [g/m3]", "81.0 [%]", "17.1  [°C]", "24.2 [hPa]", "19.6 [hPa]"};
+const Results Placeholders = {"F [g/m3]", "RH [%]", "Td  [°C]", "E [hPa]", "е [hPa]"};
+const std::string PressureMessage = "Проблем!|Има грешка при стойността на налягането";
+
+class CalculateTest : public MainWindowTest {
+  protected:
+    // One turn of the loop as far as this command is concerned.
+    void Turn() {
+        QCoreApplication::processEvents();
+        EmptyFieldOnEntry(State().input);
+    }
+
+    void EnterByMouse(int id) {
+        ASSERT_NE(Field(id), nullptr);
+        QTest::mouseClick(Field(id), Qt::LeftButton);
+        Turn();
+        ASSERT_EQ(toolkit::FocusedControl(), id);
+    }
+
+    void EnterByTab(int expectedId) {
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        Turn();
+        ASSERT_EQ(toolkit::FocusedControl(), expectedId);
+    }
+
+    void Type(const char* text) {
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        QTest::keyClicks(QApplication::focusWidget(), text);
+        Turn();
+    }
+
+    void Retype(const char* text) {
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        Type(text);
+    }
+
+    bool Press() {
+        return CalculatePressed(State().input, State().barometerUnit, State().psychrometerType);
+    }
+
+    void TypeIntoFreshFields(const char* dry, const char* wet, const char* pressure) {
+        EnterByMouse(1);
+        Type(dry);
+        EnterByTab(2);
+        Type(wet);
+        EnterByTab(3);
+        Type(pressure);
+    }
+
+    static Texts Inputs() {
+        return {toolkit::GetControlText(1), toolkit::GetControlText(2), toolkit::GetControlText(3)};
+    }
+
+    static Results Outputs() {
+        Results texts;
+        for (int id = 4; id <= 8; ++id) {
+            texts[id - 4] = toolkit::GetControlText(id);
+        }
+        return texts;
+    }
+};
+
+TEST_F(CalculateTest, SampleReadingsAreWrittenBackWithUnitsAndGiveTheWorkedExample) {
+    EnterByMouse(1);
+    EXPECT_EQ(toolkit::GetControlText(1), "");
+    Type("20.5");
+    EnterByTab(2);
+    EXPECT_EQ(toolkit::GetControlText(2), "");
+    Type("18.3");
+    EnterByTab(3);
+    EXPECT_EQ(toolkit::GetControlText(3), "");
+    Type("981.1");
+    EXPECT_EQ(State().input.pressCount, (std::array<unsigned, 3>{0, 0, 0}));
+
+    EXPECT_TRUE(Press());
+    EXPECT_EQ(Inputs(), (Texts{"20.5   [°C]", "18.3   [°C]", "981.1  [hPa]"}));
+    EXPECT_EQ(Outputs(), SampleResults);
+    EXPECT_TRUE(State().input.resultsCurrent);
+    EXPECT_EQ(State().input.emptiedOnEntry, (std::array<bool, 3>{false, false, false}));
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(CalculateTest, NonAspiratedPsychrometerLowersTheVapourPressure) {
+    State().psychrometerType = PsychrometerType::NonAspirated;
+    TypeIntoFreshFields("20.5", "18.3", "981.1");
+    EXPECT_TRUE(Press());
+    EXPECT_EQ(Outputs(),
+              (Results{"13.2 [g/m3]", "75.2 [%]", "15.9  [°C]", "24.2 [hPa]", "18.2 [hPa]"}));
+}
+
+TEST_F(CalculateTest, SecondPressWithoutEnteringAFieldChangesNothing) {
+    TypeIntoFreshFields("20.5", "18.3", "981.1");
+    ASSERT_TRUE(Press());
+    const Texts inputs = Inputs();
+    const Results outputs = Outputs();
+
+    // Not even another unit or type wakes it up: only entering a field or Clear does.
+    State().barometerUnit = BarometerUnit::Mmhg;
+    EXPECT_FALSE(Press());
+    State().barometerUnit = BarometerUnit::Hpa;
+    EXPECT_FALSE(Press());
+    EXPECT_EQ(Inputs(), inputs);
+    EXPECT_EQ(Outputs(), outputs);
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(State().input.pressCount, (std::array<unsigned, 3>{3, 3, 3}));
+}
+
+TEST_F(CalculateTest, ReEnteringOnlyTheDryBulbAddsItsUnitOnceAndKeepsTheOthers) {
+    TypeIntoFreshFields("22", "18.3", "981.1");
+    ASSERT_TRUE(Press());
+    EXPECT_EQ(toolkit::GetControlText(1), "22   [°C]");
+
+    EnterByMouse(1);
+    EXPECT_EQ(toolkit::GetControlText(1), "");
+    EXPECT_FALSE(State().input.resultsCurrent);
+    Type("20.5");
+    EXPECT_TRUE(Press());
+    EXPECT_EQ(Inputs(), (Texts{"20.5   [°C]", "18.3   [°C]", "981.1  [hPa]"}));
+    EXPECT_EQ(Outputs(), SampleResults);
+}
+
+TEST_F(CalculateTest, CorrectionsAfterAMessageAreWrittenBackWithoutUnits) {
+    TypeIntoFreshFields("18.3", "20.5", "981.1");
+    EXPECT_FALSE(Press());
+    EXPECT_EQ(Messages(), (std::vector<std::string>{
+                              "Проблем!|Има грешка при въвеждането на стойностите на сухия и "
+                              "мокрия термометър"}));
+    EXPECT_EQ(Inputs(), (Texts{"18.3", "20.5", "981.1"}));
+    EXPECT_EQ(Outputs(), Placeholders);
+    EXPECT_FALSE(State().input.resultsCurrent);
+
+    // Already emptied since the last success: entering keeps what the user typed.
+    EnterByMouse(1);
+    EXPECT_EQ(toolkit::GetControlText(1), "18.3");
+    Retype("20.5");
+    EnterByTab(2);
+    EXPECT_EQ(toolkit::GetControlText(2), "20.5");
+    Retype("18.3");
+
+    EXPECT_TRUE(Press());
+    EXPECT_EQ(Inputs(), (Texts{"20.5", "18.3", "981.1"}));
+    EXPECT_EQ(Outputs(), SampleResults);
+    EXPECT_EQ(Messages().size(), 1u);
+}
+
+TEST_F(CalculateTest, AltitudeFirstPressReadsThePlaceholdersAsZero) {
+    State().barometerUnit = BarometerUnit::Altitude;
+    EXPECT_TRUE(Press());
+    EXPECT_EQ(Inputs(), (Texts{"Tdry=   [°C]", "Twet=   [°C]", "P/h=  [m]"}));
+    EXPECT_EQ(Outputs(),
+              (Results{"4.8 [g/m3]", "100.0 [%]", "0.0  [°C]", "6.1 [hPa]", "6.1 [hPa]"}));
+}
+
+TEST_F(CalculateTest, HpaFirstPressWithoutEnteringAnyFieldIsRejected) {
+    EXPECT_FALSE(Press());
+    EXPECT_EQ(Messages(), (std::vector<std::string>{PressureMessage}));
+    EXPECT_EQ(Inputs(), (Texts{"Tdry=", "Twet=", "P/h="}));
+    EXPECT_EQ(Outputs(), Placeholders);
+}
+
+TEST_F(CalculateTest, PressureUnitTextFollowsTheSelectedUnit) {
+    State().barometerUnit = BarometerUnit::Mbar;
+    TypeIntoFreshFields("20.5", "18.3", "1000");
+    ASSERT_TRUE(Press());
+    EXPECT_EQ(toolkit::GetControlText(3), "1000  [mB]");
+
+    State().barometerUnit = BarometerUnit::Altitude;
+    EnterByMouse(3);
+    Type("1500");
+    ASSERT_TRUE(Press());
+    EXPECT_EQ(toolkit::GetControlText(3), "1500  [m]");
+
+    State().barometerUnit = BarometerUnit::Mmhg;
+    EnterByMouse(3);
+    Type("736");
+    ASSERT_TRUE(Press());
+    EXPECT_EQ(toolkit::GetControlText(3), "736  [mmHg]");
+    // Fields left alone keep the unit they got once.
+    EXPECT_EQ(toolkit::GetControlText(1), "20.5   [°C]");
+}
+
+TEST_F(CalculateTest, SwitchingToMmhgReReadsTheHpaTextAndRejectsIt) {
+    TypeIntoFreshFields("20.5", "18.3", "981.1");
+    ASSERT_TRUE(Press());
+    const Results outputs = Outputs();
+
+    State().barometerUnit = BarometerUnit::Mmhg;
+    EnterByMouse(1);
+    Type("20.5");
+    EXPECT_FALSE(Press());
+    EXPECT_EQ(Messages(), (std::vector<std::string>{PressureMessage}));
+    EXPECT_EQ(Inputs(), (Texts{"20.5", "18.3   [°C]", "981.1  [hPa]"}));
+    EXPECT_EQ(Outputs(), outputs);
+}
+
+TEST_F(CalculateTest, FocusOutsideTheInputFieldsEmptiesNothing) {
+    QTest::mouseClick(Field(4), Qt::LeftButton);
+    Turn();
+    EXPECT_EQ(toolkit::GetControlText(4), "F [g/m3]");
+    EXPECT_EQ(Inputs(), (Texts{"Tdry=", "Twet=", "P/h="}));
+    EXPECT_EQ(State().input.emptiedOnEntry, (std::array<bool, 3>{false, false, false}));
+
+    // A field is emptied once; staying in it for more turns keeps the typing.
+    EnterByMouse(2);
+    Type("1");
+    Turn();
+    Turn();
+    EXPECT_EQ(toolkit::GetControlText(2), "1");
+}
+
+TEST_F(CalculateTest, ClearAfterAMessageDoesNotEmptyAFieldEmptiedBeforeThePress) {
+    TypeIntoFreshFields("18.3", "20.5", "981.1");
+    EXPECT_FALSE(Press());
+    Rebuild();
+    EXPECT_EQ(Inputs(), (Texts{"Tdry=", "Twet=", "P/h="}));
+    EnterByMouse(1);
+    EXPECT_EQ(toolkit::GetControlText(1), "Tdry=");
+}
+
+TEST_F(CalculateTest, ClearAfterACalculationRestoresPlaceholdersAndAllowsANewPress) {
+    TypeIntoFreshFields("20.5", "18.3", "981.1");
+    ASSERT_TRUE(Press());
+    Rebuild();
+    EXPECT_FALSE(State().input.resultsCurrent);
+    EXPECT_EQ(Inputs(), (Texts{"Tdry=", "Twet=", "P/h="}));
+    EXPECT_EQ(Outputs(), Placeholders);
+
+    TypeIntoFreshFields("20.5", "18.3", "981.1");
+    EXPECT_TRUE(Press());
+    EXPECT_EQ(Inputs(), (Texts{"20.5   [°C]", "18.3   [°C]", "981.1  [hPa]"}));
+    EXPECT_EQ(Outputs(), SampleResults);
+}
+
+} // namespace
