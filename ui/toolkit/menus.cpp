@@ -2,6 +2,15 @@
 #include "ui/toolkit/internal/state.h"
 
 namespace toolkit {
+namespace {
+
+void PlaceLastMenuBar() {
+    if (ToolkitWindow* const window = WindowById(State().lastMenuBarWindow)) {
+        window->PlaceChildren();
+    }
+}
+
+} // namespace
 
 bool CreateMenuBar(int menuId, int windowId) {
     ToolkitState& state = State();
@@ -29,6 +38,7 @@ void AddMenuTitle(std::string_view text) {
     ToolkitState& state = State();
     if (state.lastMenuBar) {
         state.currentMenu = state.lastMenuBar->addMenu(ToQString(text));
+        PlaceLastMenuBar();
     }
 }
 
@@ -45,6 +55,7 @@ void AddMenuItem(int commandId, std::string_view text) {
         QueueEvent({MenuEvent, commandId, windowId, EventDetail::None});
     });
     menu->addAction(item);
+    PlaceLastMenuBar();
 }
 
 void AddMenuSeparator() {

@@ -67,7 +67,6 @@ void ToolkitWindow::AttachMenuBar(QMenuBar* menuBar) {
     }
     menuBar_ = menuBar;
     menuBar->setParent(this);
-    menuBar->installEventFilter(this);
     menuBar->show();
     PlaceChildren();
 }
@@ -111,15 +110,6 @@ void ToolkitWindow::changeEvent(QEvent* event) {
     }
 }
 
-bool ToolkitWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == menuBar_.data() &&
-        (event->type() == QEvent::ActionAdded || event->type() == QEvent::ActionRemoved ||
-         event->type() == QEvent::ActionChanged)) {
-        PlaceChildren();
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 bool ToolkitWindow::focusNextPrevChild(bool next) {
     std::vector<QWidget*> candidates;
     for (const QPointer<QWidget>& control : focusOrder_) {
@@ -145,7 +135,11 @@ bool ToolkitWindow::focusNextPrevChild(bool next) {
 }
 
 void ToolkitWindow::PlaceChildren() {
-    const int menuHeight = menuBar_ ? menuBar_->sizeHint().height() : 0;
+    int menuHeight = 0;
+    if (menuBar_) {
+        // One line, also while the bar is still empty.
+        menuHeight = std::max(menuBar_->sizeHint().height(), menuBar_->fontMetrics().height());
+    }
     if (menuBar_) {
         menuBar_->setGeometry(0, 0, width(), menuHeight);
     }

@@ -83,6 +83,10 @@ bool OpenWindow(int windowId, int x, int y, int innerWidth, int innerHeight, std
         window->show();
     }
     WaitUntilExposed(*window);
+    if ((options & CentreOnScreen) != 0 && !maximized) {
+        // The frame's size is known once the window is on the screen.
+        window->move(CentredPosition(*window, innerWidth, innerHeight));
+    }
 
     State().windows.Put(windowId, WindowEntry{std::move(window), parentWindow});
     State().gadgetTarget = windowId;

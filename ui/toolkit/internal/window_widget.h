@@ -38,6 +38,8 @@ class ToolkitWindow : public QWidget {
     void AttachMenuBar(QMenuBar* menuBar);
     QMenuBar* MenuBar() const { return menuBar_.data(); }
     int MenuBarHeight() const;
+    // Gives the menu bar its line again after its contents changed.
+    void PlaceChildren();
 
     // Tab and Shift+Tab visit these in the order they were added.
     void AddToFocusOrder(QWidget* control);
@@ -49,11 +51,8 @@ class ToolkitWindow : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void PlaceChildren();
-
     int id_;
     bool resizable_;
     ClientArea* client_;

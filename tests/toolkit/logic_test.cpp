@@ -1,0 +1,127 @@
+// The toolkit's arithmetic and parsing, without any window.
+#include "ui/toolkit/font_name.h"
+#include "ui/toolkit/internal/event_queue.h"
+#include "ui/toolkit/save_dialog_setup.h"
+#include "ui/toolkit/status_layout.h"
+
+#include <gtest/gtest.h>
+
+namespace toolkit {
+namespace {
+
+TEST(StatusLayout, AutomaticFieldsShareWhatFixedOnesLeave) {
+    EXPECT_EQ(StatusFieldRightEdges({250, Automatic, 200, Automatic, 100}, 1366),
+              (std::vector<int>{250, 658, 858, 1266, 1366}));
+    // An odd remainder is lost to integer division, not spread.
+    EXPECT_EQ(StatusFieldRightEdges({100, Automatic, Automatic}, 401),
+              (std::vector<int>{100, 250, 400}));
+    EXPECT_EQ(StatusFieldRightEdges({30, 40}, 1000), (std::vector<int>{30, 70}));
+    EXPECT_TRUE(StatusFieldRightEdges({}, 500).empty());
+}
+
+TEST(StatusLayout, GripRoomOnlyForASizeableWindowThatIsNotMaximized) {
+    EXPECT_EQ(StatusUsableWidth(800, 22, true, false), 781);
+    EXPECT_EQ(StatusUsableWidth(800, 22, true, true), 800);
+    EXPECT_EQ(StatusUsableWidth(800, 22, false, false), 800);
+}
+
+TEST(FontRequest, FullFaceNamesCarryTheirStyles) {
+    const FaceName boldItalic = SplitFaceName("Arial Bold Italic");
+    EXPECT_EQ(boldItalic.family, "Arial");
+    EXPECT_TRUE(boldItalic.bold);
+    EXPECT_TRUE(boldItalic.italic);
+
+    const FaceName italic = SplitFaceName("Arial Italic");
+    EXPECT_EQ(italic.family, "Arial");
+    EXPECT_FALSE(italic.bold);
+    EXPECT_TRUE(italic.italic);
+
+    const FaceName plain = SplitFaceName("Liberation Sans");
+    EXPECT_EQ(plain.family, "Liberation Sans");
+    EXPECT_FALSE(plain.bold || plain.italic);
+
+    // A family is never eaten up by its style words.
+    EXPECT_EQ(SplitFaceName("Bold").family, "Bold");
+    EXPECT_EQ(SplitFaceName("Times New Roman bold ").family, "Times New Roman");
+}
+
+TEST(FontRequest, CharacterHeightRoundsHalvesAwayFromZero) {
+    EXPECT_EQ(CharacterHeightPixels(12, 96.0), 16);
+    EXPECT_EQ(CharacterHeightPixels(13, 96.0), 17); // 17.33
+    EXPECT_EQ(CharacterHeightPixels(15, 96.0), 20);
+    EXPECT_EQ(CharacterHeightPixels(3, 60.0), 3);    // 2.5 goes up
+    EXPECT_EQ(CharacterHeightPixels(-3, 60.0), -3);  // -2.5 goes down
+    EXPECT_EQ(CharacterHeightPixels(10, 120.0), 17); // 16.67
+}
+
+TEST(SaveDialogSetup, PatternPairsAndTheirDialogFilters) {
+    const std::vector<FileFilter> filters =
+        ParseFilterPattern("Pic (*.jpg)|*.jpg|All files|*.*|dangling");
+    ASSERT_EQ(filters.size(), 2u);
+    EXPECT_EQ(filters[0].description, "Pic (*.jpg)");
+    EXPECT_EQ(filters[0].patterns, "*.jpg");
+    EXPECT_EQ(DialogNameFilter(filters[0]), "Pic (*.jpg)");
+    EXPECT_EQ(DialogNameFilter(filters[1]), "All files (*.*)");
+    EXPECT_EQ(DialogNameFilter({"Pictures", "*.jpg;*.jpeg"}), "Pictures (*.jpg *.jpeg)");
+    EXPECT_TRUE(ParseFilterPattern("").empty());
+}
+
+TEST(SaveDialogSetup, DefaultFileSplitsAtTheLastSeparator) {
+    const DefaultFile plain = SplitDefaultFile("Помагало_.jpg");
+    EXPECT_EQ(plain.folder, "");
+    EXPECT_EQ(plain.proposedName, "Помагало_.jpg");
+
+    const DefaultFile inFolder = SplitDefaultFile("/home/user/pages/page.jpg");
+    EXPECT_EQ(inFolder.folder, "/home/user/pages");
+    EXPECT_EQ(inFolder.proposedName, "page.jpg");
+
+    EXPECT_EQ(SplitDefaultFile("C:\\pages\\page.jpg").folder, "C:\\pages");
+    EXPECT_EQ(SplitDefaultFile("/top.jpg").folder, "/");
+}
+
+TEST(SaveDialogSetup, ProposedNamesWithForbiddenCharactersAreDropped) {
+    for (const char* name : {"a*b.jpg", "a?b", "a\"b", "a<b", "a>b", "a:b", "a|b", "tab\there"}) {
+        EXPECT_EQ(SplitDefaultFile(name).proposedName, "") << name;
+    }
+    const DefaultFile keptFolder = SplitDefaultFile("/tmp/what?.jpg");
+    EXPECT_EQ(keptFolder.folder, "/tmp");
+    EXPECT_EQ(keptFolder.proposedName, "");
+    EXPECT_EQ(SplitDefaultFile("name with spaces.jpg").proposedName, "name with spaces.jpg");
+}
+
+TEST(EventQueueRules, AnEventEqualToTheLastWaitingOneIsNotQueuedAgain) {
+    EventQueue queue;
+    const Event timer{TimerEvent, 123, 0, EventDetail::None};
+    const Event typed{ControlEvent, 1, 0, EventDetail::TextChanged};
+    queue.Post(timer);
+    queue.Post(timer);
+    queue.Post(typed);
+    queue.Post(timer); // not equal to the last waiting one any more
+    queue.Post({ControlEvent, 1, 0, EventDetail::FocusLost}); // differs in its detail
+    ASSERT_EQ(queue.Take(), timer);
+    ASSERT_EQ(queue.Take(), typed);
+    ASSERT_EQ(queue.Take(), timer);
+    ASSERT_EQ(queue.Take()->detail, EventDetail::FocusLost);
+    EXPECT_FALSE(queue.Take().has_value());
+    // Once taken, an equal event is welcome again.
+    queue.Post(timer);
+    EXPECT_EQ(queue.Take(), timer);
+}
+
+TEST(EventQueueRules, NothingIsQueuedWhileSilenced) {
+    EventQueue queue;
+    {
+        const EventQueue::Silence quiet(queue);
+        {
+            const EventQueue::Silence nested(queue);
+            queue.Post({ControlEvent, 1, 0, EventDetail::TextChanged});
+        }
+        queue.Post({ControlEvent, 2, 0, EventDetail::TextChanged});
+    }
+    EXPECT_TRUE(queue.Empty());
+    queue.Post({ControlEvent, 3, 0, EventDetail::TextChanged});
+    EXPECT_EQ(queue.Take()->object, 3);
+}
+
+} // namespace
+} // namespace toolkit
