@@ -313,8 +313,15 @@ TEST_F(MainWindowTest, MenusCarryTheirItemsSeparatorsAndCommandIds) {
 }
 
 TEST_F(MainWindowTest, ClockTimerTicksOnTheMainWindow) {
-    while (toolkit::WaitEvent() != toolkit::TimerEvent) {
-    }
+    // A watchdog event ends the wait should the timer never fire.
+    constexpr int Watchdog = -7;
+    QTimer::singleShot(3000, [] { toolkit::PostEvent(toolkit::ControlEvent, Watchdog, -1); });
+    toolkit::EventKind kind = toolkit::NoEvent;
+    do {
+        kind = toolkit::WaitEvent();
+    } while (kind != toolkit::TimerEvent &&
+             !(kind == toolkit::ControlEvent && toolkit::EventObject() == Watchdog));
+    EXPECT_EQ(kind, toolkit::TimerEvent);
     EXPECT_EQ(toolkit::EventObject(), 123);
     EXPECT_EQ(toolkit::EventWindow(), 0);
 }
