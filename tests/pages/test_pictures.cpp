@@ -90,7 +90,7 @@ MakeBmp(int width, int height, const std::function<std::array<unsigned char, 3>(
     PutLe(out, 24, 2);
     PutLe(out, 0, 4);
     PutLe(out, imageSize, 4);
-    PutLe(out, 0, 16);
+    out.insert(out.end(), 16, 0); // resolution and colour-table fields
     for (int stored = 0; stored < rows; ++stored) {
         const int y = height > 0 ? rows - 1 - stored : stored;
         for (int x = 0; x < width; ++x) {
