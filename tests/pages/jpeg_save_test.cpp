@@ -1,3 +1,4 @@
+#include "pages/embedded_pictures.h"
 #include "pages/picture_store.h"
 #include "tests/pages/test_pictures.h"
 
@@ -16,7 +17,7 @@ using testpics::ReadFile;
 using testpics::ReadMarkers;
 using testpics::ScratchFolder;
 
-constexpr int kPageId = 174;
+constexpr int kPageId = PageAirHumidity;
 
 // Annex K tables in natural order, and libjpeg's scaling of them to quality 70 (60 %).
 constexpr std::array<int, 64> kLuminance = {
@@ -37,9 +38,9 @@ std::array<int, 64> AtQuality70(const std::array<int, 64>& base) {
     return scaled;
 }
 
-// A page-sized picture whose top differs from its bottom in every way that a flip or a
-// swap of red and blue would show.
-std::vector<unsigned char> PageJpeg(int width, int height) {
+// A picture whose top differs from its bottom in every way that a flip or a swap of red
+// and blue would show.
+std::vector<unsigned char> ColouredJpeg(int width, int height) {
     testpics::JpegRecipe recipe;
     recipe.width = width;
     recipe.height = height;
@@ -59,7 +60,7 @@ std::vector<unsigned char> PageJpeg(int width, int height) {
 class JpegSave : public ::testing::Test {
   protected:
     void SetUp() override {
-        page_ = store_.Load(kPageId, PageJpeg(1000, 758));
+        page_ = store_.Load(kPageId, EmbeddedImage(kPageId));
         ASSERT_NE(page_, nullptr);
     }
 
@@ -111,35 +112,56 @@ TEST_F(JpegSave, PageIsWrittenAsBaselineJfifWithQuality70Tables) {
     EXPECT_TRUE(markers->otherAppMarkers.empty());
 }
 
-TEST_F(JpegSave, FirstRowOfTheFileIsTheTopRowOfThePicture) {
-    const std::string target = folder_.File("page.jpg");
-    ASSERT_EQ(store_.SaveAsJpeg(kPageId, target), 1);
-    const std::optional<testpics::Decoded> saved = testpics::DecodeWithLibjpeg(ReadFile(target));
-    ASSERT_TRUE(saved);
-    ASSERT_EQ(saved->width, 1000);
-    ASSERT_EQ(saved->height, 758);
-    ASSERT_EQ(saved->components, 3);
-    for (int y : {0, 5, 379, 757}) {
-        long difference = 0;
-        for (int x = 0; x < 1000; ++x) {
-            const std::array<int, 3> held = testpics::HeldRgb(*page_, x, y);
-            for (int c = 0; c < 3; ++c) {
-                difference += std::abs(saved->Row(y)[x * 3 + c] - held[c]);
-            }
+// Mean absolute difference per sample between row y of a saved file and row y of the
+// held picture, and the same against the held picture's mirrored row.
+std::pair<double, double> RowDifference(const testpics::Decoded& saved, const LoadedImage& held,
+                                        int y) {
+    long same = 0;
+    long mirrored = 0;
+    for (int x = 0; x < held.width; ++x) {
+        const std::array<int, 3> top = testpics::HeldRgb(held, x, y);
+        const std::array<int, 3> bottom = testpics::HeldRgb(held, x, held.height - 1 - y);
+        for (int c = 0; c < 3; ++c) {
+            same += std::abs(saved.Row(y)[x * 3 + c] - top[c]);
+            mirrored += std::abs(saved.Row(y)[x * 3 + c] - bottom[c]);
         }
-        EXPECT_LT(difference / 3000.0, 6.0) << "row " << y;
     }
-    EXPECT_GT(saved->Row(0)[0], 200);  // red on top
-    EXPECT_LT(saved->Row(757)[0], 50); // blue at the bottom
-    EXPECT_GT(saved->Row(757)[2], 180);
+    const double samples = held.width * 3.0;
+    return {same / samples, mirrored / samples};
+}
+
+TEST_F(JpegSave, FirstRowOfTheFileIsTheTopRowOfThePicture) {
+    const ImageRef coloured = store_.Load(3, ColouredJpeg(320, 240));
+    ASSERT_NE(coloured, nullptr);
+    for (const auto& [id, picture] : {std::pair{kPageId, page_}, std::pair{3, coloured}}) {
+        const std::string target = folder_.File("page" + std::to_string(id) + ".jpg");
+        ASSERT_EQ(store_.SaveAsJpeg(id, target), 1);
+        const std::optional<testpics::Decoded> saved =
+            testpics::DecodeWithLibjpeg(ReadFile(target));
+        ASSERT_TRUE(saved);
+        ASSERT_EQ(saved->width, picture->width);
+        ASSERT_EQ(saved->height, picture->height);
+        ASSERT_EQ(saved->components, 3);
+        for (int y : {0, 5, picture->height / 2 + 7, picture->height - 1}) {
+            const auto [same, mirrored] = RowDifference(*saved, *picture, y);
+            EXPECT_LT(same, 5.0) << "picture " << id << " row " << y;
+            EXPECT_LT(same, mirrored) << "picture " << id << " row " << y;
+        }
+        if (id == 3) {
+            EXPECT_GT(saved->Row(0)[0], 200);  // red on top
+            EXPECT_LT(saved->Row(239)[0], 50); // blue at the bottom
+            EXPECT_GT(saved->Row(239)[2], 180);
+        }
+    }
 }
 
 TEST_F(JpegSave, FileHasThePicturesOwnSizeAndOrdinaryPermissions) {
-    const ImageRef contact = store_.Load(167, PageJpeg(634, 475));
+    // The contact page's viewer area is larger than its picture; the file is not.
+    const ImageRef contact = store_.Load(PageContact, EmbeddedImage(PageContact));
     ASSERT_NE(contact, nullptr);
     const mode_t previous = umask(022);
     const std::string target = folder_.File("contact.jpg");
-    const int result = store_.SaveAsJpeg(167, target);
+    const int result = store_.SaveAsJpeg(PageContact, target);
     umask(previous);
     ASSERT_EQ(result, 1);
     const std::optional<testpics::JpegMarkers> markers = ReadMarkers(ReadFile(target));
@@ -160,7 +182,7 @@ TEST_F(JpegSave, ExistingFileIsReplacedAndALinkIsWrittenThrough) {
 
     const std::string link = folder_.File("link.jpg");
     ASSERT_EQ(symlink("old.jpg", link.c_str()), 0);
-    store_.Load(kPageId, PageJpeg(40, 30));
+    store_.Load(kPageId, ColouredJpeg(40, 30));
     ASSERT_EQ(store_.SaveAsJpeg(kPageId, link), 1);
     struct stat info {};
     ASSERT_EQ(lstat(link.c_str(), &info), 0);
