@@ -1,6 +1,10 @@
-#include <cstdio>
+#include "lifecycle/fatal_error_trap.h"
+#include "ui/start_program.h"
 
-int main() {
-    std::puts("Зорвел: the main window is not built yet.");
-    return 0;
+int main(int argc, char** argv) {
+    // A copy of the program started by the fault trap only shows the fault's report.
+    if (const int reportStatus = RunFatalReportIfAsked(argc, argv); reportStatus >= 0) {
+        return reportStatus;
+    }
+    return StartProgram(argc, argv);
 }

@@ -1,0 +1,68 @@
+#include "ui/event_loop.h"
+
+#include "calc/calculate_command.h"
+#include "calc/field_entry.h"
+#include "lifecycle/fault_location.h"
+#include "ui/commands.h"
+#include "ui/main_window.h"
+
+namespace {
+
+constexpr int MainWindow = 0;
+constexpr int ViewerWindow = 199;
+constexpr int ClockTimer = 123;
+constexpr int StatusBar = 0;
+constexpr int ClockField = 4;
+constexpr int CalculateButton = 45;
+constexpr int ClearButton = 66;
+
+} // namespace
+
+void RunTurn(ProgramState& state, const TurnContext& context, toolkit::EventKind kind, int objectId,
+             int windowId) {
+    SetFaultLocation(FaultLocation::Auto);
+
+    if (kind == toolkit::TimerEvent && objectId == ClockTimer) {
+        toolkit::SetStatusFieldText(StatusBar, ClockField,
+                                    toolkit::FormatDate("%hh:%ii:%ss", context.currentDate()),
+                                    toolkit::RightAligned);
+    }
+
+    if (kind == toolkit::MenuEvent) {
+        RunMenuCommand(state, objectId);
+        // Opening the viewer made it the target; Clear must build in the main window.
+        toolkit::UseGadgetTarget(MainWindow);
+    }
+
+    EmptyFieldOnEntry(state.input);
+
+    if (kind == toolkit::ControlEvent) {
+        if (objectId == CalculateButton) {
+            if (CalculatePressed(state.input, state.barometerUnit, state.psychrometerType)) {
+                toolkit::UseGadgetTarget(MainWindow);
+            }
+        } else if (objectId == ClearButton) {
+            BuildMainWindowContents(state);
+            return;
+        }
+    }
+
+    if (kind == toolkit::CloseEvent) {
+        if (windowId == MainWindow) {
+            state.quitRequested = true;
+        } else if (windowId == ViewerWindow) {
+            toolkit::CloseWindow(ViewerWindow);
+            toolkit::UseGadgetTarget(MainWindow);
+        }
+    }
+}
+
+void RunEventLoop(ProgramState& state, const TurnContext& context) {
+    for (;;) {
+        const toolkit::EventKind kind = toolkit::WaitEvent();
+        RunTurn(state, context, kind, toolkit::EventObject(), toolkit::EventWindow());
+        if (state.quitRequested) {
+            return;
+        }
+    }
+}

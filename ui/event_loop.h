@@ -1,0 +1,19 @@
+// The event loop: one event per turn, handled completely before the next.
+#pragma once
+
+#include "ui/program_state.h"
+#include "ui/toolkit/date.h"
+#include "ui/toolkit/toolkit.h"
+
+// What a turn takes from outside besides the event; replaceable so a test can stop the
+// clock at a chosen time.
+struct TurnContext {
+    toolkit::Date (*currentDate)() = &toolkit::CurrentDate;
+};
+
+// Handles one event as the loop does after WaitEvent.
+void RunTurn(ProgramState& state, const TurnContext& context, toolkit::EventKind kind, int objectId,
+             int windowId);
+
+// Waits for events and handles them until a turn ends with quitRequested set.
+void RunEventLoop(ProgramState& state, const TurnContext& context = {});

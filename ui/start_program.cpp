@@ -1,0 +1,39 @@
+#include "ui/start_program.h"
+
+#include "lifecycle/fatal_error_trap.h"
+#include "lifecycle/fault_location.h"
+#include "lifecycle/graphics_check.h"
+#include "lifecycle/shutdown.h"
+#include "pages/picture_store.h"
+#include "ui/event_loop.h"
+#include "ui/main_window.h"
+#include "ui/program_icon.h"
+#include "ui/toolkit/toolkit.h"
+
+#include <cstdio>
+
+int StartProgram(int argc, char** argv) {
+    if (!toolkit::InitToolkit(argc, argv)) {
+        // Waiting for events that can never come would look like a hang.
+        std::fputs("zorvel: cannot open a display\n", stderr);
+        return 1;
+    }
+    const auto icon = ProgramIconFile();
+    toolkit::SetProgramIcon(icon.data(), icon.size());
+
+    ProgramState state;
+
+    // The JPEG decoder and encoder are linked into the picture store: nothing to register.
+
+    InstallFatalErrorTrap();
+    SetFaultLocation(FaultLocation::Main);
+
+    WarnWhenGraphicsUnusable();
+
+    BuildMainWindowFrame(state);
+    BuildMainWindowContents(state);
+
+    RunEventLoop(state);
+
+    ShutDown(ShutDownSteps{.releaseImages = ReleaseAllImages});
+}
