@@ -37,14 +37,13 @@ bool CreateToolBar(int toolBarId, int windowId) {
     if (window == nullptr) {
         return false;
     }
-    auto* const bar = new QToolBar(window->Client());
+    auto* const bar = new QToolBar(window);
     bar->setObjectName(QStringLiteral("toolbar-%1").arg(toolBarId));
     bar->setMovable(false);
     bar->setFloatable(false);
     bar->setIconSize(QSize(24, 24));
     bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    bar->show();
-    window->Client()->PlaceEdgeBars();
+    window->AttachToolBar(bar);
     state.toolBars.Put(toolBarId, BarEntry<QToolBar>{WidgetHandle<QToolBar>(bar), windowId});
     state.lastToolBar = bar;
     state.lastToolBarWindow = windowId;
@@ -68,8 +67,8 @@ void AddToolBarButton(int commandId, int standardImage) {
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
     }
-    if (auto* const client = qobject_cast<ClientArea*>(bar->parentWidget())) {
-        client->PlaceEdgeBars();
+    if (ToolkitWindow* const window = WindowById(windowId)) {
+        window->RefitToolStrip();
     }
 }
 

@@ -59,6 +59,10 @@ ToolkitWindow::ToolkitWindow(int windowId, unsigned options)
     setAttribute(Qt::WA_DeleteOnClose, false);
     // Only the controls take part in Tab; the window itself never keeps the focus.
     setFocusPolicy(Qt::NoFocus);
+    // A window that is activated with no control focused gives the focus to its client
+    // area, first in the focus chain, rather than to its first text field: no control has
+    // the focus until the user gives it one. Tab from there goes to the first control.
+    client_->setFocusPolicy(Qt::TabFocus);
 }
 
 void ToolkitWindow::AttachMenuBar(QMenuBar* menuBar) {
@@ -73,6 +77,39 @@ void ToolkitWindow::AttachMenuBar(QMenuBar* menuBar) {
 
 int ToolkitWindow::MenuBarHeight() const {
     return menuBar_ ? menuBar_->height() : 0;
+}
+
+void ToolkitWindow::AttachToolBar(QToolBar* toolBar) {
+    if (toolStrip_ == nullptr) {
+        toolStrip_ = new QWidget(this);
+        toolStrip_->setObjectName(QStringLiteral("toolstrip"));
+        toolStrip_->show();
+    }
+    toolBar->setParent(toolStrip_);
+    toolBar->show();
+    RefitToolStrip();
+}
+
+void ToolkitWindow::RefitToolStrip() {
+    if (toolStrip_ == nullptr) {
+        return;
+    }
+    int stripHeight = 0;
+    for (QToolBar* const bar : toolStrip_->findChildren<QToolBar*>(Qt::FindDirectChildrenOnly)) {
+        bar->setGeometry(0, stripHeight, width(), bar->sizeHint().height());
+        stripHeight += bar->height();
+    }
+    const int growth = stripHeight - toolStripHeight_;
+    toolStripHeight_ = stripHeight;
+    if (growth != 0 && !isMaximized()) {
+        const QSize grown(width(), height() + growth);
+        if (minimumSize() == maximumSize()) {
+            setFixedSize(grown);
+        } else {
+            resize(grown);
+        }
+    }
+    PlaceChildren();
 }
 
 void ToolkitWindow::AddToFocusOrder(QWidget* control) {
@@ -143,7 +180,15 @@ void ToolkitWindow::PlaceChildren() {
     if (menuBar_) {
         menuBar_->setGeometry(0, 0, width(), menuHeight);
     }
-    client_->setGeometry(0, menuHeight, width(), std::max(0, height() - menuHeight));
+    if (toolStrip_ != nullptr) {
+        toolStrip_->setGeometry(0, menuHeight, width(), toolStripHeight_);
+        for (QToolBar* const bar :
+             toolStrip_->findChildren<QToolBar*>(Qt::FindDirectChildrenOnly)) {
+            bar->resize(width(), bar->height());
+        }
+    }
+    const int top = menuHeight + toolStripHeight_;
+    client_->setGeometry(0, top, width(), std::max(0, height() - top));
 }
 
 } // namespace toolkit

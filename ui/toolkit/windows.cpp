@@ -125,7 +125,9 @@ int InnerWidth(int windowId) {
 
 int InnerHeight(int windowId) {
     const ToolkitWindow* const window = WindowById(windowId);
-    return window == nullptr ? 0 : window->Client()->height() + window->MenuBarHeight();
+    return window == nullptr
+               ? 0
+               : window->Client()->height() + window->MenuBarHeight() + window->ToolStripHeight();
 }
 
 void CloseWindow(int windowId) {

@@ -2,6 +2,7 @@
 // a parent: the handle deletes the widget when it goes, unless Qt got there first.
 #pragma once
 
+#include <QApplication>
 #include <QPointer>
 #include <QWidget>
 
@@ -35,6 +36,12 @@ template <class W> class WidgetHandle {
         W* const widget = widget_.data();
         widget_ = nullptr;
         if (widget != nullptr) {
+            // Hiding the focused control would pass the focus on to the next one; a
+            // control that goes takes the focus with it, and no control has it after.
+            QWidget* const focused = QApplication::focusWidget();
+            if (focused != nullptr && (focused == widget || widget->isAncestorOf(focused))) {
+                focused->clearFocus();
+            }
             widget->hide();
             delete widget;
         }

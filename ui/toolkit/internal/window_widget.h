@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QTimer>
+#include <QToolBar>
 #include <QWidget>
 
 #include <map>
@@ -38,6 +39,15 @@ class ToolkitWindow : public QWidget {
     void AttachMenuBar(QMenuBar* menuBar);
     QMenuBar* MenuBar() const { return menuBar_.data(); }
     int MenuBarHeight() const;
+
+    // Takes toolBar into the strip between the menu bar and the client area. The window
+    // grows by the strip's height, so the client area keeps its size and no control lies
+    // under a toolbar.
+    void AttachToolBar(QToolBar* toolBar);
+    // Fits the strip to its toolbars again (after buttons were added), the client area
+    // keeping its size.
+    void RefitToolStrip();
+    int ToolStripHeight() const { return toolStripHeight_; }
     // Gives the menu bar its line again after its contents changed.
     void PlaceChildren();
 
@@ -57,6 +67,8 @@ class ToolkitWindow : public QWidget {
     bool resizable_;
     ClientArea* client_;
     QPointer<QMenuBar> menuBar_;
+    QWidget* toolStrip_ = nullptr; // made with the first toolbar
+    int toolStripHeight_ = 0;
     std::vector<QPointer<QWidget>> focusOrder_;
     std::map<int, QTimer*> timers_;
 };
