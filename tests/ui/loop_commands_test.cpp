@@ -1,0 +1,295 @@
+// The menu commands, the clock and the ends of the loop, driven through the real menus,
+// buttons and close boxes one loop turn at a time.
+#include "lifecycle/fault_location.h"
+#include "tests/ui/loop_fixture.h"
+#include "ui/commands.h"
+#include "ui/toolkit/toolkit.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include <array>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+
+constexpr toolkit::Date At(int hours, int minutes, int seconds) {
+    // 8 December 2026, local calendar.
+    return toolkit::Date{20'795} * 86'400 + hours * 3'600 + minutes * 60 + seconds;
+}
+
+const std::string PressureMessage = "Проблем!|Има грешка при стойността на налягането";
+const QString DefaultUnitText = "  Работите с налягане в [hPa]   ";
+const QString DefaultTypeText = "Използвате психрометър с аспирация";
+
+class LoopCommandsTest : public LoopTest {
+  protected:
+    void EnterAndType(int fieldId, const char* text) {
+        QLineEdit* const field = FieldOfWindow(fieldId);
+        ASSERT_NE(field, nullptr);
+        QTest::mouseClick(field, Qt::LeftButton);
+        // The next clock tick comes after the click's events: by then a turn has seen
+        // the newly entered field.
+        ASSERT_TRUE(TurnsUntil(toolkit::TimerEvent, 123));
+        ASSERT_EQ(toolkit::FocusedControl(), fieldId);
+        QTest::keyClicks(field, text);
+        QCoreApplication::processEvents();
+    }
+
+    void TypeSampleReadings() {
+        EnterAndType(1, "20.5");
+        EnterAndType(2, "18.3");
+        EnterAndType(3, "981.1");
+    }
+
+    static std::array<std::string, 8> Fields() {
+        std::array<std::string, 8> texts;
+        for (int id = 1; id <= 8; ++id) {
+            texts[static_cast<std::size_t>(id - 1)] = toolkit::GetControlText(id);
+        }
+        return texts;
+    }
+
+    static void ExpectStatusField(int index, const QString& text, Qt::Alignment alignment) {
+        QLabel* const field = StatusField(index);
+        ASSERT_NE(field, nullptr);
+        EXPECT_EQ(field->text(), text);
+        EXPECT_EQ(field->alignment() & Qt::AlignHorizontal_Mask, alignment);
+    }
+
+    static void ExpectDefaultSelections() {
+        EXPECT_EQ(State().barometerUnit, BarometerUnit::Hpa);
+        EXPECT_EQ(State().psychrometerType, PsychrometerType::Aspirated);
+        ExpectStatusField(1, DefaultUnitText, Qt::AlignRight);
+        ExpectStatusField(3, DefaultTypeText, Qt::AlignHCenter);
+    }
+
+    std::string MessageLogText() const {
+        std::string all;
+        for (const std::string& line : Messages()) {
+            all += line + "\n";
+        }
+        return all;
+    }
+};
+
+const std::array<std::string, 8> Placeholders = {"Tdry=",  "Twet=",    "P/h=",    "F [g/m3]",
+                                                 "RH [%]", "Td  [°C]", "E [hPa]", "е [hPa]"};
+
+TEST_F(LoopCommandsTest, BarometerMenuSetsTheUnitAndItsRaisedRightAlignedStatusText) {
+    struct Case {
+        int id;
+        QString item;
+        BarometerUnit unit;
+        QString status;
+    };
+    const std::array cases{
+        Case{18, "Данни от барометър в [mBar]", BarometerUnit::Mbar,
+             "  Работите с налягане в [mBar]   "},
+        Case{2, "Данни от барометър в [mmHg]", BarometerUnit::Mmhg,
+             "  Работите с налягане в [mmHg]   "},
+        Case{3, "По надморска височина в [m]", BarometerUnit::Altitude,
+             "  Работите с надморска височина в [m]   "},
+        Case{1, "Данни от барометър в [hPa]", BarometerUnit::Hpa, DefaultUnitText},
+        // The selected unit again: the same state and text, nothing else.
+        Case{1, "Данни от барометър в [hPa]", BarometerUnit::Hpa, DefaultUnitText},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.id);
+        Choose(c.id, c.item);
+        EXPECT_EQ(State().barometerUnit, c.unit);
+        ExpectStatusField(1, c.status, Qt::AlignRight);
+        ASSERT_NE(StatusField(1), nullptr);
+        EXPECT_EQ(StatusField(1)->frameShadow(), QFrame::Raised);
+        EXPECT_EQ(State().psychrometerType, PsychrometerType::Aspirated);
+        ExpectStatusField(3, DefaultTypeText, Qt::AlignHCenter);
+    }
+    EXPECT_EQ(Fields(), Placeholders);
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(LoopCommandsTest, PsychrometerMenuSetsTheTypeAndItsCentredStatusText) {
+    Choose(5, "Без аспирация");
+    EXPECT_EQ(State().psychrometerType, PsychrometerType::NonAspirated);
+    ExpectStatusField(3, "Използвате психрометър без аспирация", Qt::AlignHCenter);
+    EXPECT_EQ(State().barometerUnit, BarometerUnit::Hpa);
+    ExpectStatusField(1, DefaultUnitText, Qt::AlignRight);
+
+    Choose(4, "С аспирация");
+    EXPECT_EQ(State().psychrometerType, PsychrometerType::Aspirated);
+    ExpectStatusField(3, DefaultTypeText, Qt::AlignHCenter);
+    EXPECT_EQ(Fields(), Placeholders);
+}
+
+TEST_F(LoopCommandsTest, UnitChangeKeepsTheFieldsAndTakesEffectAtTheNextCalculate) {
+    TypeSampleReadings();
+    Click(45);
+    const auto afterFirst = Fields();
+    EXPECT_EQ(afterFirst[2], "981.1  [hPa]");
+    EXPECT_EQ(afterFirst[3], "14.3 [g/m3]");
+
+    Choose(2, "Данни от барометър в [mmHg]");
+    EXPECT_EQ(Fields(), afterFirst);
+
+    // Entering the dry bulb again wakes Calculate up; field 3 is now read as mmHg, and
+    // 981.1 mmHg is no pressure on Earth.
+    EnterAndType(1, "20.5");
+    Click(45);
+    EXPECT_EQ(Messages(), std::vector<std::string>{PressureMessage});
+    auto expected = afterFirst;
+    expected[0] = "20.5";
+    EXPECT_EQ(Fields(), expected);
+}
+
+TEST_F(LoopCommandsTest, AltitudeIsReadFromTheSameTextAfterTheMenuChoice) {
+    Choose(3, "По надморска височина в [m]");
+    EnterAndType(1, "20.5");
+    EnterAndType(2, "18.3");
+    EnterAndType(3, "300");
+    Click(45);
+    EXPECT_TRUE(Messages().empty());
+    // Written back with the altitude's unit: the text was read as metres.
+    EXPECT_EQ(toolkit::GetControlText(3), "300  [m]");
+}
+
+TEST_F(LoopCommandsTest, ClearAfterMmhgAndNonAspiratedRestoresTheDefaults) {
+    Choose(2, "Данни от барометър в [mmHg]");
+    Choose(5, "Без аспирация");
+    Click(66);
+    ExpectDefaultSelections();
+    EXPECT_EQ(Fields(), Placeholders);
+    ExpectStatusField(0, " Работите с температура в  [°C]", Qt::AlignLeft);
+    // The clock stays empty until the next tick.
+    ExpectStatusField(4, "", Qt::AlignLeft);
+}
+
+TEST_F(LoopCommandsTest, ClearAfterACalculateEmptiesTheResults) {
+    TypeSampleReadings();
+    Click(45);
+    ASSERT_EQ(toolkit::GetControlText(5), "81.0 [%]");
+    ASSERT_TRUE(State().input.resultsCurrent);
+
+    Click(66);
+    EXPECT_EQ(Fields(), Placeholders);
+    EXPECT_FALSE(State().input.resultsCurrent);
+    ExpectDefaultSelections();
+    // The focus went with the old fields: later turns empty nothing by themselves.
+    ASSERT_TRUE(TurnsUntil(toolkit::TimerEvent, 123));
+    EXPECT_EQ(Fields(), Placeholders);
+
+    // The rebuilt window calculates again from fresh fields.
+    TypeSampleReadings();
+    Click(45);
+    EXPECT_EQ(toolkit::GetControlText(8), "19.6 [hPa]");
+}
+
+TEST_F(LoopCommandsTest, ClearAfterAMessageBringsThePlaceholdersBack) {
+    EnterAndType(1, "18.3");
+    EnterAndType(2, "20.5");
+    EnterAndType(3, "981.1");
+    Click(45);
+    ASSERT_EQ(Messages().size(), 1u);
+    Click(66);
+    EXPECT_EQ(Fields(), Placeholders);
+    ExpectDefaultSelections();
+    EXPECT_EQ(Messages().size(), 1u);
+}
+
+TEST_F(LoopCommandsTest, AboutBoxNamesTheProgramItsVersionAndLicence) {
+    Choose(28, "За софтуера");
+    EXPECT_EQ(MessageLogText(), "За софтуера|" + std::string(AboutText) + "\n");
+    const std::string text(AboutText);
+    for (const char* expected : {"Зорвел", "1.1", "сух", "мокър", "налягане", "височина",
+                                 "безплатна", "лицензионното споразумение"}) {
+        EXPECT_NE(text.find(expected), std::string::npos) << expected;
+    }
+    EXPECT_EQ(Fields(), Placeholders);
+}
+
+TEST_F(LoopCommandsTest, CommandsNotInTheTableAndOtherControlsDoNothing) {
+    Choose(2, "Данни от барометър в [mmHg]");
+    for (const int id : {0, 6, 10, 22, 31, 1000, 1003}) {
+        RunTurn(State(), context, toolkit::MenuEvent, id, 0);
+    }
+    for (const int id : {1, 4, 9, 44, 46, 65, 67, 111}) {
+        RunTurn(State(), context, toolkit::ControlEvent, id, 0);
+    }
+    RunTurn(State(), context, toolkit::CloseEvent, 0, 5);
+    RunTurn(State(), context, toolkit::NoEvent, 0, 0);
+    EXPECT_EQ(State().barometerUnit, BarometerUnit::Mmhg);
+    ExpectStatusField(1, "  Работите с налягане в [mmHg]   ", Qt::AlignRight);
+    EXPECT_EQ(Fields(), Placeholders);
+    EXPECT_FALSE(State().quitRequested);
+    EXPECT_EQ(LoopTest::Window(199), nullptr);
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(LoopCommandsTest, ClockShowsTheTimeWithLeadingZerosRightAligned) {
+    clockDate = At(9, 5, 7);
+    RunTurn(State(), context, toolkit::TimerEvent, 123, 0);
+    ExpectStatusField(4, "09:05:07", Qt::AlignRight);
+
+    // The real timer of the main window drives it too.
+    clockDate = At(23, 59, 59);
+    ASSERT_TRUE(TurnsUntil(toolkit::TimerEvent, 123));
+    ExpectStatusField(4, "23:59:59", Qt::AlignRight);
+}
+
+TEST_F(LoopCommandsTest, TimerOfAnotherIdLeavesTheClockAlone) {
+    clockDate = At(9, 5, 7);
+    RunTurn(State(), context, toolkit::TimerEvent, 123, 0);
+    clockDate = At(12, 0, 0);
+    RunTurn(State(), context, toolkit::TimerEvent, 124, 0);
+    RunTurn(State(), context, toolkit::TimerEvent, 0, 0);
+    ExpectStatusField(4, "09:05:07", Qt::AlignRight);
+}
+
+TEST_F(LoopCommandsTest, EveryTurnStartsInTheAutoLocation) {
+    SetFaultLocation(FaultLocation::Main);
+    ASSERT_TRUE(TurnsUntil(toolkit::TimerEvent, 123));
+    EXPECT_EQ(CurrentFaultLocation(), FaultLocation::Auto);
+}
+
+TEST_F(LoopCommandsTest, QuitCommandStillRunsTheFocusStepOfItsTurn) {
+    // Focus lands in field 1 but no turn has looked at it yet.
+    Field(1)->setFocus(Qt::MouseFocusReason);
+    ASSERT_EQ(toolkit::FocusedControl(), 1);
+    ASSERT_EQ(toolkit::GetControlText(1), "Tdry=");
+
+    RunTurn(State(), context, toolkit::MenuEvent, 30, 0);
+    EXPECT_TRUE(State().quitRequested);
+    EXPECT_EQ(toolkit::GetControlText(1), "");
+}
+
+TEST_F(LoopCommandsTest, LoopEndsAfterTheTurnOfTheExitMenu) {
+    Choose(2, "Данни от барометър в [mmHg]");
+    QWidget* const window = Window(0);
+    ASSERT_NE(window, nullptr);
+    QAction* exit = nullptr;
+    for (QAction* action : window->findChildren<QAction*>()) {
+        if (action->text() == "Изход от програмата") {
+            exit = action;
+        }
+    }
+    ASSERT_NE(exit, nullptr);
+    exit->trigger();
+    RunEventLoop(State(), context);
+    EXPECT_TRUE(State().quitRequested);
+    // Nothing else was undone on the way out.
+    EXPECT_EQ(State().barometerUnit, BarometerUnit::Mmhg);
+}
+
+TEST_F(LoopCommandsTest, CloseBoxOfTheMainWindowEndsTheLoopButLeavesTheWindowToShutDown) {
+    QWidget* const window = Window(0);
+    ASSERT_NE(window, nullptr);
+    window->close();
+    RunEventLoop(State(), context);
+    EXPECT_TRUE(State().quitRequested);
+    EXPECT_EQ(Window(0), window);
+}
+
+} // namespace

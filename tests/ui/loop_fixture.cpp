@@ -1,0 +1,131 @@
+#include "tests/ui/loop_fixture.h"
+
+#include "ui/toolkit/toolkit.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+toolkit::Date LoopTest::clockDate = 0;
+
+void LoopTest::SetUp() {
+    MainWindowTest::SetUp();
+    toolkit::CloseWindow(199);
+    State().quitRequested = false;
+    State().currentPage = 0;
+    clockDate = 0;
+    // A run starts with no control focused; the user gives a field the focus.
+    if (QWidget* const focused = QApplication::focusWidget()) {
+        focused->clearFocus();
+    }
+}
+
+void LoopTest::TearDown() {
+    toolkit::CloseWindow(199);
+    toolkit::SetPrintToPdf("");
+    MainWindowTest::TearDown();
+}
+
+toolkit::EventKind LoopTest::NextTurn() {
+    const toolkit::EventKind kind = toolkit::WaitEvent();
+    RunTurn(State(), context, kind, toolkit::EventObject(), toolkit::EventWindow());
+    return kind;
+}
+
+bool LoopTest::TurnsUntil(toolkit::EventKind kind, int objectId) {
+    QElapsedTimer waited;
+    waited.start();
+    // The clock's timer raises an event every 100 ms, so WaitEvent never blocks for long.
+    while (waited.elapsed() < 5000) {
+        const toolkit::EventKind handled = NextTurn();
+        if (handled == kind && toolkit::EventObject() == objectId) {
+            return true;
+        }
+    }
+    return false;
+}
+
+QWidget* LoopTest::Window(int windowId) {
+    const QString name = QStringLiteral("window-%1").arg(windowId);
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == name && !widget->testAttribute(Qt::WA_WState_Hidden)) {
+            return widget;
+        }
+    }
+    return nullptr;
+}
+
+QWidget* LoopTest::ClientOf(int windowId) {
+    QWidget* const window = Window(windowId);
+    return window ? window->findChild<QWidget*>(QStringLiteral("client")) : nullptr;
+}
+
+int LoopTest::ViewerCount() {
+    int count = 0;
+    for (QWidget* widget : LiveWidgets()) {
+        if (widget->isWindow() && widget->objectName() == QStringLiteral("window-199") &&
+            widget->isVisible()) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+QLabel* LoopTest::StatusField(int index) {
+    QWidget* const window = Window(0);
+    return window ? window->findChild<QLabel*>(QStringLiteral("status-field-%1").arg(index))
+                  : nullptr;
+}
+
+QLineEdit* LoopTest::FieldOfWindow(int fieldId) {
+    QWidget* const window = Window(0);
+    return window ? window->findChild<QLineEdit*>(QStringLiteral("control-%1").arg(fieldId))
+                  : nullptr;
+}
+
+void LoopTest::Choose(int commandId, const QString& itemText) {
+    QWidget* const window = Window(0);
+    ASSERT_NE(window, nullptr);
+    QAction* item = nullptr;
+    for (QAction* action : window->findChildren<QAction*>()) {
+        if (action->text() == itemText) {
+            ASSERT_EQ(item, nullptr) << "two menu items read " << itemText.toStdString();
+            item = action;
+        }
+    }
+    ASSERT_NE(item, nullptr) << "no menu item reads " << itemText.toStdString();
+    item->trigger();
+    ASSERT_TRUE(TurnsUntil(toolkit::MenuEvent, commandId));
+}
+
+void LoopTest::PressToolBarButton(int commandId) {
+    QWidget* const viewer = Window(199);
+    ASSERT_NE(viewer, nullptr);
+    auto* const button = viewer->findChild<QAction*>(QStringLiteral("command-%1").arg(commandId));
+    ASSERT_NE(button, nullptr);
+    button->trigger();
+    ASSERT_TRUE(TurnsUntil(toolkit::MenuEvent, commandId));
+}
+
+void LoopTest::Click(int buttonId) {
+    QWidget* const window = Window(0);
+    ASSERT_NE(window, nullptr);
+    auto* const button =
+        window->findChild<QPushButton*>(QStringLiteral("control-%1").arg(buttonId));
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton);
+    ASSERT_TRUE(TurnsUntil(toolkit::ControlEvent, buttonId));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void LoopTest::CloseBox(int windowId) {
+    QWidget* const window = Window(windowId);
+    ASSERT_NE(window, nullptr);
+    window->close();
+    ASSERT_TRUE(TurnsUntil(toolkit::CloseEvent, 0));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
