@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -350,7 +351,8 @@ class DialogWatchdog {
 
   private:
     QTimer timer_;
-    QWidget* lastSeen_ = nullptr;
+    // Guarded: a dialog built later at the same address is another dialog.
+    QPointer<QWidget> lastSeen_;
 };
 
 TEST(Soak, RandomUserActionsNeitherCrashNorGrow) {
