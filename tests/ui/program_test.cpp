@@ -1,0 +1,165 @@
+// The program as a whole: the real executable started as a user or the desktop starts
+// it, and the two ends of a run.
+#include "lifecycle/shutdown.h"
+#include "pages/picture_store.h"
+#include "tests/ui/loop_fixture.h"
+
+#include <QWidget>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A run of the real executable in a folder of its own, with an environment of our choice.
+class ProgramRun {
+  public:
+    explicit ProgramRun(const std::string& name)
+        : folder_(fs::temp_directory_path() /
+                  ("zorvel-program-" + name + "-" + std::to_string(getpid()))) {
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    ~ProgramRun() {
+        if (pid_ > 0) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+        }
+        fs::remove_all(folder_);
+    }
+    ProgramRun(const ProgramRun&) = delete;
+    ProgramRun& operator=(const ProgramRun&) = delete;
+
+    const fs::path& Folder() const { return folder_; }
+
+    // Starts the program with only these variables (and PATH, HOME) set; its working
+    // directory is the folder and its standard error goes to a file there.
+    bool Start(const std::vector<std::string>& variables) {
+        std::vector<std::string> environment = variables;
+        for (const char* kept : {"PATH", "HOME"}) {
+            if (const char* value = std::getenv(kept)) {
+                environment.push_back(std::string(kept) + "=" + value);
+            }
+        }
+        std::vector<char*> envp;
+        for (std::string& entry : environment) {
+            envp.push_back(entry.data());
+        }
+        envp.push_back(nullptr);
+
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addchdir_np(&actions, folder_.c_str());
+        const std::string errors = (folder_ / "stderr.txt").string();
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errors.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        std::string program = ZORVEL_EXECUTABLE;
+        char* argv[] = {program.data(), nullptr};
+        const int result =
+            posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv, envp.data());
+        posix_spawn_file_actions_destroy(&actions);
+        return result == 0;
+    }
+
+    void Signal(int signal) const { kill(pid_, signal); }
+
+    // The exit status, or -1 when the program did not end by itself in time.
+    int WaitForExit(std::chrono::seconds limit) {
+        const auto deadline = std::chrono::steady_clock::now() + limit;
+        while (std::chrono::steady_clock::now() < deadline) {
+            int status = 0;
+            if (waitpid(pid_, &status, WNOHANG) == pid_) {
+                pid_ = 0;
+                return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            }
+            std::this_thread::sleep_for(20ms);
+        }
+        return -1;
+    }
+
+    bool StillRunning() const { return pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) == 0; }
+
+  private:
+    fs::path folder_;
+    pid_t pid_ = 0;
+};
+
+TEST(ProgramRunTest, WithoutADisplayItSaysSoAndEndsWithStatusOne) {
+    ProgramRun run("nodisplay");
+    ASSERT_TRUE(run.Start({}));
+    EXPECT_EQ(run.WaitForExit(20s), 1);
+    EXPECT_EQ(ReadFile(run.Folder() / "stderr.txt"), "zorvel: cannot open a display\n");
+    EXPECT_FALSE(fs::exists(run.Folder() / "ErrorLog.dat"));
+}
+
+TEST(ProgramRunTest, AFaultInTheRunningLoopIsLoggedReportedAndEndsWithStatusOne) {
+    ProgramRun run("fault");
+    const fs::path boxes = run.Folder() / "boxes.txt";
+    ASSERT_TRUE(run.Start({"QT_QPA_PLATFORM=offscreen", "LC_ALL=C.UTF-8",
+                           "ZORVEL_MESSAGEBOX_LOG=" + boxes.string()}));
+    // Long enough to be past start-up and turning the loop on the clock's ticks.
+    std::this_thread::sleep_for(3s);
+    ASSERT_TRUE(run.StillRunning());
+    run.Signal(SIGSEGV);
+    EXPECT_EQ(run.WaitForExit(30s), 1);
+
+    const std::string log = ReadFile(run.Folder() / "ErrorLog.dat");
+    const auto lineEnd = log.find('\n');
+    ASSERT_NE(lineEnd, std::string::npos) << log;
+    EXPECT_EQ(lineEnd, std::string("08/12/2026 / 16:45").size()) << log;
+    EXPECT_EQ(log.substr(lineEnd + 1), "Invalid memory access  в Auto\n");
+    EXPECT_EQ(ReadFile(boxes), "Фатална грешка!|Грешката е: Invalid memory access в Auto\n");
+}
+
+class ProgramEndTest : public LoopTest {};
+
+TEST_F(ProgramEndTest, ClosingTheMainWindowWithTheViewerOpenEndsTheRunWithStatusZero) {
+    GTEST_FLAG_SET(death_test_style, "fast");
+    EXPECT_EXIT(
+        {
+            Choose(7, "За влажност на въздуха");
+            if (Window(199) == nullptr) {
+                std::_Exit(3);
+            }
+            Window(0)->close();
+            RunEventLoop(State(), context);
+            ShutDown(ShutDownSteps{.releaseImages = ReleaseAllImages});
+        },
+        testing::ExitedWithCode(0), "");
+}
+
+TEST_F(ProgramEndTest, ExitCommandEndsTheRunWithStatusZero) {
+    GTEST_FLAG_SET(death_test_style, "fast");
+    EXPECT_EXIT(
+        {
+            Choose(30, "Изход от програмата");
+            if (!State().quitRequested) {
+                std::_Exit(3);
+            }
+            ShutDown(ShutDownSteps{.releaseImages = ReleaseAllImages});
+        },
+        testing::ExitedWithCode(0), "");
+}
+
+} // namespace
