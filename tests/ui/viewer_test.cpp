@@ -13,9 +13,11 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTimer>
 #include <QToolBar>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <filesystem>
@@ -166,6 +168,17 @@ TEST_F(ViewerTest, ViewerHasSaveThenPrintButtonsAndCannotBeResized) {
     EXPECT_EQ(viewer->minimumSize(), viewer->maximumSize());
     EXPECT_FALSE(viewer->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_FALSE(viewer->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+}
+
+TEST_F(ViewerTest, ViewerIsCentredOnTheScreenToolbarIncluded) {
+    Open(AllPages[7]);
+    QWidget* const viewer = Window(199);
+    ASSERT_NE(viewer, nullptr);
+    const QRect screen = viewer->screen()->geometry();
+    const QRect outer = viewer->frameGeometry();
+    EXPECT_EQ(outer.left(), (screen.width() - std::min(screen.width(), outer.width())) / 2);
+    EXPECT_EQ(outer.top(), (screen.height() - std::min(screen.height(), outer.height())) / 2);
+    EXPECT_GT(outer.height(), 664 + 10);
 }
 
 TEST_F(ViewerTest, OpeningIsReportedAsChildUntilTheNextTurn) {

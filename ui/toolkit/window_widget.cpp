@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QToolBar>
 
 #include <algorithm>
@@ -54,7 +56,7 @@ void ClientArea::resizeEvent(QResizeEvent* event) {
 
 ToolkitWindow::ToolkitWindow(int windowId, unsigned options)
     : QWidget(nullptr, FlagsFor(options)), id_(windowId), resizable_((options & Resizable) != 0),
-      client_(new ClientArea(this)) {
+      centred_((options & CentreOnScreen) != 0), client_(new ClientArea(this)) {
     setObjectName(QStringLiteral("window-%1").arg(windowId));
     setAttribute(Qt::WA_DeleteOnClose, false);
     // Only the controls take part in Tab; the window itself never keeps the focus.
@@ -107,6 +109,14 @@ void ToolkitWindow::RefitToolStrip() {
             setFixedSize(grown);
         } else {
             resize(grown);
+        }
+        if (centred_) {
+            // Centred by the outer size it has now, toolbar included.
+            QScreen* const shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
+            const QRect area = shownOn->geometry();
+            const QSize outer = grown + (frameGeometry().size() - geometry().size());
+            move(area.x() + (area.width() - std::min(area.width(), outer.width())) / 2,
+                 area.y() + (area.height() - std::min(area.height(), outer.height())) / 2);
         }
     }
     PlaceChildren();

@@ -65,6 +65,7 @@ class ToolkitWindow : public QWidget {
   private:
     int id_;
     bool resizable_;
+    bool centred_;
     ClientArea* client_;
     QPointer<QMenuBar> menuBar_;
     QWidget* toolStrip_ = nullptr; // made with the first toolbar
