@@ -213,6 +213,17 @@ TEST_F(ViewerTest, CloseBoxClosesOnlyTheViewerAndKeepsTheCurrentPage) {
     EXPECT_EQ(toolkit::GetControlText(2), "Twet=");
 }
 
+TEST_F(ViewerTest, BackInTheMainWindowNoFieldTakesTheFocusByItself) {
+    Open(AllPages[0]);
+    QApplication::setActiveWindow(Window(199));
+    ASSERT_EQ(QApplication::activeWindow(), Window(199));
+    QApplication::setActiveWindow(Window(0));
+    ASSERT_EQ(QApplication::activeWindow(), Window(0));
+    ASSERT_TRUE(TurnsUntil(toolkit::TimerEvent, 123));
+    EXPECT_EQ(toolkit::FocusedControl(), -1);
+    EXPECT_EQ(toolkit::GetControlText(1), "Tdry=");
+}
+
 TEST_F(ViewerTest, CancelledSaveShowsTheMessageAndLeavesTheViewerAsItWas) {
     Open(AllPages[0]);
     QString title;
