@@ -2,6 +2,7 @@
 
 #include "calc/calculate_command.h"
 #include "calc/field_entry.h"
+#include "lifecycle/fatal_error_trap.h"
 #include "lifecycle/fault_location.h"
 #include "ui/commands.h"
 #include "ui/main_window.h"
@@ -26,6 +27,8 @@ void RunTurn(ProgramState& state, const TurnContext& context, toolkit::EventKind
         toolkit::SetStatusFieldText(StatusBar, ClockField,
                                     toolkit::FormatDate("%hh:%ii:%ss", context.currentDate()),
                                     toolkit::RightAligned);
+        // Lets a fault's log entry follow a change to or from summer time.
+        RefreshFatalErrorTrapClock();
     }
 
     if (kind == toolkit::MenuEvent) {
