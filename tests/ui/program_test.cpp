@@ -3,7 +3,9 @@
 #include "lifecycle/shutdown.h"
 #include "pages/picture_store.h"
 #include "tests/ui/loop_fixture.h"
+#include "ui/program_icon.h"
 
+#include <QImage>
 #include <QWidget>
 
 #include <chrono>
@@ -130,6 +132,14 @@ TEST(ProgramRunTest, AFaultInTheRunningLoopIsLoggedReportedAndEndsWithStatusOne)
     EXPECT_EQ(lineEnd, std::string("08/12/2026 / 16:45").size()) << log;
     EXPECT_EQ(log.substr(lineEnd + 1), "Invalid memory access  в Auto\n");
     EXPECT_EQ(ReadFile(boxes), "Фатална грешка!|Грешката е: Invalid memory access в Auto\n");
+}
+
+TEST(ProgramIconTest, TheExecutableCarriesThe32PixelIcon) {
+    const auto icon = ProgramIconFile();
+    ASSERT_EQ(icon.size(), fs::file_size(ZORVEL_ICON_FILE));
+    EXPECT_EQ(std::string(icon.begin(), icon.end()), ReadFile(ZORVEL_ICON_FILE));
+    const QImage image = QImage::fromData(icon.data(), static_cast<int>(icon.size()), "PNG");
+    EXPECT_EQ(image.size(), QSize(32, 32));
 }
 
 class ProgramEndTest : public LoopTest {};
