@@ -21,7 +21,8 @@ std::string SaveFileDialog(std::string_view title, std::string_view defaultFile,
     // Replacing a file the user has is asked about first (Qt's own confirmation), and
     // a name typed without extension stays as typed (no default suffix).
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-    dialog.setDirectory(proposal.folder.empty() ? QDir::currentPath() : ToQString(proposal.folder));
+    const QDir folder(proposal.folder.empty() ? QDir::currentPath() : ToQString(proposal.folder));
+    dialog.setDirectory(folder);
 
     QStringList nameFilters;
     for (const FileFilter& filter : ParseFilterPattern(pattern)) {
@@ -34,7 +35,7 @@ std::string SaveFileDialog(std::string_view title, std::string_view defaultFile,
         }
     }
     if (!proposal.proposedName.empty()) {
-        dialog.selectFile(ToQString(proposal.proposedName));
+        dialog.selectFile(folder.filePath(ToQString(proposal.proposedName)));
     }
     if (dialog.exec() != QDialog::Accepted) {
         return {};

@@ -46,18 +46,18 @@ void StatusBarWidget::SetFieldText(int index, const QString& text, unsigned opti
     if (field == nullptr) {
         return;
     }
-    if ((options & Raised) != 0) {
+    if ((options & toolkit::Raised) != 0) {
         field->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
-    } else if ((options & Borderless) != 0) {
+    } else if ((options & toolkit::Borderless) != 0) {
         field->setFrameStyle(QFrame::NoFrame);
     } else {
         field->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     }
     Qt::Alignment horizontal = Qt::AlignLeft;
     int rightIndent = 0;
-    if ((options & Centred) != 0) {
+    if ((options & toolkit::Centred) != 0) {
         horizontal = Qt::AlignHCenter;
-    } else if ((options & RightAligned) != 0) {
+    } else if ((options & toolkit::RightAligned) != 0) {
         horizontal = Qt::AlignRight;
         rightIndent = RightAlignedIndent;
     }
