@@ -208,6 +208,8 @@ TEST_F(TabOrder, TabVisitsFieldsAndButtonsInCreationOrderAndWraps) {
 }
 
 TEST_F(TabOrder, ShiftTabGoesBackAndWrapsFromTheFirstToTheLast) {
+    EXPECT_EQ(FocusedControl(), -1);
+    EXPECT_EQ(Tab(true), 2); // nothing focused: backwards starts at the last
     ControlById(1)->setFocus();
     EXPECT_EQ(Tab(true), 2);
     EXPECT_EQ(Tab(true), 45);

@@ -3,6 +3,9 @@
 #include "ui/toolkit/internal/event_queue.h"
 #include "ui/toolkit/save_dialog_setup.h"
 #include "ui/toolkit/status_layout.h"
+#include "ui/toolkit/toolkit.h"
+
+#include <cstdlib>
 
 #include <gtest/gtest.h>
 
@@ -121,6 +124,31 @@ TEST(EventQueueRules, NothingIsQueuedWhileSilenced) {
     EXPECT_TRUE(queue.Empty());
     queue.Post({ControlEvent, 3, 0, EventDetail::TextChanged});
     EXPECT_EQ(queue.Take()->object, 3);
+}
+
+} // namespace
+} // namespace toolkit
+
+namespace toolkit {
+namespace {
+
+// Qt's X11 plugin ends the process when it cannot connect; the toolkit must say no first.
+TEST(StartWithoutDisplay, InitToolkitRefusesInsteadOfAborting) {
+    int argc = 1;
+    char name[] = "zorvel";
+    char* argv[] = {name, nullptr};
+    unsetenv("WAYLAND_DISPLAY");
+    unsetenv("DISPLAY");
+    unsetenv("QT_QPA_PLATFORM");
+    EXPECT_FALSE(InitToolkit(argc, argv));
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    setenv("DISPLAY", ":987", 1); // no such display on this machine
+    EXPECT_FALSE(InitToolkit(argc, argv));
+    setenv("QT_QPA_PLATFORM", "wayland", 1);
+    EXPECT_FALSE(InitToolkit(argc, argv));
+    EXPECT_EQ(PrimaryScreenDepth(), 0);
+    EXPECT_FALSE(OpenWindow(0, 0, 0, 10, 10, "none", TitleBar));
+    EXPECT_EQ(WaitEvent(), NoEvent);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Windows: placement, sizes, menu bar, closing, close requests and the object tables.
 #include "tests/support/toolkit_probe.h"
 
+#include <QBuffer>
 #include <QScreen>
 
 #include <gtest/gtest.h>
@@ -138,6 +139,24 @@ TEST_F(Windows, ClosingAChildWindowActivatesItsOwner) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(WindowById(14)));
     CloseWindow(14);
     EXPECT_TRUE(QTest::qWaitForWindowActive(owner));
+}
+
+TEST_F(Windows, TheProgramIconAndTheScreenDepth) {
+    EXPECT_GE(PrimaryScreenDepth(), 24);
+    QImage icon(16, 16, QImage::Format_RGB32);
+    icon.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(icon.save(&buffer, "PNG"));
+    SetProgramIcon(reinterpret_cast<const unsigned char*>(png.constData()),
+                   static_cast<std::size_t>(png.size()));
+    ASSERT_TRUE(OpenWindow(17, 0, 0, 100, 80, "icon", TitleBar));
+    const QImage shown = WindowById(17)->windowIcon().pixmap(16, 16).toImage();
+    EXPECT_EQ(shown.pixelColor(8, 8), QColor(Qt::red));
+    const unsigned char garbage[] = {1, 2, 3};
+    SetProgramIcon(garbage, sizeof garbage); // not a picture: the icon stays
+    EXPECT_FALSE(QApplication::windowIcon().isNull());
 }
 
 TEST_F(Windows, OperationsOnMissingIdsDoNothing) {
