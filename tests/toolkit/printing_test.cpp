@@ -88,6 +88,14 @@ TEST_F(Printing, APageGoesIntoThePdfWithThePictureWhereItWasDrawn) {
     EXPECT_FALSE(bytes.contains("DCTDecode"));
 }
 
+TEST_F(Printing, AJobThatCannotStartFailsAndLeavesNoPageOpen) {
+    SetPrintToPdf(folder.filePath("missing-folder/page.pdf").toStdString());
+    ASSERT_TRUE(PrintDialog());
+    EXPECT_FALSE(StartPrinting("job"));
+    EXPECT_EQ(PrinterOutput(), 0);
+    EXPECT_FALSE(StartDrawing(1));
+}
+
 TEST_F(Printing, ANewChoiceReleasesThePrinterChosenEarlier) {
     SetPrintToPdf(folder.filePath("first.pdf").toStdString());
     ASSERT_TRUE(PrintDialog());
