@@ -156,6 +156,19 @@ TEST_F(LoopCommandsTest, AltitudeIsReadFromTheSameTextAfterTheMenuChoice) {
     EXPECT_EQ(toolkit::GetControlText(3), "300  [m]");
 }
 
+TEST_F(LoopCommandsTest, AltitudeFirstPressWithoutEnteringAnyFieldReadsThePlaceholders) {
+    Choose(3, "По надморска височина в [m]");
+    // A few clock ticks: no field is entered by itself in the meantime.
+    ASSERT_TRUE(TurnsUntil(toolkit::TimerEvent, 123));
+    Click(45);
+    EXPECT_TRUE(Messages().empty());
+    const auto fields = Fields();
+    EXPECT_EQ(fields[0], "Tdry=   [°C]");
+    EXPECT_EQ(fields[1], "Twet=   [°C]");
+    EXPECT_EQ(fields[2], "P/h=  [m]");
+    EXPECT_EQ(fields[6], "6.1 [hPa]");
+}
+
 TEST_F(LoopCommandsTest, ClearAfterMmhgAndNonAspiratedRestoresTheDefaults) {
     Choose(2, "Данни от барометър в [mmHg]");
     Choose(5, "Без аспирация");
