@@ -1,6 +1,7 @@
 // Controls: creation and replacement, their texts, looks, focus order and events.
 #include "tests/support/toolkit_probe.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -141,11 +142,16 @@ TEST_F(Controls, FocusedControlIsMinusOneWhenNoneOfOursHasTheFocus) {
 }
 
 TEST_F(Controls, ColoursApplyAndMinusOneRestoresTheDefault) {
+    SetWindowBackground(0, Rgb(17, 84, 13));
     ASSERT_TRUE(CreateLabel(38, 0, 0, 100, 30, "caption", Centred));
     ASSERT_TRUE(CreateTextField(4, 0, 40, 100, 24, "out", ReadOnly));
     QWidget* const label = ControlById(38);
     QWidget* const field = ControlById(4);
     const QColor defaultText = label->palette().color(QPalette::WindowText);
+    // A label paints the platform's face colour, not the green window behind it.
+    const QColor face = QApplication::palette().color(QPalette::Window);
+    ASSERT_NE(face, QColor(17, 84, 13));
+    EXPECT_EQ(label->grab().toImage().pixelColor(2, 2), face);
 
     SetControlColour(38, TextColour, Rgb(255, 255, 255));
     SetControlColour(38, BackgroundColour, Rgb(17, 84, 13));
@@ -157,7 +163,7 @@ TEST_F(Controls, ColoursApplyAndMinusOneRestoresTheDefault) {
     SetControlColour(38, TextColour, DefaultColour);
     SetControlColour(38, BackgroundColour, DefaultColour);
     EXPECT_EQ(label->palette().color(QPalette::WindowText), defaultText);
-    EXPECT_FALSE(label->autoFillBackground());
+    EXPECT_EQ(label->grab().toImage().pixelColor(2, 2), face);
 }
 
 TEST_F(Controls, FontsTooltipsAndAccessibleTexts) {

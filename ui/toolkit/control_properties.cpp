@@ -65,9 +65,6 @@ void SetControlColour(int controlId, int which, Colour colour) {
         SetRoles(control, {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}, colour);
     } else if (which == BackgroundColour) {
         SetRoles(control, {QPalette::Base, QPalette::Window, QPalette::Button}, colour);
-        if (entry->kind == ControlKind::Label) {
-            control.setAutoFillBackground(colour != DefaultColour);
-        }
     }
     control.update();
 }

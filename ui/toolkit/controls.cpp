@@ -3,6 +3,8 @@
 #include "ui/toolkit/internal/pixel_image.h"
 #include "ui/toolkit/internal/state.h"
 
+#include <QApplication>
+#include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
 
@@ -72,6 +74,15 @@ bool CreateLabel(int controlId, int x, int y, int width, int height, std::string
     label->setFrameStyle((options & Sunken) != 0 ? QFrame::StyledPanel | QFrame::Sunken
                                                  : QFrame::NoFrame);
     label->setText(ToQString(text));
+    // A static text paints its own background in the platform's face colour, whatever
+    // the window behind it is painted in, until a colour of its own is set.
+    QPalette palette = label->palette();
+    const QPalette defaults = QApplication::palette(label);
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Window, defaults.color(group, QPalette::Window));
+    }
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
     MakeStatic(label);
     Register(controlId, ControlKind::Label, label, *window, QRect(x, y, width, height));
     return true;
