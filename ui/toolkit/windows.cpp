@@ -2,9 +2,12 @@
 #include "ui/toolkit/internal/state.h"
 #include "ui/toolkit/internal/status_bar_widget.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
@@ -41,6 +44,30 @@ void WaitUntilExposed(const QWidget& window) {
     while (window.windowHandle() != nullptr && !window.windowHandle()->isExposed() &&
            waited.elapsed() < 500) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+}
+
+// A maximized window is resized by the platform after it is shown (to make room for a
+// window manager's frame, or the offscreen platform's simulated one). The program measures
+// its layout once, right after opening, so wait until the size has stopped changing.
+void WaitUntilSizeSettles(const QWidget& window) {
+    const bool offscreen = QGuiApplication::platformName() == QLatin1String("offscreen");
+    const int roundMs = offscreen ? 0 : 20;
+    QElapsedTimer waited;
+    waited.start();
+    QSize last = window.size();
+    int stableRounds = 0;
+    while (stableRounds < 3 && waited.elapsed() < 1000) {
+        if (roundMs > 0) {
+            QEventLoop pause;
+            QTimer::singleShot(roundMs, &pause, &QEventLoop::quit);
+            pause.exec(QEventLoop::ExcludeUserInputEvents);
+        } else {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        }
+        const QSize now = window.size();
+        stableRounds = now == last ? stableRounds + 1 : 0;
+        last = now;
     }
 }
 
@@ -83,6 +110,9 @@ bool OpenWindow(int windowId, int x, int y, int innerWidth, int innerHeight, std
         window->show();
     }
     WaitUntilExposed(*window);
+    if (maximized) {
+        WaitUntilSizeSettles(*window);
+    }
     if ((options & CentreOnScreen) != 0 && !maximized) {
         // The frame's size is known once the window is on the screen.
         window->move(CentredPosition(*window, innerWidth, innerHeight));
