@@ -24,7 +24,9 @@ bool ChooseOutputColourSpace(jpeg_decompress_struct& info) {
     case JCS_GRAYSCALE:
     case JCS_YCbCr:
     case JCS_RGB:
-        info.out_color_space = JCS_RGB;
+        // The same colours as RGB output, delivered in the held B, G, R order, so the
+        // rows need no reordering of our own.
+        info.out_color_space = JCS_EXT_BGR;
         return true;
     case JCS_YCCK:
     case JCS_CMYK:
@@ -59,14 +61,6 @@ bool Start(Decompressor& decoder, std::span<const unsigned char> file) {
     return true;
 }
 
-void StoreRgbRow(const unsigned char* rgb, unsigned char* bgr, int width) {
-    for (int x = 0; x < width; ++x, rgb += 3, bgr += 3) {
-        bgr[0] = rgb[2];
-        bgr[1] = rgb[1];
-        bgr[2] = rgb[0];
-    }
-}
-
 // Adobe applications store CMYK inverted, so each ink times the key over 255 is the
 // colour channel itself.
 void StoreCmykRow(const unsigned char* cmyk, unsigned char* bgr, int width) {
@@ -87,16 +81,16 @@ bool ReadRows(Decompressor& decoder, LoadedImage& picture, std::vector<unsigned 
     const bool cmyk = info.out_color_space == JCS_CMYK;
     while (info.output_scanline < info.output_height) {
         const int row = static_cast<int>(info.output_scanline);
-        JSAMPROW target = scanline.data();
+        unsigned char* held = picture.pixels.data() +
+                              static_cast<std::size_t>(picture.height - 1 - row) * picture.rowSize;
+        // Colour rows land in the picture directly; CMYK rows go through the scanline
+        // buffer to be converted.
+        JSAMPROW target = cmyk ? scanline.data() : held;
         if (jpeg_read_scanlines(&info, &target, 1) != 1) {
             return false; // only a suspending source returns no line, and ours never does
         }
-        unsigned char* held = picture.pixels.data() +
-                              static_cast<std::size_t>(picture.height - 1 - row) * picture.rowSize;
         if (cmyk) {
             StoreCmykRow(scanline.data(), held, picture.width);
-        } else {
-            StoreRgbRow(scanline.data(), held, picture.width);
         }
     }
     jpeg_finish_decompress(&info);
@@ -123,9 +117,11 @@ std::optional<LoadedImage> DecodeJpeg(std::span<const unsigned char> file) {
     if (!picture) {
         return std::nullopt;
     }
-    std::vector<unsigned char> scanline;
+    std::vector<unsigned char> scanline; // only CMYK rows need converting
     try {
-        scanline.resize(static_cast<std::size_t>(width * components + 3) / 4 * 4);
+        if (components == 4) {
+            scanline.resize(static_cast<std::size_t>(width * components + 3) / 4 * 4);
+        }
     } catch (const std::bad_alloc&) {
         return std::nullopt;
     }

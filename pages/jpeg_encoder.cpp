@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <new>
-#include <vector>
 
 namespace {
 
@@ -23,8 +21,7 @@ struct Compressor {
     Compressor& operator=(const Compressor&) = delete;
 };
 
-bool Encode(Compressor& encoder, const toolkit::PixelView& picture, int quality, std::FILE* file,
-            std::vector<unsigned char>& rgbRow) {
+bool Encode(Compressor& encoder, const toolkit::PixelView& picture, int quality, std::FILE* file) {
     jpeg_compress_struct& info = encoder.info;
     if (setjmp(encoder.errors.jump)) {
         return false;
@@ -34,7 +31,9 @@ bool Encode(Compressor& encoder, const toolkit::PixelView& picture, int quality,
     info.image_width = static_cast<JDIMENSION>(picture.width);
     info.image_height = static_cast<JDIMENSION>(picture.height);
     info.input_components = 3;
-    info.in_color_space = JCS_RGB;
+    // The held B, G, R rows are handed over as they are: libjpeg-turbo reads that order
+    // itself and compresses exactly what the same pixels as R, G, B would give.
+    info.in_color_space = JCS_EXT_BGR;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, quality, FALSE);
     jpeg_start_compress(&info, TRUE);
@@ -42,13 +41,8 @@ bool Encode(Compressor& encoder, const toolkit::PixelView& picture, int quality,
         const unsigned char* bgr =
             picture.bottomUpBgr + static_cast<std::size_t>(picture.height - 1 - row) *
                                       static_cast<std::size_t>(picture.rowSize);
-        unsigned char* rgb = rgbRow.data();
-        for (int x = 0; x < picture.width; ++x, bgr += 3, rgb += 3) {
-            rgb[0] = bgr[2];
-            rgb[1] = bgr[1];
-            rgb[2] = bgr[0];
-        }
-        JSAMPROW line = rgbRow.data();
+        // libjpeg only reads the rows it is given; its interface just is not const.
+        JSAMPROW line = const_cast<unsigned char*>(bgr);
         jpeg_write_scanlines(&info, &line, 1);
     }
     jpeg_finish_compress(&info);
@@ -61,12 +55,6 @@ bool WriteJpeg(const toolkit::PixelView& picture, int qualityStep, std::FILE* fi
     if (picture.empty() || file == nullptr || picture.rowSize < picture.width * 3) {
         return false;
     }
-    std::vector<unsigned char> rgbRow;
-    try {
-        rgbRow.resize(static_cast<std::size_t>(picture.width) * 3);
-    } catch (const std::bad_alloc&) {
-        return false;
-    }
     Compressor encoder;
-    return Encode(encoder, picture, std::clamp(qualityStep, 0, 10) * 10, file, rgbRow);
+    return Encode(encoder, picture, std::clamp(qualityStep, 0, 10) * 10, file);
 }

@@ -263,3 +263,42 @@ TEST_F(JpegSave, WriteFailingMidwayLeavesNoFileAndKeepsTheOldOne) {
 }
 
 } // namespace
+
+namespace {
+
+// The saved file is exactly what libjpeg makes of the page's pixels given as R, G, B rows
+// at quality 70 with its defaults: nothing of the colours is lost or shifted on the way.
+TEST_F(JpegSave, FileIsByteForByteAPlainCompressionOfThePixels) {
+    const std::string target = folder_.File("page.jpg");
+    ASSERT_EQ(store_.SaveAsJpeg(kPageId, target), 1);
+
+    testpics::JpegRecipe recipe;
+    recipe.width = page_->width;
+    recipe.height = page_->height;
+    recipe.quality = 70;
+    const std::vector<unsigned char> plain = testpics::MakeJpeg(recipe, [this](int x, int y) {
+        const std::array<int, 3> rgb = testpics::HeldRgb(*page_, x, y);
+        return std::vector<unsigned char>{static_cast<unsigned char>(rgb[0]),
+                                          static_cast<unsigned char>(rgb[1]),
+                                          static_cast<unsigned char>(rgb[2])};
+    });
+    EXPECT_TRUE(ReadFile(target) == plain);
+}
+
+// Decoding holds exactly the samples libjpeg gives as R, G, B.
+TEST_F(JpegSave, DecodedPageHoldsLibjpegsOwnRgbSamples) {
+    const std::optional<testpics::Decoded> plain =
+        testpics::DecodeWithLibjpeg(EmbeddedImage(kPageId));
+    ASSERT_TRUE(plain.has_value());
+    ASSERT_EQ(plain->components, 3);
+    for (int y = 0; y < page_->height; ++y) {
+        const unsigned char* row = plain->Row(y);
+        for (int x = 0; x < page_->width; ++x) {
+            const std::array<int, 3> held = testpics::HeldRgb(*page_, x, y);
+            ASSERT_EQ(held, (std::array<int, 3>{row[3 * x], row[3 * x + 1], row[3 * x + 2]}))
+                << "at " << x << ", " << y;
+        }
+    }
+}
+
+} // namespace
