@@ -19,8 +19,10 @@ CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Re
 cmake --build "$build" --target fuzz_input_texts fuzz_picture_bytes -- -j2
 
 mkdir -p "$build/corpus/input_texts" "$build/corpus/picture_bytes" "$build/findings"
-# The pictures the program carries seed the decoder's corpus.
-for picture in "$root"/pages/pictures/*; do
+# The pictures the program carries seed the decoder's corpus, with small files of the kinds
+# they are not (grey, CMYK, progressive, 4:4:4, a tiny BMP) so that a short run reaches
+# those paths too.
+for picture in "$root"/pages/pictures/* "$root"/fuzz/seeds/picture_bytes/*; do
     [[ -f "$picture" ]] && cp -u "$picture" "$build/corpus/picture_bytes/"
 done
 # A few readings a user types, unit texts included.
