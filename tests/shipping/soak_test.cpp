@@ -19,6 +19,7 @@
 #include <QWidget>
 
 #include <cstddef>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
