@@ -9,6 +9,7 @@
 #include "ui/main_window.h"
 #include "ui/program_icon.h"
 #include "ui/toolkit/toolkit.h"
+#include "zorvel_version.h"
 
 #include <cstdio>
 
@@ -18,6 +19,7 @@ int StartProgram(int argc, char** argv) {
         std::fputs("zorvel: cannot open a display\n", stderr);
         return 1;
     }
+    toolkit::SetApplicationData(zorvel::ApplicationName, zorvel::FileVersion, "zorvel");
     const auto icon = ProgramIconFile();
     toolkit::SetProgramIcon(icon.data(), icon.size());
 

@@ -152,6 +152,13 @@ TEST_F(Windows, ClosingAChildWindowActivatesItsOwner) {
     EXPECT_TRUE(QTest::qWaitForWindowActive(owner));
 }
 
+TEST_F(Windows, ApplicationDataNamesTheProgramItsVersionAndItsLauncher) {
+    SetApplicationData("Зорвел", "1.1.1.2", "zorvel");
+    EXPECT_EQ(QCoreApplication::applicationName(), QString::fromUtf8("Зорвел"));
+    EXPECT_EQ(QCoreApplication::applicationVersion(), QStringLiteral("1.1.1.2"));
+    EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("zorvel"));
+}
+
 TEST_F(Windows, TheProgramIconAndTheScreenDepth) {
     EXPECT_GE(PrimaryScreenDepth(), 24);
     QImage icon(16, 16, QImage::Format_RGB32);

@@ -1,6 +1,8 @@
 // Start and end of the toolkit, and the lookups every other part of it shares.
 #include "ui/toolkit/internal/state.h"
 
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
@@ -80,6 +82,17 @@ void SetProgramIcon(const unsigned char* fileBytes, std::size_t size) {
     }
     State().programIcon = QIcon(QPixmap::fromImage(image));
     QApplication::setWindowIcon(State().programIcon);
+}
+
+void SetApplicationData(std::string_view name, std::string_view version,
+                        std::string_view desktopEntry) {
+    if (!Started()) {
+        return;
+    }
+    QCoreApplication::setApplicationName(ToQString(name));
+    QCoreApplication::setApplicationVersion(ToQString(version));
+    // Lets the desktop match our windows to the installed launcher and its icon.
+    QGuiApplication::setDesktopFileName(ToQString(desktopEntry));
 }
 
 void CloseAllWindows() {

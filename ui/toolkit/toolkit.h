@@ -66,6 +66,10 @@ constexpr int BackgroundColour = 2;
 bool InitToolkit(int& argc, char** argv);
 // The icon every window shows (PNG or BMP file bytes). Call after InitToolkit.
 void SetProgramIcon(const unsigned char* fileBytes, std::size_t size);
+// The program's name and version as the desktop sees them, and the name of its launcher
+// (the .desktop file without its extension). Call after InitToolkit.
+void SetApplicationData(std::string_view name, std::string_view version,
+                        std::string_view desktopEntry);
 // Closes every window (with its controls, status bar and toolbar).
 void CloseAllWindows();
 // Releases every loaded font.
@@ -76,8 +80,8 @@ void ShutDownToolkit();
 int PrimaryScreenDepth();
 
 // ---- Windows -------------------------------------------------------------------------
-bool OpenWindow(int windowId, int x, int y, int innerWidth, int innerHeight,
-                std::string_view title, unsigned options, int parentWindow = -1);
+bool OpenWindow(int windowId, int x, int y, int innerWidth, int innerHeight, std::string_view title,
+                unsigned options, int parentWindow = -1);
 void ActivateWindow(int windowId);
 void SetWindowBackground(int windowId, Colour colour);
 int InnerWidth(int windowId);
