@@ -9,33 +9,6 @@
 
 namespace {
 
-struct CivilMinute {
-    std::int64_t year;
-    int month, day, hour, minute;
-};
-
-// Days since 1970-01-01 to the proleptic Gregorian calendar (Howard Hinnant's
-// civil_from_days); plain integer arithmetic, so it may run in a signal handler.
-CivilMinute CivilFromSeconds(toolkit::Date seconds) {
-    std::int64_t days = seconds / 86400;
-    std::int64_t rest = seconds % 86400;
-    if (rest < 0) {
-        rest += 86400;
-        --days;
-    }
-    days += 719468;
-    const std::int64_t era = (days >= 0 ? days : days - 146096) / 146097;
-    const std::int64_t dayOfEra = days - era * 146097;
-    const std::int64_t yearOfEra =
-        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const std::int64_t mp = (5 * dayOfYear + 2) / 153;
-    const auto day = static_cast<int>(dayOfYear - (153 * mp + 2) / 5 + 1);
-    const auto month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    return {yearOfEra + era * 400 + (month <= 2), month, day, static_cast<int>(rest / 3600),
-            static_cast<int>(rest / 60 % 60)};
-}
-
 constexpr std::string_view logFileName = "ErrorLog.dat";
 
 } // namespace
@@ -49,7 +22,7 @@ void JoinErrorLogPath(std::string_view directory, PathText& path) {
 }
 
 void AppendLogDate(toolkit::Date date, LogEntryText& out) {
-    const CivilMinute t = CivilFromSeconds(date);
+    const toolkit::CivilTime t = toolkit::SplitDate(date);
     out.AppendNumber(t.day, 2);
     out.Append('/');
     out.AppendNumber(t.month, 2);

@@ -17,11 +17,6 @@ constexpr std::int64_t DaysFromCivil(std::int64_t year, unsigned month, unsigned
     return era * 146097 + static_cast<std::int64_t>(dayOfEra) - 719468;
 }
 
-struct CivilTime {
-    std::int64_t year;
-    unsigned month, day, hour, minute, second;
-};
-
 constexpr CivilTime CivilFromSeconds(Date seconds) {
     std::int64_t days = seconds / 86400;
     std::int64_t rest = seconds % 86400;
@@ -66,6 +61,10 @@ bool StartsWithToken(std::string_view rest, std::string_view token) {
 
 } // namespace
 
+CivilTime SplitDate(Date date) {
+    return CivilFromSeconds(date);
+}
+
 Date CurrentDate() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -76,7 +75,7 @@ Date CurrentDate() {
 }
 
 std::string FormatDate(std::string_view mask, Date date) {
-    const CivilTime t = CivilFromSeconds(date);
+    const CivilTime t = SplitDate(date);
     std::string out;
     out.reserve(mask.size() + 8);
     std::size_t i = 0;

@@ -13,6 +13,15 @@ using Date = std::int64_t;
 
 Date CurrentDate();
 
+struct CivilTime {
+    std::int64_t year;
+    unsigned month, day, hour, minute, second;
+};
+
+// The calendar fields of a date. Plain integer arithmetic with no allocation and no
+// locale, so the fatal-error handler may use it too.
+CivilTime SplitDate(Date date);
+
 // Copies the mask, replacing the tokens %yyyy %yy %mm %dd %hh %ii %ss (any letter case).
 std::string FormatDate(std::string_view mask, Date date);
 
