@@ -8,10 +8,7 @@
 
 namespace {
 
-constexpr int ViewerWindow = 199;
 constexpr int ViewerToolBar = 0;
-constexpr int SaveCommand = 1001;
-constexpr int PrintCommand = 1002;
 constexpr int PagePicture = 111;
 constexpr int PageMargin = 5;
 
@@ -23,16 +20,16 @@ constexpr int PrintSpareWidth = 900; // 600 on the left, 300 on the right
 
 void OpenPageViewer(int pageId, int width, int height) {
     SetFaultLocation(FaultLocation::Child);
-    if (!toolkit::OpenWindow(ViewerWindow, 0, 0, width + 2 * PageMargin, height + 2 * PageMargin,
-                             "Зорвел- помощна информация",
+    if (!toolkit::OpenWindow(PageViewerWindow, 0, 0, width + 2 * PageMargin,
+                             height + 2 * PageMargin, "Зорвел- помощна информация",
                              toolkit::TitleBar | toolkit::SystemMenu | toolkit::CentreOnScreen)) {
         // Without the viewer the picture would land in whatever window was the target.
         return;
     }
-    toolkit::ActivateWindow(ViewerWindow);
-    if (toolkit::CreateToolBar(ViewerToolBar, ViewerWindow)) {
-        toolkit::AddToolBarButton(SaveCommand, toolkit::StandardImageSave);
-        toolkit::AddToolBarButton(PrintCommand, toolkit::StandardImagePrint);
+    toolkit::ActivateWindow(PageViewerWindow);
+    if (toolkit::CreateToolBar(ViewerToolBar, PageViewerWindow)) {
+        toolkit::AddToolBarButton(SavePageCommand, toolkit::StandardImageSave);
+        toolkit::AddToolBarButton(PrintPageCommand, toolkit::StandardImagePrint);
     }
     const ImageRef page = ImageHandleOf(pageId);
     toolkit::CreatePicture(PagePicture, PageMargin, PageMargin, width, height,

@@ -1,6 +1,11 @@
 // The help-page viewer: window 199 with a save and a print button.
 #pragma once
 
+// The viewer's window and the commands its toolbar buttons raise.
+inline constexpr int PageViewerWindow = 199;
+inline constexpr int SavePageCommand = 1001;
+inline constexpr int PrintPageCommand = 1002;
+
 // Opens (or replaces) the viewer showing the picture held under pageId in an area of
 // width x height pixels.
 void OpenPageViewer(int pageId, int width, int height);

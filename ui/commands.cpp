@@ -15,8 +15,6 @@ constexpr int TypeField = 3;
 
 constexpr int QuitCommand = 30;
 constexpr int AboutCommand = 28;
-constexpr int SaveCommand = 1001;
-constexpr int PrintCommand = 1002;
 
 struct UnitCommand {
     int commandId;
@@ -118,10 +116,10 @@ void RunMenuCommand(ProgramState& state, int commandId) {
     case QuitCommand:
         state.quitRequested = true;
         break;
-    case SaveCommand:
+    case SavePageCommand:
         SavePage(state.currentPage);
         break;
-    case PrintCommand:
+    case PrintPageCommand:
         PrintPage(state.currentPage);
         break;
     default:

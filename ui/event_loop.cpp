@@ -4,13 +4,13 @@
 #include "calc/field_entry.h"
 #include "lifecycle/fatal_error_trap.h"
 #include "lifecycle/fault_location.h"
+#include "pages/page_viewer.h"
 #include "ui/commands.h"
 #include "ui/main_window.h"
 
 namespace {
 
 constexpr int MainWindow = 0;
-constexpr int ViewerWindow = 199;
 constexpr int ClockTimer = 123;
 constexpr int StatusBar = 0;
 constexpr int ClockField = 4;
@@ -53,8 +53,8 @@ void RunTurn(ProgramState& state, const TurnContext& context, toolkit::EventKind
     if (kind == toolkit::CloseEvent) {
         if (windowId == MainWindow) {
             state.quitRequested = true;
-        } else if (windowId == ViewerWindow) {
-            toolkit::CloseWindow(ViewerWindow);
+        } else if (windowId == PageViewerWindow) {
+            toolkit::CloseWindow(PageViewerWindow);
             toolkit::UseGadgetTarget(MainWindow);
         }
     }
