@@ -98,3 +98,8 @@ HumidityResult ComputeHumidity(float dryBulb, float wetBulb, float pressure,
     result.vapourPressure = s.vapourPressure;
     return result;
 }
+
+bool IsPossibleReading(const HumidityResult& result) {
+    // Written as "greater than" so that a NaN pressure counts as impossible too.
+    return result.vapourPressure > 0;
+}
