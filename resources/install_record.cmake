@@ -23,11 +23,12 @@ macro(zorvel_install_record_begin record_dir destinations_file)
         else()
             set(_zorvel_dir "${ZORVEL_RECORD_PREFIX}/${_zorvel_destination}")
         endif()
-        # Every missing folder between the prefix and the destination is made here.
-        while(NOT EXISTS "${_zorvel_dir}" AND NOT _zorvel_dir STREQUAL ZORVEL_RECORD_PREFIX
-              AND _zorvel_dir MATCHES "^${ZORVEL_RECORD_PREFIX}/")
+        # Every missing folder below the prefix on the way to the destination is made here.
+        string(FIND "${_zorvel_dir}" "${ZORVEL_RECORD_PREFIX}/" _zorvel_at)
+        while(_zorvel_at EQUAL 0 AND NOT EXISTS "${_zorvel_dir}")
             list(APPEND ZORVEL_RECORD_NEW_DIRS "${_zorvel_dir}")
             get_filename_component(_zorvel_dir "${_zorvel_dir}" DIRECTORY)
+            string(FIND "${_zorvel_dir}" "${ZORVEL_RECORD_PREFIX}/" _zorvel_at)
         endwhile()
     endforeach()
     list(REMOVE_DUPLICATES ZORVEL_RECORD_NEW_DIRS)
