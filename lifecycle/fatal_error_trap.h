@@ -8,8 +8,10 @@
 #pragma once
 
 // Installs the trap, remembering the handlers in force before, and sets the fault
-// location to "Main". Returns false when the handlers could not be installed (the program
-// then runs without the trap). Installing twice does nothing the second time.
+// location to "Main". SIGXFSZ is ignored from then on, for good: an oversized write fails
+// with EFBIG rather than ending the process. A trapped fault first removes the files
+// registered with RemovedOnFault. Returns false when the handlers could not be installed (the
+// program then runs without the trap). Installing twice does nothing the second time.
 bool InstallFatalErrorTrap();
 
 // Gives back the handlers that were in force before InstallFatalErrorTrap. Does nothing
