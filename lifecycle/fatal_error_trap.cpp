@@ -181,9 +181,6 @@ int RunFatalReportIfAsked(int argc, char** argv) {
         return -1;
     }
     const std::string text = std::string("Грешката е: ") + argv[2] + " в " + argv[3];
-    if (const char* log = std::getenv(MessageBoxLogVariable); log != nullptr && *log != '\0') {
-        toolkit::SetMessageBoxLog(log);
-    }
     int toolkitArgc = 1; // the report's own arguments are not the toolkit's
     if (!toolkit::InitToolkit(toolkitArgc, argv)) {
         std::fprintf(stderr, "%s\n%s\n", std::string(reportTitle).c_str(), text.c_str());

@@ -34,7 +34,3 @@ int RunFatalReportIfAsked(int argc, char** argv);
 // The first argument that marks a copy of the program started to show a fault's report;
 // the message and the location follow it.
 inline constexpr const char* FatalReportMarker = "--zorvel-fatal-report";
-
-// The environment variable the reporter reads: when set, the box is appended to that file
-// as "<title>|<text>\n" (toolkit::SetMessageBoxLog) instead of being shown. For tests only.
-inline constexpr const char* MessageBoxLogVariable = "ZORVEL_MESSAGEBOX_LOG";
