@@ -2,6 +2,7 @@
 
 #include "lifecycle/fault_location.h"
 #include "pages/picture_store.h"
+#include "pages/save_failure_text.h"
 #include "ui/toolkit/toolkit.h"
 
 #include <cstdint>
@@ -43,8 +44,11 @@ void SavePage(int currentPage) {
         toolkit::MessageBox("Опа-а!", "Направихте нещо неправилно  и не записахте файла!");
         return;
     }
-    // A file that could not be written is not reported; the user sees it is missing.
-    SaveImageAsJpeg(currentPage, path);
+    // Closing the dialog looks like success, so a file that was not written is named.
+    SaveFailure why = SaveFailure::None;
+    if (SaveImageAsJpeg(currentPage, path, &why) != 1) {
+        toolkit::MessageBox("Опа-а!", SaveFailureText(path, why));
+    }
 }
 
 PrintedArea PrintedPageArea(int printableWidth, int pageWidth, int pageHeight) {
