@@ -76,7 +76,9 @@ bool AppendToFile(const char* path, std::string_view entry) {
     if (!whole) {
         // A full disk or the size limit took part of the entry: the file keeps whole
         // entries only.
-        static_cast<void>(ftruncate(fd, info.st_size));
+        if (ftruncate(fd, info.st_size) != 0) {
+            // Nothing more can be done from here; the entry is reported as not written.
+        }
     }
     close(fd);
     return whole;

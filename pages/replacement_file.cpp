@@ -175,7 +175,9 @@ bool ReplacementFile::OpenTemporary(const std::string& folder, bool targetExists
     faultCleanup_.Register(temporary_);
     if (targetExists && fchown(descriptor_, owner, group) != 0) {
         // Without the right to give the file away, at least keep its group if allowed.
-        static_cast<void>(fchown(descriptor_, static_cast<uid_t>(-1), group));
+        if (fchown(descriptor_, static_cast<uid_t>(-1), group) != 0) {
+            // The new file then belongs to whoever saves it, as any new file would.
+        }
     }
     if (fchmod(descriptor_, mode) != 0) {
         FailWithError(errno);
@@ -275,7 +277,9 @@ void ReplacementFile::Discard() {
     if (inPlace_ && unlink(target_.c_str()) != 0 && descriptor_ >= 0) {
         // Written in place into a folder that keeps its names: an empty file says more
         // than a torn page.
-        static_cast<void>(ftruncate(descriptor_, 0));
+        if (ftruncate(descriptor_, 0) != 0) {
+            // The save is reported as failed either way.
+        }
     }
     inPlace_ = false;
     if (descriptor_ >= 0) {
