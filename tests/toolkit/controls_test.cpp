@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -266,14 +267,16 @@ class EnterKey : public ::testing::Test {
 TEST_F(EnterKey, EnterOrReturnInAFieldPressesTheDefaultButtonAsAClickDoes) {
     SetDefaultButton(45);
     QWidget* const field = ControlById(1);
-    field->setFocus();
-    DrainEvents();
-    QTest::keyClick(field, Qt::Key_Return);
-    EXPECT_EQ(DrainEvents(), (std::vector<SeenEvent>{{ControlEvent, 45, 0}}));
-    QTest::keyClick(field, Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(DrainEvents(), (std::vector<SeenEvent>{{ControlEvent, 45, 0}}));
-    // The field keeps the focus, as after typing.
-    EXPECT_EQ(FocusedControl(), 1);
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Return, Qt::NoModifier},
+                                         std::pair{Qt::Key_Enter, Qt::KeypadModifier}}) {
+        field->setFocus();
+        DrainEvents();
+        QTest::keyClick(field, key, modifiers);
+        // As with a click, the field loses the focus to the button, which is pressed.
+        EXPECT_EQ(DrainEvents(),
+                  (std::vector<SeenEvent>{{ControlEvent, 1, 0}, {ControlEvent, 45, 0}}));
+        EXPECT_EQ(FocusedControl(), 45);
+    }
 }
 
 TEST_F(EnterKey, WithoutADefaultButtonEnterInAFieldDoesNothing) {

@@ -17,6 +17,9 @@ TextField::TextField(int controlId, int windowId, QWidget* parent)
         const auto* const owner = qobject_cast<const ToolkitWindow*>(window());
         QAbstractButton* const button = owner != nullptr ? owner->DefaultButton() : nullptr;
         if (button != nullptr && button->isEnabled() && button->isVisible()) {
+            // Exactly as a click: the button takes the focus, so the field is left and
+            // entering it again counts as a new entry.
+            button->setFocus(Qt::OtherFocusReason);
             button->click();
         }
     });
