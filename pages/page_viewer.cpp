@@ -17,10 +17,6 @@ constexpr int PrintLeft = 600;
 constexpr int PrintTop = 400;
 constexpr int PrintSpareWidth = 900; // 600 on the left, 300 on the right
 
-} // namespace
-
-namespace {
-
 // How much a page of width x height must shrink so that its area, margins included,
 // fits the room the screen leaves the viewer; 1 when it fits as it is.
 double FitScale(int width, int height, toolkit::Size room) {

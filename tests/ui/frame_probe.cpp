@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <string>
 #include <thread>
@@ -127,7 +128,9 @@ int main(int argc, char** argv) {
         std::fputs("usage: frame_probe wm | frame TITLE\n", stderr);
         return 2;
     }
-    Display* const display = XOpenDisplay(nullptr);
+    const std::unique_ptr<Display, int (*)(Display*)> connection(XOpenDisplay(nullptr),
+                                                                 XCloseDisplay);
+    Display* const display = connection.get();
     if (display == nullptr) {
         std::fputs("frame_probe: cannot open the display\n", stderr);
         return 2;
