@@ -4,6 +4,7 @@
 #include "calc/calculate_command.h"
 #include "calc/field_entry.h"
 #include "tests/ui/main_window_fixture.h"
+#include "ui/toolkit/internal/state.h"
 #include "ui/toolkit/toolkit.h"
 
 #include <QApplication>
@@ -100,6 +101,25 @@ TEST_F(CalculateTest, SampleReadingsAreWrittenBackWithUnitsAndGiveTheWorkedExamp
     EXPECT_TRUE(State().input.resultsCurrent);
     EXPECT_EQ(State().input.emptiedOnEntry, (std::array<bool, 3>{false, false, false}));
     EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(CalculateTest, EnterInTheLastFieldCalculatesAndKeepsWhatWasTyped) {
+    TypeIntoFreshFields("20.5", "18.3", "981.1");
+    QTest::keyClick(Field(3), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    bool pressed = false;
+    while (!toolkit::State().events.Empty()) {
+        if (toolkit::WaitEvent() == toolkit::ControlEvent && toolkit::EventObject() == 45) {
+            pressed = true;
+            EXPECT_TRUE(Press());
+        }
+        Turn();
+    }
+    EXPECT_TRUE(pressed);
+    // The turns after the press leave the inputs as written back, as after a click.
+    EXPECT_EQ(Inputs(), (Texts{"20.5   [°C]", "18.3   [°C]", "981.1  [hPa]"}));
+    EXPECT_EQ(Outputs(), SampleResults);
+    EXPECT_TRUE(State().input.resultsCurrent);
 }
 
 TEST_F(CalculateTest, NonAspiratedPsychrometerLowersTheVapourPressure) {
