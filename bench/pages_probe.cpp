@@ -3,7 +3,7 @@
 #include "ui/commands.h"
 #include "ui/event_loop.h"
 #include "ui/main_window.h"
-#include "ui/toolkit/toolkit.h"
+#include "toolkit/toolkit.h"
 
 #include <cstdio>
 #include <fstream>

@@ -11,12 +11,12 @@
 //   --startup-runs=N     start-ups of each program (default 5, the median counts)
 #include "bench/codec_floor.h"
 #include "bench/process_probe.h"
-#include "calc/calculate_command.h"
+#include "ui/calculate_command.h"
 #include "calc/humidity_model.h"
 #include "calc/input_reading.h"
 #include "calc/result_presentation.h"
 #include "pages/picture_store.h"
-#include "ui/toolkit/toolkit.h"
+#include "toolkit/toolkit.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,7 +3,7 @@
 #include "pages/bmp_reader.h"
 #include "pages/jpeg_decoder.h"
 #include "pages/jpeg_encoder.h"
-#include "pages/replacement_file.h"
+#include "common/replacement_file.h"
 
 #include <optional>
 #include <utility>

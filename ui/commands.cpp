@@ -1,9 +1,9 @@
 #include "ui/commands.h"
 
 #include "pages/embedded_pictures.h"
-#include "pages/page_viewer.h"
+#include "ui/page_viewer.h"
 #include "pages/picture_store.h"
-#include "ui/toolkit/toolkit.h"
+#include "toolkit/toolkit.h"
 
 #include <array>
 

@@ -1,10 +1,10 @@
 #include "ui/event_loop.h"
 
-#include "calc/calculate_command.h"
-#include "calc/field_entry.h"
+#include "ui/calculate_command.h"
+#include "ui/field_entry.h"
 #include "lifecycle/fatal_error_trap.h"
 #include "lifecycle/fault_location.h"
-#include "pages/page_viewer.h"
+#include "ui/page_viewer.h"
 #include "ui/commands.h"
 #include "ui/main_window.h"
 
@@ -25,7 +25,7 @@ void RunTurn(ProgramState& state, const TurnContext& context, toolkit::EventKind
 
     if (kind == toolkit::TimerEvent && objectId == ClockTimer) {
         toolkit::SetStatusFieldText(StatusBar, ClockField,
-                                    toolkit::FormatDate("%hh:%ii:%ss", context.currentDate()),
+                                    common::FormatDate("%hh:%ii:%ss", context.currentDate()),
                                     toolkit::RightAligned);
         // Lets a fault's log entry follow a change to or from summer time.
         RefreshFatalErrorTrapClock();

@@ -2,13 +2,13 @@
 #pragma once
 
 #include "ui/program_state.h"
-#include "ui/toolkit/date.h"
-#include "ui/toolkit/toolkit.h"
+#include "common/date.h"
+#include "toolkit/toolkit.h"
 
 // What a turn takes from outside besides the event; replaceable so a test can stop the
 // clock at a chosen time.
 struct TurnContext {
-    toolkit::Date (*currentDate)() = &toolkit::CurrentDate;
+    common::Date (*currentDate)() = &common::CurrentDate;
 };
 
 // Handles one event as the loop does after WaitEvent.

@@ -4,7 +4,7 @@
 #include "ui/main_window.h"
 #include "ui/main_window_style.h"
 #include "ui/main_window_texts.h"
-#include "ui/toolkit/toolkit.h"
+#include "toolkit/toolkit.h"
 
 #include <initializer_list>
 #include <string_view>

@@ -8,7 +8,7 @@
 #include "ui/event_loop.h"
 #include "ui/main_window.h"
 #include "ui/program_icon.h"
-#include "ui/toolkit/toolkit.h"
+#include "toolkit/toolkit.h"
 #include "zorvel_version.h"
 
 #include <cstdio>

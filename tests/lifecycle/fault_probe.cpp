@@ -9,9 +9,9 @@
 #include "lifecycle/fatal_error_trap.h"
 #include "lifecycle/fault_location.h"
 #include "lifecycle/shutdown.h"
-#include "pages/replacement_file.h"
+#include "common/replacement_file.h"
 #include "tests/support/message_box_hook.h"
-#include "ui/toolkit/toolkit.h"
+#include "toolkit/toolkit.h"
 
 #include <cfenv>
 #include <csignal>

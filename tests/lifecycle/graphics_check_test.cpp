@@ -1,6 +1,6 @@
 // The start-up graphics check and its warning.
 #include "lifecycle/graphics_check.h"
-#include "ui/toolkit/toolkit.h"
+#include "toolkit/toolkit.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -4,7 +4,7 @@
 
 #include "ui/event_loop.h"
 #include "ui/program_state.h"
-#include "ui/toolkit/toolkit.h"
+#include "toolkit/toolkit.h"
 
 class QWidget;
 

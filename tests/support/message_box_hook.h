@@ -3,7 +3,7 @@
 // copy started by the fault trap inherits it, so its report box is captured too.
 #pragma once
 
-#include "ui/toolkit/toolkit.h"
+#include "toolkit/toolkit.h"
 
 #include <cstdlib>
 

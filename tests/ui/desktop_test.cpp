@@ -2,8 +2,8 @@
 // row it is given, a status bar drawn as one, the window's boxes, the menus' separators
 // and Enter. Built and run once per screen size (see the CMake file).
 #include "tests/ui/main_window_fixture.h"
-#include "ui/toolkit/internal/state.h"
-#include "ui/toolkit/toolkit.h"
+#include "internal/state.h"
+#include "toolkit/toolkit.h"
 
 #include <QAction>
 #include <QApplication>

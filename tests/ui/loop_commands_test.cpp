@@ -3,7 +3,7 @@
 #include "lifecycle/fault_location.h"
 #include "tests/ui/loop_fixture.h"
 #include "ui/commands.h"
-#include "ui/toolkit/toolkit.h"
+#include "toolkit/toolkit.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -17,9 +17,9 @@
 
 namespace {
 
-constexpr toolkit::Date At(int hours, int minutes, int seconds) {
+constexpr common::Date At(int hours, int minutes, int seconds) {
     // 8 December 2026, local calendar.
-    return toolkit::Date{20'795} * 86'400 + hours * 3'600 + minutes * 60 + seconds;
+    return common::Date{20'795} * 86'400 + hours * 3'600 + minutes * 60 + seconds;
 }
 
 const std::string PressureMessage = "Проблем!|Има грешка при стойността на налягането";

@@ -1,6 +1,6 @@
 #include "tests/ui/loop_fixture.h"
 
-#include "ui/toolkit/toolkit.h"
+#include "toolkit/toolkit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 
-toolkit::Date LoopTest::clockDate = 0;
+common::Date LoopTest::clockDate = 0;
 
 void LoopTest::SetUp() {
     MainWindowTest::SetUp();

@@ -18,7 +18,7 @@ class LoopTest : public MainWindowTest {
     void TearDown() override;
 
     // The clock reads this date in every turn of these tests.
-    static toolkit::Date clockDate;
+    static common::Date clockDate;
     TurnContext context{&ClockDate};
 
     // Takes the next event and handles it; returns its kind.
@@ -45,5 +45,5 @@ class LoopTest : public MainWindowTest {
     static int ViewerCount();
 
   private:
-    static toolkit::Date ClockDate() { return clockDate; }
+    static common::Date ClockDate() { return clockDate; }
 };

@@ -1,7 +1,7 @@
 #include "tests/ui/main_window_fixture.h"
 
 #include "ui/main_window.h"
-#include "ui/toolkit/toolkit.h"
+#include "toolkit/toolkit.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "tests/ui/main_window_fixture.h"
 #include "ui/main_window.h"
 #include "ui/main_window_layout.h"
-#include "ui/toolkit/toolkit.h"
+#include "toolkit/toolkit.h"
 
 #include <QAction>
 #include <QApplication>

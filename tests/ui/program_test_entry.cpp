@@ -3,10 +3,10 @@
 // first help page opened, saved under that name through the real dialog and the program
 // closed again, all as a user would click it.
 #include "lifecycle/fatal_error_trap.h"
-#include "pages/page_viewer.h"
+#include "ui/page_viewer.h"
 #include "tests/support/message_box_hook.h"
 #include "ui/start_program.h"
-#include "ui/toolkit/toolkit.h"
+#include "toolkit/toolkit.h"
 
 #include <QApplication>
 #include <QCoreApplication>

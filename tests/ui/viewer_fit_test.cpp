@@ -3,7 +3,7 @@
 // page that fits is shown as it is. Escape closes the viewer; its buttons say what they do.
 #include "pages/picture_store.h"
 #include "tests/ui/loop_fixture.h"
-#include "ui/toolkit/toolkit.h"
+#include "toolkit/toolkit.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,9 +1,9 @@
 // The help-page viewer as the user meets it: pages opened from the menus, the save and
 // print buttons of its toolbar, its close box.
 #include "lifecycle/fault_location.h"
-#include "pages/page_viewer.h"
+#include "ui/page_viewer.h"
 #include "tests/ui/loop_fixture.h"
-#include "ui/toolkit/toolkit.h"
+#include "toolkit/toolkit.h"
 
 #include <QAction>
 #include <QApplication>
