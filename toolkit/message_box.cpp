@@ -1,5 +1,6 @@
 // The program's message boxes.
 #include "internal/state.h"
+#include "toolkit/testing/test_hooks.h"
 
 #include <QMessageBox>
 

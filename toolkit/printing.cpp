@@ -1,6 +1,7 @@
 // Printing one page of images, on a printer or into a PDF file.
 #include "internal/pixel_image.h"
 #include "internal/state.h"
+#include "toolkit/testing/test_hooks.h"
 
 #include <QPageLayout>
 #include <QPrintDialog>

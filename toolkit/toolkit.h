@@ -190,12 +190,4 @@ void DrawImage(const PixelView& image, int x, int y, int width, int height);
 void StopDrawing();
 void StopPrinting();
 
-// ---- Hooks for automated checks ------------------------------------------------------
-// When path is not empty, MessageBox shows no window: it appends the line
-// "<title>|<text>\n" to that file and returns 1 as if OK had been pressed.
-void SetMessageBoxLog(std::string_view path);
-// When path is not empty, PrintDialog shows no dialog and accepts a PDF printer that
-// writes to that file (A4, 600 dpi, minimal margins).
-void SetPrintToPdf(std::string_view path);
-
 } // namespace toolkit

@@ -1,5 +1,6 @@
 // The start-up graphics check and its warning.
 #include "lifecycle/graphics_check.h"
+#include "toolkit/testing/test_hooks.h"
 #include "toolkit/toolkit.h"
 
 #include <cstdio>

@@ -5,6 +5,7 @@
 // long run) measured after ZORVEL_SOAK_WARMUP turns of warm-up (default 5000),
 // ZORVEL_SOAK_SEED the sequence.
 #include "tests/shipping/program_driver.h"
+#include "toolkit/testing/test_hooks.h"
 #include "ui/commands.h"
 
 #include <gtest/gtest.h>

@@ -3,6 +3,7 @@
 // copy started by the fault trap inherits it, so its report box is captured too.
 #pragma once
 
+#include "toolkit/testing/test_hooks.h"
 #include "toolkit/toolkit.h"
 
 #include <cstdlib>

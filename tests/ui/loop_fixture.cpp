@@ -1,5 +1,6 @@
 #include "tests/ui/loop_fixture.h"
 
+#include "toolkit/testing/test_hooks.h"
 #include "toolkit/toolkit.h"
 
 #include <QAction>

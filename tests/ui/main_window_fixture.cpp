@@ -1,6 +1,7 @@
 #include "tests/ui/main_window_fixture.h"
 
 #include "ui/main_window.h"
+#include "toolkit/testing/test_hooks.h"
 #include "toolkit/toolkit.h"
 
 #include <QAbstractButton>

@@ -3,6 +3,7 @@
 #include "lifecycle/fault_location.h"
 #include "ui/page_viewer.h"
 #include "tests/ui/loop_fixture.h"
+#include "toolkit/testing/test_hooks.h"
 #include "toolkit/toolkit.h"
 
 #include <QAction>
