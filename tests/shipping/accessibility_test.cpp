@@ -1,6 +1,6 @@
 // A screen-reader user's calculation: every step with the keyboard alone, every field and
 // button named and described, the status bar readable.
-#include "tests/shipping/program_driver.h"
+#include "tests/support/program_driver.h"
 #include "toolkit/testing/test_hooks.h"
 
 #include <gtest/gtest.h>

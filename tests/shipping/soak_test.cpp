@@ -4,7 +4,8 @@
 // grow. ZORVEL_SOAK_TURNS sets the number of loop turns (default 1000; 20000 for the
 // long run) measured after ZORVEL_SOAK_WARMUP turns of warm-up (default 5000),
 // ZORVEL_SOAK_SEED the sequence.
-#include "tests/shipping/program_driver.h"
+#include "tests/support/widget_names.h"
+#include "tests/support/program_driver.h"
 #include "toolkit/testing/test_hooks.h"
 #include "ui/commands.h"
 
@@ -281,7 +282,7 @@ class SoakRun {
     }
 
     static QAction* ToolBarAction(int commandId) {
-        const QString name = QStringLiteral("command-%1").arg(commandId);
+        const QString name = CommandName(commandId);
         for (QWidget* widget : QApplication::topLevelWidgets()) {
             if (QAction* action = widget->findChild<QAction*>(name)) {
                 return action;

@@ -3,7 +3,7 @@
 // entered field.
 #include "ui/calculate_command.h"
 #include "ui/field_entry.h"
-#include "tests/ui/main_window_fixture.h"
+#include "tests/support/main_window_fixture.h"
 #include "internal/state.h"
 #include "toolkit/toolkit.h"
 

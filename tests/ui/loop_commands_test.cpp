@@ -1,7 +1,7 @@
 // The menu commands, the clock and the ends of the loop, driven through the real menus,
 // buttons and close boxes one loop turn at a time.
 #include "lifecycle/fault_location.h"
-#include "tests/ui/loop_fixture.h"
+#include "tests/support/loop_fixture.h"
 #include "ui/commands.h"
 #include "toolkit/toolkit.h"
 

@@ -1,6 +1,7 @@
 // The built main window as a user (and a screen reader) meets it: where each control sits,
 // what it says, how it looks, the menus, the status bar, and Clear.
-#include "tests/ui/main_window_fixture.h"
+#include "tests/support/widget_names.h"
+#include "tests/support/main_window_fixture.h"
 #include "ui/main_window.h"
 #include "ui/main_window_layout.h"
 #include "toolkit/toolkit.h"
@@ -48,7 +49,7 @@ QWidget* MainWindow() {
 QWidget* Control(int id) {
     QWidget* window = MainWindow();
     return window == nullptr ? nullptr
-                             : window->findChild<QWidget*>(QStringLiteral("control-%1").arg(id));
+                             : window->findChild<QWidget*>(ControlName(id));
 }
 
 // The status bar's fields, left to right.

@@ -2,7 +2,7 @@
 // it, and the two ends of a run.
 #include "lifecycle/shutdown.h"
 #include "pages/picture_store.h"
-#include "tests/ui/loop_fixture.h"
+#include "tests/support/loop_fixture.h"
 #include "ui/program_icon.h"
 
 #include <QImage>

@@ -2,7 +2,8 @@
 // toolbar does not fit, so the whole page is shown smaller in its own proportions; a
 // page that fits is shown as it is. Escape closes the viewer; its buttons say what they do.
 #include "pages/picture_store.h"
-#include "tests/ui/loop_fixture.h"
+#include "tests/support/widget_names.h"
+#include "tests/support/loop_fixture.h"
 #include "toolkit/toolkit.h"
 
 #include <QAction>
@@ -20,7 +21,7 @@ class ViewerFitTest : public LoopTest {
   protected:
     static QLabel* Picture() {
         QWidget* const viewer = Window(199);
-        return viewer ? viewer->findChild<QLabel*>(QStringLiteral("control-111")) : nullptr;
+        return viewer ? viewer->findChild<QLabel*>(ControlName(111)) : nullptr;
     }
     static void ExpectWhollyOnTheScreen() {
         QWidget* const viewer = Window(199);

@@ -2,7 +2,8 @@
 // print buttons of its toolbar, its close box.
 #include "lifecycle/fault_location.h"
 #include "ui/page_viewer.h"
-#include "tests/ui/loop_fixture.h"
+#include "tests/support/widget_names.h"
+#include "tests/support/loop_fixture.h"
 #include "toolkit/testing/test_hooks.h"
 #include "toolkit/toolkit.h"
 
@@ -71,7 +72,7 @@ class ViewerTest : public LoopTest {
 
     static QLabel* Picture() {
         QWidget* const viewer = Window(199);
-        return viewer ? viewer->findChild<QLabel*>(QStringLiteral("control-111")) : nullptr;
+        return viewer ? viewer->findChild<QLabel*>(ControlName(111)) : nullptr;
     }
 
     static QToolBar* ToolBar() {

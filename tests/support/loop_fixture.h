@@ -3,7 +3,7 @@
 // is taken with WaitEvent and handled by RunTurn, as the loop does.
 #pragma once
 
-#include "tests/ui/main_window_fixture.h"
+#include "tests/support/main_window_fixture.h"
 #include "ui/event_loop.h"
 
 #include <QString>

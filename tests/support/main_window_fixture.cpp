@@ -1,4 +1,4 @@
-#include "tests/ui/main_window_fixture.h"
+#include "tests/support/main_window_fixture.h"
 
 #include "ui/main_window.h"
 #include "toolkit/testing/test_hooks.h"

@@ -1,5 +1,6 @@
-#include "tests/ui/loop_fixture.h"
+#include "tests/support/loop_fixture.h"
 
+#include "tests/support/widget_names.h"
 #include "toolkit/testing/test_hooks.h"
 #include "toolkit/toolkit.h"
 
@@ -51,13 +52,7 @@ bool LoopTest::TurnsUntil(toolkit::EventKind kind, int objectId) {
 }
 
 QWidget* LoopTest::Window(int windowId) {
-    const QString name = QStringLiteral("window-%1").arg(windowId);
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == name && !widget->testAttribute(Qt::WA_WState_Hidden)) {
-            return widget;
-        }
-    }
-    return nullptr;
+    return ShownWindow(windowId);
 }
 
 QWidget* LoopTest::ClientOf(int windowId) {
@@ -68,7 +63,7 @@ QWidget* LoopTest::ClientOf(int windowId) {
 int LoopTest::ViewerCount() {
     int count = 0;
     for (QWidget* widget : LiveWidgets()) {
-        if (widget->isWindow() && widget->objectName() == QStringLiteral("window-199") &&
+        if (widget->isWindow() && widget->objectName() == WindowName(199) &&
             widget->isVisible()) {
             ++count;
         }
@@ -78,13 +73,13 @@ int LoopTest::ViewerCount() {
 
 QLabel* LoopTest::StatusField(int index) {
     QWidget* const window = Window(0);
-    return window ? window->findChild<QLabel*>(QStringLiteral("status-field-%1").arg(index))
+    return window ? window->findChild<QLabel*>(StatusFieldName(index))
                   : nullptr;
 }
 
 QLineEdit* LoopTest::FieldOfWindow(int fieldId) {
     QWidget* const window = Window(0);
-    return window ? window->findChild<QLineEdit*>(QStringLiteral("control-%1").arg(fieldId))
+    return window ? window->findChild<QLineEdit*>(ControlName(fieldId))
                   : nullptr;
 }
 
@@ -106,7 +101,7 @@ void LoopTest::Choose(int commandId, const QString& itemText) {
 void LoopTest::PressToolBarButton(int commandId) {
     QWidget* const viewer = Window(199);
     ASSERT_NE(viewer, nullptr);
-    auto* const button = viewer->findChild<QAction*>(QStringLiteral("command-%1").arg(commandId));
+    auto* const button = viewer->findChild<QAction*>(CommandName(commandId));
     ASSERT_NE(button, nullptr);
     button->trigger();
     ASSERT_TRUE(TurnsUntil(toolkit::MenuEvent, commandId));
@@ -116,7 +111,7 @@ void LoopTest::Click(int buttonId) {
     QWidget* const window = Window(0);
     ASSERT_NE(window, nullptr);
     auto* const button =
-        window->findChild<QPushButton*>(QStringLiteral("control-%1").arg(buttonId));
+        window->findChild<QPushButton*>(ControlName(buttonId));
     ASSERT_NE(button, nullptr);
     QTest::mouseClick(button, Qt::LeftButton);
     ASSERT_TRUE(TurnsUntil(toolkit::ControlEvent, buttonId));

@@ -1,5 +1,6 @@
-#include "tests/shipping/program_driver.h"
+#include "tests/support/program_driver.h"
 
+#include "tests/support/widget_names.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
@@ -49,15 +50,7 @@ void ProgramDriver::RunTurnsFor(int milliseconds) {
 }
 
 QWidget* ProgramDriver::Control(int controlId) {
-    // Widgets of a rebuilt window may still wait for deletion.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    const QString name = QStringLiteral("control-%1").arg(controlId);
-    for (QWidget* widget : QApplication::allWidgets()) {
-        if (widget->objectName() == name && !widget->testAttribute(Qt::WA_WState_Hidden)) {
-            return widget;
-        }
-    }
-    return nullptr;
+    return ShownControl(controlId);
 }
 
 QWidget* ProgramDriver::WindowOf(int controlId) {
