@@ -3,6 +3,7 @@
 #include "ui/commands.h"
 #include "ui/event_loop.h"
 #include "ui/main_window.h"
+#include "ui/program_ids.h"
 #include "toolkit/toolkit.h"
 
 #include <cstdio>
@@ -43,9 +44,11 @@ int main(int argc, char** argv) {
     BuildMainWindowContents(state);
     RunTurns(state, context, 3);
     int opened = 0;
-    for (int command = 1; command <= 30; ++command) {
+    // Every menu command that opens a page, in the order of their ids.
+    for (int command = Id(CommandId::HpaCommand); command <= Id(CommandId::QuitCommand);
+         ++command) {
         if (PageOfCommand(command)) {
-            RunTurn(state, context, toolkit::MenuEvent, command, 0);
+            RunTurn(state, context, toolkit::MenuEvent, command, Id(WindowId::MainWindow));
             RunTurns(state, context, 3);
             ++opened;
         }

@@ -1,7 +1,9 @@
 #include "ui/calculate_command.h"
 
+#include "calc/input_reading.h"
 #include "calc/result_presentation.h"
 #include "toolkit/toolkit.h"
+#include "ui/program_ids.h"
 
 #include <array>
 #include <string>
@@ -12,12 +14,7 @@ namespace {
 
 constexpr std::string_view ProblemCaption = "Проблем!";
 constexpr std::string_view TemperatureUnit = "   [°C]";
-constexpr std::string_view ImpossibleReadings =
-    "Има грешка при въвеждането на стойностите на сухия и мокрия термометър";
-
-constexpr int DryBulbField = 1;
-constexpr int WetBulbField = 2;
-constexpr int PressureField = 3;
+using enum ControlId;
 
 std::string_view PressureUnitText(BarometerUnit unit) {
     switch (unit) {
@@ -35,17 +32,17 @@ std::string_view PressureUnitText(BarometerUnit unit) {
 
 // A field gets its unit text only on the first press after it was retyped; a field left
 // alone already carries it, and a press that ended in a message does not count as the one.
-void WriteBack(int fieldId, unsigned pressCount, const std::string& text,
+void WriteBack(ControlId field, unsigned pressCount, const std::string& text,
                std::string_view unitText) {
     if (pressCount == 1) {
-        toolkit::SetControlText(fieldId, text + std::string(unitText));
+        toolkit::SetControlText(Id(field), text + std::string(unitText));
     } else {
-        toolkit::SetControlText(fieldId, text);
+        toolkit::SetControlText(Id(field), text);
     }
 }
 
-void ShowResult(int fieldId, float value, std::string_view suffix) {
-    toolkit::SetControlText(fieldId, FormatDecimal(value, 1) + std::string(suffix));
+void ShowResult(ControlId field, float value, std::string_view suffix) {
+    toolkit::SetControlText(Id(field), FormatDecimal(value, 1) + std::string(suffix));
 }
 
 } // namespace
@@ -57,9 +54,9 @@ bool CalculatePressed(InputState& state, BarometerUnit unit, PsychrometerType ty
     if (state.resultsCurrent) {
         return false;
     }
-    const std::string pressureText = toolkit::GetControlText(PressureField);
-    const std::string dryBulbText = toolkit::GetControlText(DryBulbField);
-    const std::string wetBulbText = toolkit::GetControlText(WetBulbField);
+    const std::string pressureText = toolkit::GetControlText(Id(PressureField));
+    const std::string dryBulbText = toolkit::GetControlText(Id(DryBulbField));
+    const std::string wetBulbText = toolkit::GetControlText(Id(WetBulbField));
     const ReadOutcome outcome = ReadInputs(pressureText, dryBulbText, wetBulbText, unit);
     if (const auto* message = std::get_if<std::string>(&outcome)) {
         toolkit::MessageBox(ProblemCaption, *message);
@@ -71,7 +68,7 @@ bool CalculatePressed(InputState& state, BarometerUnit unit, PsychrometerType ty
     // The wet bulb too far below the dry bulb for any air (е ≤ 0, so RH ≤ 0 and no dew
     // point): refused as a failed check is, with nothing written.
     if (!IsPossibleReading(result)) {
-        toolkit::MessageBox(ProblemCaption, ImpossibleReadings);
+        toolkit::MessageBox(ProblemCaption, ImpossibleReadingsMessage);
         return false;
     }
     PresentResults(state, readings, result, unit);
@@ -84,11 +81,11 @@ void PresentResults(InputState& state, const InputReadings& readings, const Humi
     WriteBack(DryBulbField, state.pressCount[0], readings.dryBulbText, TemperatureUnit);
     WriteBack(WetBulbField, state.pressCount[1], readings.wetBulbText, TemperatureUnit);
 
-    ShowResult(4, result.absoluteHumidity, " [g/m3]");
-    ShowResult(5, result.relativeHumidity, " [%]");
-    ShowResult(6, result.dewPoint, "  [°C]");
-    ShowResult(7, result.saturationPressure, " [hPa]");
-    ShowResult(8, result.vapourPressure, " [hPa]");
+    ShowResult(AbsoluteHumidityField, result.absoluteHumidity, " [g/m3]");
+    ShowResult(RelativeHumidityField, result.relativeHumidity, " [%]");
+    ShowResult(DewPointField, result.dewPoint, "  [°C]");
+    ShowResult(SaturationPressureField, result.saturationPressure, " [hPa]");
+    ShowResult(VapourPressureField, result.vapourPressure, " [hPa]");
 
     state.resultsCurrent = true;
     state.emptiedOnEntry = {false, false, false};

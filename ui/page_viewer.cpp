@@ -2,16 +2,17 @@
 
 #include "lifecycle/fault_location.h"
 #include "pages/picture_store.h"
-#include "ui/save_failure_text.h"
 #include "toolkit/toolkit.h"
+#include "ui/program_ids.h"
+#include "ui/save_failure_text.h"
 
 #include <algorithm>
 #include <cstdint>
 
 namespace {
 
-constexpr int ViewerToolBar = 0;
-constexpr int PagePicture = 111;
+constexpr int Viewer = Id(WindowId::PageViewerWindow);
+constexpr int PagePicture = Id(ControlId::PagePicture);
 constexpr int PageMargin = 5;
 
 constexpr int PrintLeft = 600;
@@ -33,24 +34,24 @@ double FitScale(int width, int height, toolkit::Size room) {
 
 void OpenPageViewer(int pageId, int width, int height) {
     SetFaultLocation(FaultLocation::Child);
-    if (!toolkit::OpenWindow(PageViewerWindow, 0, 0, width + 2 * PageMargin,
+    if (!toolkit::OpenWindow(Viewer, 0, 0, width + 2 * PageMargin,
                              height + 2 * PageMargin, "Зорвел- помощна информация",
                              toolkit::TitleBar | toolkit::SystemMenu | toolkit::CentreOnScreen)) {
         // Without the viewer the picture would land in whatever window was the target.
         return;
     }
-    toolkit::ActivateWindow(PageViewerWindow);
-    toolkit::CloseOnEscape(PageViewerWindow);
-    if (toolkit::CreateToolBar(ViewerToolBar, PageViewerWindow)) {
-        toolkit::AddToolBarButton(SavePageCommand, toolkit::StandardImageSave, "Запиши страницата");
-        toolkit::AddToolBarButton(PrintPageCommand, toolkit::StandardImagePrint,
+    toolkit::ActivateWindow(Viewer);
+    toolkit::CloseOnEscape(Viewer);
+    if (toolkit::CreateToolBar(Id(ToolBarId::ViewerToolBar), Viewer)) {
+        toolkit::AddToolBarButton(Id(CommandId::SavePageCommand), toolkit::StandardImageSave, "Запиши страницата");
+        toolkit::AddToolBarButton(Id(CommandId::PrintPageCommand), toolkit::StandardImagePrint,
                                   "Отпечатай страницата");
     }
     const ImageRef page = ImageHandleOf(pageId);
     const common::PixelView view = page ? page->View() : common::PixelView{};
     // On a screen too small for the page (a 768-pixel laptop) the whole page is shown
     // smaller, in its own proportions; Save and Print still use the page itself.
-    const double scale = FitScale(width, height, toolkit::ScreenRoom(PageViewerWindow));
+    const double scale = FitScale(width, height, toolkit::ScreenRoom(Viewer));
     if (scale >= 1.0) {
         toolkit::CreatePicture(PagePicture, PageMargin, PageMargin, width, height, view);
         return;
@@ -58,7 +59,7 @@ void OpenPageViewer(int pageId, int width, int height) {
     const auto shrink = [scale](int length) {
         return std::max(1, static_cast<int>(length * scale));
     };
-    toolkit::ResizeWindow(PageViewerWindow, shrink(width) + 2 * PageMargin,
+    toolkit::ResizeWindow(Viewer, shrink(width) + 2 * PageMargin,
                           shrink(height) + 2 * PageMargin);
     toolkit::CreateScaledPicture(PagePicture, PageMargin, PageMargin, shrink(view.width),
                                  shrink(view.height), view);

@@ -1,10 +1,6 @@
-// The help-page viewer: window 199 with a save and a print button.
+// The help-page viewer: its own window with a save and a print button (PageViewerWindow,
+// SavePageCommand and PrintPageCommand of ui/program_ids.h).
 #pragma once
-
-// The viewer's window and the commands its toolbar buttons raise.
-inline constexpr int PageViewerWindow = 199;
-inline constexpr int SavePageCommand = 1001;
-inline constexpr int PrintPageCommand = 1002;
 
 // Opens (or replaces) the viewer showing the picture held under pageId in an area of
 // width x height pixels.

@@ -1,6 +1,7 @@
 #include "tests/support/loop_fixture.h"
 
 #include "tests/support/widget_names.h"
+#include "ui/program_ids.h"
 #include "toolkit/testing/test_hooks.h"
 #include "toolkit/toolkit.h"
 
@@ -16,7 +17,7 @@ common::Date LoopTest::clockDate = 0;
 
 void LoopTest::SetUp() {
     MainWindowTest::SetUp();
-    toolkit::CloseWindow(199);
+    toolkit::CloseWindow(Id(WindowId::PageViewerWindow));
     State().quitRequested = false;
     State().currentPage = 0;
     clockDate = 0;
@@ -27,7 +28,7 @@ void LoopTest::SetUp() {
 }
 
 void LoopTest::TearDown() {
-    toolkit::CloseWindow(199);
+    toolkit::CloseWindow(Id(WindowId::PageViewerWindow));
     toolkit::SetPrintToPdf("");
     MainWindowTest::TearDown();
 }
@@ -63,7 +64,7 @@ QWidget* LoopTest::ClientOf(int windowId) {
 int LoopTest::ViewerCount() {
     int count = 0;
     for (QWidget* widget : LiveWidgets()) {
-        if (widget->isWindow() && widget->objectName() == WindowName(199) &&
+        if (widget->isWindow() && widget->objectName() == WindowName(Id(WindowId::PageViewerWindow)) &&
             widget->isVisible()) {
             ++count;
         }
@@ -72,19 +73,19 @@ int LoopTest::ViewerCount() {
 }
 
 QLabel* LoopTest::StatusField(int index) {
-    QWidget* const window = Window(0);
+    QWidget* const window = Window(Id(WindowId::MainWindow));
     return window ? window->findChild<QLabel*>(StatusFieldName(index))
                   : nullptr;
 }
 
 QLineEdit* LoopTest::FieldOfWindow(int fieldId) {
-    QWidget* const window = Window(0);
+    QWidget* const window = Window(Id(WindowId::MainWindow));
     return window ? window->findChild<QLineEdit*>(ControlName(fieldId))
                   : nullptr;
 }
 
 void LoopTest::Choose(int commandId, const QString& itemText) {
-    QWidget* const window = Window(0);
+    QWidget* const window = Window(Id(WindowId::MainWindow));
     ASSERT_NE(window, nullptr);
     QAction* item = nullptr;
     for (QAction* action : window->findChildren<QAction*>()) {
@@ -99,7 +100,7 @@ void LoopTest::Choose(int commandId, const QString& itemText) {
 }
 
 void LoopTest::PressToolBarButton(int commandId) {
-    QWidget* const viewer = Window(199);
+    QWidget* const viewer = Window(Id(WindowId::PageViewerWindow));
     ASSERT_NE(viewer, nullptr);
     auto* const button = viewer->findChild<QAction*>(CommandName(commandId));
     ASSERT_NE(button, nullptr);
@@ -108,7 +109,7 @@ void LoopTest::PressToolBarButton(int commandId) {
 }
 
 void LoopTest::Click(int buttonId) {
-    QWidget* const window = Window(0);
+    QWidget* const window = Window(Id(WindowId::MainWindow));
     ASSERT_NE(window, nullptr);
     auto* const button =
         window->findChild<QPushButton*>(ControlName(buttonId));

@@ -1,6 +1,7 @@
 #include "tests/support/main_window_fixture.h"
 
 #include "ui/main_window.h"
+#include "ui/program_ids.h"
 #include "toolkit/testing/test_hooks.h"
 #include "toolkit/toolkit.h"
 
@@ -45,22 +46,23 @@ std::map<int, QPointer<QLineEdit>>& FieldsOfLastBuild() {
 } // namespace
 
 QString PlaceholderOf(int fieldId) {
-    switch (fieldId) {
-    case 1:
+    using enum ControlId;
+    switch (ControlId{fieldId}) {
+    case DryBulbField:
         return "Tdry=";
-    case 2:
+    case WetBulbField:
         return "Twet=";
-    case 3:
+    case PressureField:
         return "P/h=";
-    case 4:
+    case AbsoluteHumidityField:
         return "F [g/m3]";
-    case 5:
+    case RelativeHumidityField:
         return "RH [%]";
-    case 6:
+    case DewPointField:
         return "Td  [°C]";
-    case 7:
+    case SaturationPressureField:
         return "E [hPa]";
-    case 8:
+    case VapourPressureField:
         return "е [hPa]";
     default:
         return {};
@@ -93,7 +95,7 @@ void MainWindowTest::Rebuild() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
     FieldsOfLastBuild().clear();
-    for (int id = 1; id <= 8; ++id) {
+    for (int id = Id(ControlId::DryBulbField); id <= Id(ControlId::VapourPressureField); ++id) {
         FieldsOfLastBuild()[id] = qobject_cast<QLineEdit*>(Showing(PlaceholderOf(id)));
     }
 }

@@ -2,6 +2,7 @@
 
 #include "tests/support/widget_names.h"
 #include "ui/main_window.h"
+#include "ui/program_ids.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -16,7 +17,7 @@ ProgramDriver::ProgramDriver() {
         frameBuilt = true;
     }
     BuildMainWindowContents(state_);
-    toolkit::ActivateWindow(0);
+    toolkit::ActivateWindow(Id(WindowId::MainWindow));
     QApplication::processEvents();
 }
 

@@ -87,7 +87,7 @@ TEST_F(MainWindowTest, EveryControlSitsAtItsRectangle) {
     for (const int id : AllControls) {
         QWidget* widget = Control(id);
         ASSERT_NE(widget, nullptr) << "control " << id;
-        const Rect r = ControlRect(State().layout, id);
+        const Rect r = ControlRect(State().layout, ControlId{id});
         if (id == 200) {
             // The logo takes its image's size.
             EXPECT_EQ(widget->geometry(), QRect(r.x, r.y, 125, 59));
@@ -170,7 +170,7 @@ TEST_F(MainWindowTest, FontsHaveTheirSizesAndStyles) {
         QWidget* widget = Control(id);
         ASSERT_NE(widget, nullptr);
         const double dpi = widget->logicalDpiY();
-        const int points = FontSize(State().layout, expected.fontId);
+        const int points = FontSize(State().layout, FontId{expected.fontId});
         const QFont font = widget->font();
         EXPECT_EQ(font.pixelSize(), static_cast<int>(std::lround(points * dpi / 72)))
             << "control " << id << " font " << expected.fontId;
