@@ -44,15 +44,15 @@ struct PageEntry {
 };
 
 constexpr std::array PageCommands{
-    PageEntry{AirHumidityCommand, {PageAirHumidity, 1000, 758}},
-    PageEntry{WaterVapourCommand, {PageWaterVapour, 1000, 758}},
-    PageEntry{TemperatureScalesCommand, {PageTemperatureScales, 1000, 758}},
-    PageEntry{TaleCommand, {PageTale, 1000, 758}},
-    PageEntry{TextbookCommand, {PageTextbook, 1000, 758}},
-    PageEntry{AugustCommand, {PageAugust, 1000, 758}},
-    PageEntry{AssmannCommand, {PageAssmann, 1000, 758}},
-    PageEntry{LicenceCommand, {PageLicence, 650, 654}},
-    PageEntry{ContactCommand, {PageContact, 637, 480}},
+    PageEntry{AirHumidityCommand, {Id(ImageId::PageAirHumidity), 1000, 758}},
+    PageEntry{WaterVapourCommand, {Id(ImageId::PageWaterVapour), 1000, 758}},
+    PageEntry{TemperatureScalesCommand, {Id(ImageId::PageTemperatureScales), 1000, 758}},
+    PageEntry{TaleCommand, {Id(ImageId::PageTale), 1000, 758}},
+    PageEntry{TextbookCommand, {Id(ImageId::PageTextbook), 1000, 758}},
+    PageEntry{AugustCommand, {Id(ImageId::PageAugust), 1000, 758}},
+    PageEntry{AssmannCommand, {Id(ImageId::PageAssmann), 1000, 758}},
+    PageEntry{LicenceCommand, {Id(ImageId::PageLicence), 650, 654}},
+    PageEntry{ContactCommand, {Id(ImageId::PageContact), 637, 480}},
 };
 
 void OpenPage(ProgramState& state, const PageCommand& page) {

@@ -78,7 +78,8 @@ void AttachMenus() {
 
 // A logo that fails to decode is left out without a word: the calculator works without it.
 void ShowLogo(const LayoutBasis& layout) {
-    const ImageRef logo = LoadEmbeddedImage(ImageLogo, EmbeddedImage(ImageLogo));
+    constexpr int Logo = Id(ImageId::ImageLogo);
+    const ImageRef logo = LoadEmbeddedImage(Logo, EmbeddedImage(Logo));
     if (logo == nullptr) {
         return;
     }

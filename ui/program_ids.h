@@ -1,10 +1,11 @@
 // Every id the program gives the toolkit, named once. The toolkit counts in plain ints (it
-// serves any program); the program speaks in these names and converts at the call with Id.
+// serves any program); the program speaks in these names and converts at the call with Id
+// (common/id.h). The image ids are the picture store's, in pages/embedded_pictures.h.
 // The numbers are fixed: the menu commands, for one, were numbered before the mBar item
 // was added, which is why it stands second with id 18.
 #pragma once
 
-#include <type_traits>
+#include "common/id.h"
 
 enum class WindowId : int {
     MainWindow = 0,
@@ -87,10 +88,3 @@ enum class StatusFieldId : int {
 };
 
 enum class TimerId : int { ClockTimer = 123 };
-
-// The toolkit's int for a named id.
-template <typename Name>
-    requires std::is_enum_v<Name>
-constexpr int Id(Name name) {
-    return static_cast<int>(name);
-}

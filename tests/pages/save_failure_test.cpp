@@ -23,7 +23,7 @@ namespace {
 using testpics::ReadFile;
 using testpics::ScratchFolder;
 
-constexpr int kPageId = PageAirHumidity;
+constexpr int kPageId = Id(ImageId::PageAirHumidity);
 constexpr uid_t kNobody = 65534;
 // A child's status that means "this machine cannot set the case up".
 constexpr int kCannot = 125;
