@@ -1,10 +1,10 @@
 // Opens all nine help pages in the calculator, built from the program's own libraries
 // and driven through its own loop turns, then prints the peak resident memory in kB.
+#include "toolkit/toolkit.h"
 #include "ui/commands.h"
 #include "ui/event_loop.h"
 #include "ui/main_window.h"
 #include "ui/program_ids.h"
-#include "toolkit/toolkit.h"
 
 #include <cstdio>
 #include <fstream>

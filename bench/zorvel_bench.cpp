@@ -11,13 +11,13 @@
 //   --startup-runs=N     start-ups of each program (default 5, the median counts)
 #include "bench/codec_floor.h"
 #include "bench/process_probe.h"
-#include "ui/calculate_command.h"
-#include "ui/program_ids.h"
 #include "calc/humidity_model.h"
 #include "calc/input_reading.h"
 #include "calc/result_presentation.h"
 #include "pages/picture_store.h"
 #include "toolkit/toolkit.h"
+#include "ui/calculate_command.h"
+#include "ui/program_ids.h"
 
 #include <benchmark/benchmark.h>
 
@@ -31,8 +31,8 @@
 #include <map>
 #include <string>
 #include <thread>
-#include <utility>
 #include <unistd.h>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -156,8 +156,8 @@ void CalculatePress(benchmark::State& state) {
     toolkit::UseGadgetTarget(kWindow);
     using enum ControlId;
     const std::pair<ControlId, const char*> fields[] = {
-        {DryBulbField, "20.5"},       {WetBulbField, "18.3"},          {PressureField, "981.1"},
-        {AbsoluteHumidityField, ""},  {RelativeHumidityField, ""},     {DewPointField, ""},
+        {DryBulbField, "20.5"},        {WetBulbField, "18.3"},      {PressureField, "981.1"},
+        {AbsoluteHumidityField, ""},   {RelativeHumidityField, ""}, {DewPointField, ""},
         {SaturationPressureField, ""}, {VapourPressureField, ""}};
     int row = 1;
     for (const auto& [field, text] : fields) {

@@ -6,7 +6,7 @@
 #include <type_traits>
 
 template <typename Name>
-    requires std::is_enum_v<Name>
+requires std::is_enum_v<Name>
 constexpr int Id(Name name) {
     return static_cast<int>(name);
 }

@@ -7,7 +7,7 @@ namespace common {
 struct PixelView {
     int width = 0;
     int height = 0;
-    int rowSize = 0;                          // bytes per row, a multiple of 4
+    int rowSize = 0;                            // bytes per row, a multiple of 4
     const unsigned char* bottomUpBgr = nullptr; // bottom row first, blue, green, red
 
     bool empty() const { return width <= 0 || height <= 0 || bottomUpBgr == nullptr; }

@@ -3,8 +3,8 @@
 // from a signal handler: no allocation, no locale, no locks.
 #pragma once
 
-#include "common/fixed_text.h"
 #include "common/date.h"
+#include "common/fixed_text.h"
 
 #include <string_view>
 

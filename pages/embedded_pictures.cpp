@@ -8,8 +8,8 @@
 // ZORVEL_PICTURE_DIR and makes this file depend on every picture, so that an edited
 // picture is embedded again. Each label marks where one file starts; the next label (or
 // the end label) marks where it ends.
-#define ZORVEL_PICTURE(imageId, file)                                                      \
-    ".global zorvel_picture_" #imageId "\nzorvel_picture_" #imageId ":\n"                  \
+#define ZORVEL_PICTURE(imageId, file)                                                              \
+    ".global zorvel_picture_" #imageId "\nzorvel_picture_" #imageId ":\n"                          \
     ".incbin \"" ZORVEL_PICTURE_DIR "/" file "\"\n"
 
 asm(".pushsection .rodata.zorvel_pictures, \"a\", @progbits\n"

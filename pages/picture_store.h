@@ -2,8 +2,8 @@
 // a JPEG file. Qt-free; pictures reach the screen and the printer as PixelViews.
 #pragma once
 
-#include "common/replacement_file.h"
 #include "common/pixel_view.h"
+#include "common/replacement_file.h"
 
 #include <cstddef>
 #include <cstdint>

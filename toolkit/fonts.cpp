@@ -1,6 +1,6 @@
 // Loading the program's fonts.
-#include "toolkit/font_name.h"
 #include "internal/state.h"
+#include "toolkit/font_name.h"
 
 #include <QScreen>
 

@@ -10,5 +10,5 @@ bool CalculatePressed(InputState& state, BarometerUnit unit, PsychrometerType ty
 
 // Writes the inputs back (with unit texts where a field's press count is exactly 1) and
 // the five results into the output fields, and marks the results current.
-void PresentResults(InputState& state, const InputReadings& readings,
-                    const HumidityResult& result, BarometerUnit unit);
+void PresentResults(InputState& state, const InputReadings& readings, const HumidityResult& result,
+                    BarometerUnit unit);

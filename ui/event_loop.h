@@ -1,9 +1,9 @@
 // The event loop: one event per turn, handled completely before the next.
 #pragma once
 
-#include "ui/program_state.h"
 #include "common/date.h"
 #include "toolkit/toolkit.h"
+#include "ui/program_state.h"
 
 // What a turn takes from outside besides the event; replaceable so a test can stop the
 // clock at a chosen time.

@@ -1,10 +1,10 @@
 // Stage two of the main window: every control, font, the status bar and the clock timer.
 // Clear runs it again; the toolkit replaces each object created under a live id, so a
 // rebuild leaves exactly one of everything.
+#include "toolkit/toolkit.h"
 #include "ui/main_window.h"
 #include "ui/main_window_style.h"
 #include "ui/main_window_texts.h"
-#include "toolkit/toolkit.h"
 #include "ui/program_ids.h"
 
 #include <initializer_list>
@@ -107,7 +107,8 @@ void CreateInstructions(const LayoutBasis& layout) {
     PlaceLabel(layout, ControlId::InstructionStep3, InstructionStep3, 0);
     PlaceLabel(layout, ControlId::InstructionStep4, InstructionStep4, 0);
     PlaceLabel(layout, ControlId::InstructionStep5, InstructionStep5, 0);
-    if (const toolkit::FontRef font = LoadLayoutFont(layout, FontId::InstructionFont, "Arial Bold", 0)) {
+    if (const toolkit::FontRef font =
+            LoadLayoutFont(layout, FontId::InstructionFont, "Arial Bold", 0)) {
         for (const ControlId label :
              {ControlId::InstructionStep1, ControlId::InstructionStep2, ControlId::InstructionStep3,
               ControlId::InstructionStep4, ControlId::InstructionStep5, ControlId::InputCaption}) {
@@ -125,33 +126,47 @@ void CreateCommandRows(const LayoutBasis& layout) {
     // Enter in an input field calculates, as a press of the button does.
     toolkit::SetDefaultButton(Id(ControlId::CalculateButton));
     if (const toolkit::FontRef font = LoadLayoutFont(layout, FontId::ButtonFont, "Arial Bold", 0)) {
-        GiveFont(font, {ControlId::CalculateHint, ControlId::CalculateButton, ControlId::ClearButton});
+        GiveFont(font,
+                 {ControlId::CalculateHint, ControlId::CalculateButton, ControlId::ClearButton});
     }
     // The hint keeps its inverted colours even with the default font.
     PaintColours(ControlId::CalculateHint, Green, White);
 }
 
 void CreateResultArea(const LayoutBasis& layout) {
-    PlaceLabel(layout, ControlId::AbsoluteHumidityCaption, AbsoluteHumidityCaption, toolkit::Centred | toolkit::Sunken);
-    PlaceLabel(layout, ControlId::RelativeHumidityCaption, RelativeHumidityCaption, toolkit::Centred | toolkit::Sunken);
-    PlaceLabel(layout, ControlId::DewPointCaption, DewPointCaption, toolkit::Centred | toolkit::Sunken);
-    PlaceLabel(layout, ControlId::SaturationPressureCaption, SaturationPressureCaption, toolkit::Centred | toolkit::Sunken);
-    PlaceLabel(layout, ControlId::VapourPressureCaption, VapourPressureCaption, toolkit::Centred | toolkit::Sunken);
-    if (const toolkit::FontRef font = LoadLayoutFont(layout, FontId::CaptionFont, "Arial Italic", toolkit::Bold)) {
-        GiveFont(font, {ControlId::AbsoluteHumidityCaption, ControlId::RelativeHumidityCaption, ControlId::DewPointCaption, ControlId::SaturationPressureCaption, ControlId::VapourPressureCaption, ControlId::ClearHint});
+    PlaceLabel(layout, ControlId::AbsoluteHumidityCaption, AbsoluteHumidityCaption,
+               toolkit::Centred | toolkit::Sunken);
+    PlaceLabel(layout, ControlId::RelativeHumidityCaption, RelativeHumidityCaption,
+               toolkit::Centred | toolkit::Sunken);
+    PlaceLabel(layout, ControlId::DewPointCaption, DewPointCaption,
+               toolkit::Centred | toolkit::Sunken);
+    PlaceLabel(layout, ControlId::SaturationPressureCaption, SaturationPressureCaption,
+               toolkit::Centred | toolkit::Sunken);
+    PlaceLabel(layout, ControlId::VapourPressureCaption, VapourPressureCaption,
+               toolkit::Centred | toolkit::Sunken);
+    if (const toolkit::FontRef font =
+            LoadLayoutFont(layout, FontId::CaptionFont, "Arial Italic", toolkit::Bold)) {
+        GiveFont(font, {ControlId::AbsoluteHumidityCaption, ControlId::RelativeHumidityCaption,
+                        ControlId::DewPointCaption, ControlId::SaturationPressureCaption,
+                        ControlId::VapourPressureCaption, ControlId::ClearHint});
     }
 
-    PlaceOutputField(layout, ControlId::AbsoluteHumidityField, AbsoluteHumidityPlaceholder, AbsoluteHumidityTip,
-                     AbsoluteHumidityCaption);
-    PlaceOutputField(layout, ControlId::RelativeHumidityField, RelativeHumidityPlaceholder, RelativeHumidityTip,
-                     RelativeHumidityCaption);
-    PlaceOutputField(layout, ControlId::DewPointField, DewPointPlaceholder, DewPointTip, DewPointCaption);
-    PlaceOutputField(layout, ControlId::SaturationPressureField, SaturationPressurePlaceholder, SaturationPressureTip,
-                     SaturationPressureCaption);
-    PlaceOutputField(layout, ControlId::VapourPressureField, VapourPressurePlaceholder, VapourPressureTip,
-                     VapourPressureCaption);
-    if (const toolkit::FontRef font = LoadLayoutFont(layout, FontId::FieldFont, "Arial Italic", toolkit::Bold)) {
-        GiveFont(font, {ControlId::DryBulbField, ControlId::WetBulbField, ControlId::PressureField, ControlId::AbsoluteHumidityField, ControlId::RelativeHumidityField, ControlId::DewPointField, ControlId::SaturationPressureField, ControlId::VapourPressureField});
+    PlaceOutputField(layout, ControlId::AbsoluteHumidityField, AbsoluteHumidityPlaceholder,
+                     AbsoluteHumidityTip, AbsoluteHumidityCaption);
+    PlaceOutputField(layout, ControlId::RelativeHumidityField, RelativeHumidityPlaceholder,
+                     RelativeHumidityTip, RelativeHumidityCaption);
+    PlaceOutputField(layout, ControlId::DewPointField, DewPointPlaceholder, DewPointTip,
+                     DewPointCaption);
+    PlaceOutputField(layout, ControlId::SaturationPressureField, SaturationPressurePlaceholder,
+                     SaturationPressureTip, SaturationPressureCaption);
+    PlaceOutputField(layout, ControlId::VapourPressureField, VapourPressurePlaceholder,
+                     VapourPressureTip, VapourPressureCaption);
+    if (const toolkit::FontRef font =
+            LoadLayoutFont(layout, FontId::FieldFont, "Arial Italic", toolkit::Bold)) {
+        GiveFont(font, {ControlId::DryBulbField, ControlId::WetBulbField, ControlId::PressureField,
+                        ControlId::AbsoluteHumidityField, ControlId::RelativeHumidityField,
+                        ControlId::DewPointField, ControlId::SaturationPressureField,
+                        ControlId::VapourPressureField});
     }
 }
 
@@ -165,7 +180,8 @@ void BuildMainWindowContents(ProgramState& state) {
     PlaceInputField(layout, ControlId::WetBulbField, WetBulbPlaceholder, WetBulbTip);
     PlaceInputField(layout, ControlId::PressureField, PressurePlaceholder, PressureTip);
     const Rect frame = ControlRect(layout, ControlId::InputFrame);
-    toolkit::CreateFrame(Id(ControlId::InputFrame), frame.x, frame.y, frame.w, frame.h, toolkit::Sunken);
+    toolkit::CreateFrame(Id(ControlId::InputFrame), frame.x, frame.y, frame.w, frame.h,
+                         toolkit::Sunken);
 
     BuildStatusBar();
     CreateInstructions(layout);

@@ -1,10 +1,10 @@
 // Stage one of the main window: the window itself, its measure, the logo and the menus.
 #include "pages/embedded_pictures.h"
 #include "pages/picture_store.h"
+#include "toolkit/toolkit.h"
 #include "ui/main_window.h"
 #include "ui/main_window_style.h"
 #include "ui/main_window_texts.h"
-#include "toolkit/toolkit.h"
 #include "ui/program_ids.h"
 
 #include <array>

@@ -138,13 +138,15 @@ Rect ControlRect(const LayoutBasis& b, ControlId control) {
     case DewPointCaption:
     case SaturationPressureCaption:
     case VapourPressureCaption:
-        return {CellX(b, CellFraction(Id(control) - Id(AbsoluteHumidityCaption))), RowY(b, 468), CellWidth(b), RowHeight(b)};
+        return {CellX(b, CellFraction(Id(control) - Id(AbsoluteHumidityCaption))), RowY(b, 468),
+                CellWidth(b), RowHeight(b)};
     case AbsoluteHumidityField:
     case RelativeHumidityField:
     case DewPointField:
     case SaturationPressureField:
     case VapourPressureField:
-        return {CellX(b, CellFraction(Id(control) - Id(AbsoluteHumidityField))), OutputRowY(b), CellWidth(b), RowHeight(b)};
+        return {CellX(b, CellFraction(Id(control) - Id(AbsoluteHumidityField))), OutputRowY(b),
+                CellWidth(b), RowHeight(b)};
     default:
         return {};
     }

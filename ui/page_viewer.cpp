@@ -34,8 +34,8 @@ double FitScale(int width, int height, toolkit::Size room) {
 
 void OpenPageViewer(int pageId, int width, int height) {
     SetFaultLocation(FaultLocation::Child);
-    if (!toolkit::OpenWindow(Viewer, 0, 0, width + 2 * PageMargin,
-                             height + 2 * PageMargin, "Зорвел- помощна информация",
+    if (!toolkit::OpenWindow(Viewer, 0, 0, width + 2 * PageMargin, height + 2 * PageMargin,
+                             "Зорвел- помощна информация",
                              toolkit::TitleBar | toolkit::SystemMenu | toolkit::CentreOnScreen)) {
         // Without the viewer the picture would land in whatever window was the target.
         return;
@@ -43,7 +43,8 @@ void OpenPageViewer(int pageId, int width, int height) {
     toolkit::ActivateWindow(Viewer);
     toolkit::CloseOnEscape(Viewer);
     if (toolkit::CreateToolBar(Id(ToolBarId::ViewerToolBar), Viewer)) {
-        toolkit::AddToolBarButton(Id(CommandId::SavePageCommand), toolkit::StandardImageSave, "Запиши страницата");
+        toolkit::AddToolBarButton(Id(CommandId::SavePageCommand), toolkit::StandardImageSave,
+                                  "Запиши страницата");
         toolkit::AddToolBarButton(Id(CommandId::PrintPageCommand), toolkit::StandardImagePrint,
                                   "Отпечатай страницата");
     }
@@ -59,8 +60,7 @@ void OpenPageViewer(int pageId, int width, int height) {
     const auto shrink = [scale](int length) {
         return std::max(1, static_cast<int>(length * scale));
     };
-    toolkit::ResizeWindow(Viewer, shrink(width) + 2 * PageMargin,
-                          shrink(height) + 2 * PageMargin);
+    toolkit::ResizeWindow(Viewer, shrink(width) + 2 * PageMargin, shrink(height) + 2 * PageMargin);
     toolkit::CreateScaledPicture(PagePicture, PageMargin, PageMargin, shrink(view.width),
                                  shrink(view.height), view);
 }

@@ -29,8 +29,7 @@ TEST(FormatDate, LongYearTokenWinsOverShortOne) {
 
 TEST(FormatDate, DatesAfterJanuary2038) {
     // 2038-01-19 03:14:08, one second past the 32-bit limit.
-    EXPECT_EQ(common::FormatDate("%dd/%mm/%yyyy %hh:%ii:%ss", 2147483648),
-              "19/01/2038 03:14:08");
+    EXPECT_EQ(common::FormatDate("%dd/%mm/%yyyy %hh:%ii:%ss", 2147483648), "19/01/2038 03:14:08");
     // 2100-03-01 00:00:00: 2100 is not a leap year.
     EXPECT_EQ(common::FormatDate("%dd/%mm/%yyyy", 4107542400), "01/03/2100");
     EXPECT_EQ(common::FormatDate("%dd/%mm/%yyyy", 4107542400 - 86400), "28/02/2100");

@@ -1,8 +1,8 @@
 // Faults on purpose in a child program and checks what the trap leaves behind: the
 // bytes of "ErrorLog.dat", the text of the report box and the exit status.
+#include "common/date.h"
 #include "lifecycle/fatal_error_trap.h"
 #include "tests/support/message_box_hook.h"
-#include "common/date.h"
 
 #include <algorithm>
 #include <cerrno>

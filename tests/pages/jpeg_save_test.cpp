@@ -158,7 +158,8 @@ TEST_F(JpegSave, FirstRowOfTheFileIsTheTopRowOfThePicture) {
 
 TEST_F(JpegSave, FileHasThePicturesOwnSizeAndOrdinaryPermissions) {
     // The contact page's viewer area is larger than its picture; the file is not.
-    const ImageRef contact = store_.Load(Id(ImageId::PageContact), EmbeddedImage(Id(ImageId::PageContact)));
+    const ImageRef contact =
+        store_.Load(Id(ImageId::PageContact), EmbeddedImage(Id(ImageId::PageContact)));
     ASSERT_NE(contact, nullptr);
     const mode_t previous = umask(022);
     const std::string target = folder_.File("contact.jpg");

@@ -4,8 +4,8 @@
 // grow. ZORVEL_SOAK_TURNS sets the number of loop turns (default 1000; 20000 for the
 // long run) measured after ZORVEL_SOAK_WARMUP turns of warm-up (default 5000),
 // ZORVEL_SOAK_SEED the sequence.
-#include "tests/support/widget_names.h"
 #include "tests/support/program_driver.h"
+#include "tests/support/widget_names.h"
 #include "toolkit/testing/test_hooks.h"
 #include "ui/commands.h"
 

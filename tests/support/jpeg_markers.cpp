@@ -24,8 +24,7 @@ int Be16(std::span<const std::uint8_t> bytes, std::size_t at) {
 bool ReadSegment(const JpegSegment& segment, JpegMarkers& markers) {
     const int marker = segment.marker;
     const std::span<const std::uint8_t> body = segment.body;
-    if (marker == 0xE0 && body.size() >= 14 &&
-        std::equal(body.begin(), body.begin() + 5, "JFIF")) {
+    if (marker == 0xE0 && body.size() >= 14 && std::equal(body.begin(), body.begin() + 5, "JFIF")) {
         markers.hasJfif = true;
         markers.jfifMajor = body[5];
         markers.jfifMinor = body[6];

@@ -1,9 +1,9 @@
 #include "tests/support/loop_fixture.h"
 
 #include "tests/support/widget_names.h"
-#include "ui/program_ids.h"
 #include "toolkit/testing/test_hooks.h"
 #include "toolkit/toolkit.h"
+#include "ui/program_ids.h"
 
 #include <QAction>
 #include <QApplication>
@@ -64,7 +64,8 @@ QWidget* LoopTest::ClientOf(int windowId) {
 int LoopTest::ViewerCount() {
     int count = 0;
     for (QWidget* widget : LiveWidgets()) {
-        if (widget->isWindow() && widget->objectName() == WindowName(Id(WindowId::PageViewerWindow)) &&
+        if (widget->isWindow() &&
+            widget->objectName() == WindowName(Id(WindowId::PageViewerWindow)) &&
             widget->isVisible()) {
             ++count;
         }
@@ -74,14 +75,12 @@ int LoopTest::ViewerCount() {
 
 QLabel* LoopTest::StatusField(int index) {
     QWidget* const window = Window(Id(WindowId::MainWindow));
-    return window ? window->findChild<QLabel*>(StatusFieldName(index))
-                  : nullptr;
+    return window ? window->findChild<QLabel*>(StatusFieldName(index)) : nullptr;
 }
 
 QLineEdit* LoopTest::FieldOfWindow(int fieldId) {
     QWidget* const window = Window(Id(WindowId::MainWindow));
-    return window ? window->findChild<QLineEdit*>(ControlName(fieldId))
-                  : nullptr;
+    return window ? window->findChild<QLineEdit*>(ControlName(fieldId)) : nullptr;
 }
 
 void LoopTest::Choose(int commandId, const QString& itemText) {
@@ -111,8 +110,7 @@ void LoopTest::PressToolBarButton(int commandId) {
 void LoopTest::Click(int buttonId) {
     QWidget* const window = Window(Id(WindowId::MainWindow));
     ASSERT_NE(window, nullptr);
-    auto* const button =
-        window->findChild<QPushButton*>(ControlName(buttonId));
+    auto* const button = window->findChild<QPushButton*>(ControlName(buttonId));
     ASSERT_NE(button, nullptr);
     QTest::mouseClick(button, Qt::LeftButton);
     ASSERT_TRUE(TurnsUntil(toolkit::ControlEvent, buttonId));

@@ -1,9 +1,9 @@
 #include "tests/support/main_window_fixture.h"
 
-#include "ui/main_window.h"
-#include "ui/program_ids.h"
 #include "toolkit/testing/test_hooks.h"
 #include "toolkit/toolkit.h"
+#include "ui/main_window.h"
+#include "ui/program_ids.h"
 
 #include <QAbstractButton>
 #include <QApplication>

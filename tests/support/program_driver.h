@@ -2,9 +2,9 @@
 // it, and events handled by the program's own loop turn, one at a time.
 #pragma once
 
+#include "toolkit/toolkit.h"
 #include "ui/event_loop.h"
 #include "ui/program_state.h"
-#include "toolkit/toolkit.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
 // The toolkit's arithmetic and parsing, without any window.
-#include "toolkit/font_name.h"
 #include "internal/event_queue.h"
+#include "toolkit/font_name.h"
 #include "toolkit/save_dialog_setup.h"
 #include "toolkit/status_layout.h"
 #include "toolkit/toolkit.h"

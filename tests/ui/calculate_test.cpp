@@ -1,11 +1,11 @@
 // The Calculate command on the real main window, driven as a user drives it: click or Tab
 // into a field, type, press; between user actions the loop's turn empties a freshly
 // entered field.
+#include "internal/state.h"
+#include "tests/support/main_window_fixture.h"
+#include "toolkit/toolkit.h"
 #include "ui/calculate_command.h"
 #include "ui/field_entry.h"
-#include "tests/support/main_window_fixture.h"
-#include "internal/state.h"
-#include "toolkit/toolkit.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
 // The main window as a person meets it on a real desktop: every caption readable in the
 // row it is given, a status bar drawn as one, the window's boxes, the menus' separators
 // and Enter. Built and run once per screen size (see the CMake file).
-#include "tests/support/widget_names.h"
-#include "tests/support/main_window_fixture.h"
 #include "internal/state.h"
+#include "tests/support/main_window_fixture.h"
+#include "tests/support/widget_names.h"
 #include "toolkit/toolkit.h"
 
 #include <QAction>
@@ -146,8 +146,7 @@ TEST_F(MainWindowTest, EnterInAnInputFieldOrOnCalculatePressesCalculate) {
         EXPECT_EQ(toolkit::FocusedControl(), 45);
     }
     for (const int id : {45, 66}) {
-        auto* const button =
-            MainWindow()->findChild<QPushButton*>(ControlName(id));
+        auto* const button = MainWindow()->findChild<QPushButton*>(ControlName(id));
         ASSERT_NE(button, nullptr);
         EXPECT_EQ(ControlsRaisedBy(button, Qt::Key_Return), (std::vector<int>{id}));
     }

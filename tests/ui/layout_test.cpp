@@ -31,15 +31,32 @@ TEST(Layout, BasisOfA1360By700Window) {
 TEST(Layout, EveryControlOfA1360By700Window) {
     const LayoutBasis b = ComputeLayoutBasis(1360, 700);
     const std::vector<Expected> table = {
-        {LogoPicture, {1183, 10, 0, 0}},    {DryBulbField, {1125, 222, 184, 39}},  {WetBulbField, {1125, 271, 184, 39}},
-        {PressureField, {1125, 320, 184, 39}},  {InputFrame, {1115, 124, 204, 252}}, {InstructionTitle, {14, 70, 1040, 31}},
-        {InputCaption, {1125, 139, 184, 39}}, {InstructionStep1, {14, 124, 1040, 39}},  {InstructionStep2, {14, 173, 1040, 39}},
-        {InstructionStep3, {14, 222, 1040, 39}},  {InstructionStep4, {14, 271, 1040, 39}},  {InstructionStep5, {14, 320, 1040, 39}},
-        {CalculateHint, {14, 413, 1040, 45}},  {CalculateButton, {1125, 413, 184, 45}}, {ClearHint, {14, 612, 1040, 45}},
-        {ClearButton, {1125, 612, 184, 45}}, {AbsoluteHumidityCaption, {14, 512, 258, 39}},   {RelativeHumidityCaption, {272, 512, 258, 39}},
-        {DewPointCaption, {531, 512, 258, 39}},  {SaturationPressureCaption, {789, 512, 258, 39}},  {VapourPressureCaption, {1048, 512, 258, 39}},
-        {AbsoluteHumidityField, {14, 554, 258, 39}},    {RelativeHumidityField, {272, 554, 258, 39}},   {DewPointField, {531, 554, 258, 39}},
-        {SaturationPressureField, {789, 554, 258, 39}},   {VapourPressureField, {1048, 554, 258, 39}},
+        {LogoPicture, {1183, 10, 0, 0}},
+        {DryBulbField, {1125, 222, 184, 39}},
+        {WetBulbField, {1125, 271, 184, 39}},
+        {PressureField, {1125, 320, 184, 39}},
+        {InputFrame, {1115, 124, 204, 252}},
+        {InstructionTitle, {14, 70, 1040, 31}},
+        {InputCaption, {1125, 139, 184, 39}},
+        {InstructionStep1, {14, 124, 1040, 39}},
+        {InstructionStep2, {14, 173, 1040, 39}},
+        {InstructionStep3, {14, 222, 1040, 39}},
+        {InstructionStep4, {14, 271, 1040, 39}},
+        {InstructionStep5, {14, 320, 1040, 39}},
+        {CalculateHint, {14, 413, 1040, 45}},
+        {CalculateButton, {1125, 413, 184, 45}},
+        {ClearHint, {14, 612, 1040, 45}},
+        {ClearButton, {1125, 612, 184, 45}},
+        {AbsoluteHumidityCaption, {14, 512, 258, 39}},
+        {RelativeHumidityCaption, {272, 512, 258, 39}},
+        {DewPointCaption, {531, 512, 258, 39}},
+        {SaturationPressureCaption, {789, 512, 258, 39}},
+        {VapourPressureCaption, {1048, 512, 258, 39}},
+        {AbsoluteHumidityField, {14, 554, 258, 39}},
+        {RelativeHumidityField, {272, 554, 258, 39}},
+        {DewPointField, {531, 554, 258, 39}},
+        {SaturationPressureField, {789, 554, 258, 39}},
+        {VapourPressureField, {1048, 554, 258, 39}},
     };
     for (const auto& [id, rect] : table) {
         EXPECT_EQ(ControlRect(b, id), rect) << "control " << Id(id);
@@ -48,8 +65,11 @@ TEST(Layout, EveryControlOfA1360By700Window) {
 
 TEST(Layout, FontSizesFollowTheWidth) {
     const LayoutBasis wide = ComputeLayoutBasis(1360, 700);
-    const std::vector<std::pair<FontId, int>> at1360 = {
-        {TitleFont, 17}, {InstructionFont, 13}, {ButtonFont, 14}, {CaptionFont, 13}, {FieldFont, 14}};
+    const std::vector<std::pair<FontId, int>> at1360 = {{TitleFont, 17},
+                                                        {InstructionFont, 13},
+                                                        {ButtonFont, 14},
+                                                        {CaptionFont, 13},
+                                                        {FieldFont, 14}};
     for (const auto& [font, size] : at1360) {
         EXPECT_EQ(FontSize(wide, font), size) << "font " << Id(font) << " at 1360";
     }

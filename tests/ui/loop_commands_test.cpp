@@ -2,8 +2,8 @@
 // buttons and close boxes one loop turn at a time.
 #include "lifecycle/fault_location.h"
 #include "tests/support/loop_fixture.h"
-#include "ui/commands.h"
 #include "toolkit/toolkit.h"
+#include "ui/commands.h"
 
 #include <QApplication>
 #include <QLabel>

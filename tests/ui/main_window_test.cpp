@@ -1,10 +1,10 @@
 // The built main window as a user (and a screen reader) meets it: where each control sits,
 // what it says, how it looks, the menus, the status bar, and Clear.
-#include "tests/support/widget_names.h"
 #include "tests/support/main_window_fixture.h"
+#include "tests/support/widget_names.h"
+#include "toolkit/toolkit.h"
 #include "ui/main_window.h"
 #include "ui/main_window_layout.h"
-#include "toolkit/toolkit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -48,8 +48,7 @@ QWidget* MainWindow() {
 // The toolkit names each control widget after its id.
 QWidget* Control(int id) {
     QWidget* window = MainWindow();
-    return window == nullptr ? nullptr
-                             : window->findChild<QWidget*>(ControlName(id));
+    return window == nullptr ? nullptr : window->findChild<QWidget*>(ControlName(id));
 }
 
 // The status bar's fields, left to right.

@@ -2,8 +2,8 @@
 // toolbar does not fit, so the whole page is shown smaller in its own proportions; a
 // page that fits is shown as it is. Escape closes the viewer; its buttons say what they do.
 #include "pages/picture_store.h"
-#include "tests/support/widget_names.h"
 #include "tests/support/loop_fixture.h"
+#include "tests/support/widget_names.h"
 #include "toolkit/toolkit.h"
 
 #include <QAction>

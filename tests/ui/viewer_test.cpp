@@ -1,11 +1,11 @@
 // The help-page viewer as the user meets it: pages opened from the menus, the save and
 // print buttons of its toolbar, its close box.
 #include "lifecycle/fault_location.h"
-#include "ui/page_viewer.h"
-#include "tests/support/widget_names.h"
 #include "tests/support/loop_fixture.h"
+#include "tests/support/widget_names.h"
 #include "toolkit/testing/test_hooks.h"
 #include "toolkit/toolkit.h"
+#include "ui/page_viewer.h"
 
 #include <QAction>
 #include <QApplication>
