@@ -29,19 +29,25 @@ class LoopTest : public MainWindowTest {
 
     // Chooses the main window's menu item showing itemText and runs the turn it raises.
     void Choose(int commandId, const QString& itemText);
+    void Choose(CommandId command, const QString& itemText) { Choose(Id(command), itemText); }
     // Presses a toolbar button of the viewer and runs the turn it raises.
     void PressToolBarButton(int commandId);
+    void PressToolBarButton(CommandId command) { PressToolBarButton(Id(command)); }
     // Clicks a button of the main window and runs the turn it raises.
     void Click(int buttonId);
+    void Click(ControlId button) { Click(Id(button)); }
     // Presses the close box of a window and runs the turn it raises.
     void CloseBox(int windowId);
+    void CloseBox(WindowId window) { CloseBox(Id(window)); }
 
     static QWidget* Window(int windowId);
+    static QWidget* Window(WindowId window) { return Window(Id(window)); }
     // The client area of a window: the area below its menu bar and toolbar.
     static QWidget* ClientOf(int windowId);
     static QLabel* StatusField(int index);
     // A text field of the main window as it stands now (also after a Clear).
     static QLineEdit* FieldOfWindow(int fieldId);
+    static QLineEdit* FieldOfWindow(ControlId field) { return FieldOfWindow(Id(field)); }
     static int ViewerCount();
 
   private:

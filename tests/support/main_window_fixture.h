@@ -2,6 +2,7 @@
 // the program) and finds its widgets through Qt by what they show right after a build.
 #pragma once
 
+#include "ui/program_ids.h"
 #include "ui/program_state.h"
 
 #include <gtest/gtest.h>
@@ -31,6 +32,7 @@ class MainWindowTest : public testing::Test {
     // The widget that showed `text` right after the last build (fields, labels, buttons).
     static QWidget* Showing(const QString& text);
     static QLineEdit* Field(int id);
+    static QLineEdit* Field(ControlId id) { return Field(Id(id)); }
 
     // Lines "<caption>|<text>" of the message boxes shown since SetUp.
     std::vector<std::string> Messages() const;

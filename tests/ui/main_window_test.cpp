@@ -5,6 +5,7 @@
 #include "toolkit/toolkit.h"
 #include "ui/main_window.h"
 #include "ui/main_window_layout.h"
+#include "ui/program_ids.h"
 
 #include <QAction>
 #include <QApplication>
@@ -387,7 +388,7 @@ TEST_F(MainWindowTest, ClearBringsBackTheDefaultSelectionsAndKeepsTheMainWindowA
     State().input.resultsCurrent = true;
     State().input.emptiedOnEntry = {true, false, true};
     State().input.pressCount = {4, 5, 6};
-    toolkit::SetControlText(4, "14.3 [g/m3]");
+    toolkit::SetControlText(Id(ControlId::AbsoluteHumidityField), "14.3 [g/m3]");
     toolkit::SetStatusFieldText(0, 1, "  Работите с налягане в [mmHg]  ", toolkit::Raised);
     toolkit::SetStatusFieldText(0, 3, "Използвате психрометър без аспирация", toolkit::Centred);
     Rebuild();
@@ -401,7 +402,7 @@ TEST_F(MainWindowTest, ClearBringsBackTheDefaultSelectionsAndKeepsTheMainWindowA
     // Clear leaves what the user emptied and how often Calculate was pressed.
     EXPECT_EQ(State().input.emptiedOnEntry, (std::array<bool, 3>{true, false, true}));
     EXPECT_EQ(State().input.pressCount, (std::array<unsigned, 3>{4, 5, 6}));
-    EXPECT_EQ(toolkit::GetControlText(4), "F [g/m3]");
+    EXPECT_EQ(toolkit::GetControlText(Id(ControlId::AbsoluteHumidityField)), "F [g/m3]");
     EXPECT_EQ(State().keptGadgetTarget, 0);
 }
 
