@@ -65,8 +65,9 @@ class LoopCommandsTest : public LoopTest {
     static void ExpectDefaultSelections() {
         EXPECT_EQ(State().barometerUnit, BarometerUnit::Hpa);
         EXPECT_EQ(State().psychrometerType, PsychrometerType::Aspirated);
-        ExpectStatusField(1, DefaultUnitText, Qt::AlignRight);
-        ExpectStatusField(3, DefaultTypeText, Qt::AlignHCenter);
+        ExpectStatusField(Id(StatusFieldId::PressureUnitField), DefaultUnitText, Qt::AlignRight);
+        ExpectStatusField(Id(StatusFieldId::PsychrometerTypeField), DefaultTypeText,
+                          Qt::AlignHCenter);
     }
 
     std::string MessageLogText() const {
@@ -103,11 +104,12 @@ TEST_F(LoopCommandsTest, BarometerMenuSetsTheUnitAndItsRaisedRightAlignedStatusT
         SCOPED_TRACE(c.id);
         Choose(c.id, c.item);
         EXPECT_EQ(State().barometerUnit, c.unit);
-        ExpectStatusField(1, c.status, Qt::AlignRight);
-        ASSERT_NE(StatusField(1), nullptr);
-        EXPECT_EQ(StatusField(1)->frameShadow(), QFrame::Raised);
+        ExpectStatusField(Id(StatusFieldId::PressureUnitField), c.status, Qt::AlignRight);
+        ASSERT_NE(StatusField(Id(StatusFieldId::PressureUnitField)), nullptr);
+        EXPECT_EQ(StatusField(Id(StatusFieldId::PressureUnitField))->frameShadow(), QFrame::Raised);
         EXPECT_EQ(State().psychrometerType, PsychrometerType::Aspirated);
-        ExpectStatusField(3, DefaultTypeText, Qt::AlignHCenter);
+        ExpectStatusField(Id(StatusFieldId::PsychrometerTypeField), DefaultTypeText,
+                          Qt::AlignHCenter);
     }
     EXPECT_EQ(Fields(), Placeholders);
     EXPECT_TRUE(Messages().empty());
@@ -116,13 +118,14 @@ TEST_F(LoopCommandsTest, BarometerMenuSetsTheUnitAndItsRaisedRightAlignedStatusT
 TEST_F(LoopCommandsTest, PsychrometerMenuSetsTheTypeAndItsCentredStatusText) {
     Choose(CommandId::NonAspiratedCommand, "Без аспирация");
     EXPECT_EQ(State().psychrometerType, PsychrometerType::NonAspirated);
-    ExpectStatusField(3, "Използвате психрометър без аспирация", Qt::AlignHCenter);
+    ExpectStatusField(Id(StatusFieldId::PsychrometerTypeField),
+                      "Използвате психрометър без аспирация", Qt::AlignHCenter);
     EXPECT_EQ(State().barometerUnit, BarometerUnit::Hpa);
-    ExpectStatusField(1, DefaultUnitText, Qt::AlignRight);
+    ExpectStatusField(Id(StatusFieldId::PressureUnitField), DefaultUnitText, Qt::AlignRight);
 
     Choose(CommandId::AspiratedCommand, "С аспирация");
     EXPECT_EQ(State().psychrometerType, PsychrometerType::Aspirated);
-    ExpectStatusField(3, DefaultTypeText, Qt::AlignHCenter);
+    ExpectStatusField(Id(StatusFieldId::PsychrometerTypeField), DefaultTypeText, Qt::AlignHCenter);
     EXPECT_EQ(Fields(), Placeholders);
 }
 
@@ -174,9 +177,10 @@ TEST_F(LoopCommandsTest, ClearAfterMmhgAndNonAspiratedRestoresTheDefaults) {
     Click(ControlId::ClearButton);
     ExpectDefaultSelections();
     EXPECT_EQ(Fields(), Placeholders);
-    ExpectStatusField(0, " Работите с температура в  [°C]", Qt::AlignLeft);
+    ExpectStatusField(Id(StatusFieldId::TemperatureUnitField), " Работите с температура в  [°C]",
+                      Qt::AlignLeft);
     // The clock stays empty until the next tick.
-    ExpectStatusField(4, "", Qt::AlignLeft);
+    ExpectStatusField(Id(StatusFieldId::ClockField), "", Qt::AlignLeft);
 }
 
 TEST_F(LoopCommandsTest, ClearAfterACalculateEmptiesTheResults) {
@@ -233,7 +237,8 @@ TEST_F(LoopCommandsTest, CommandsNotInTheTableAndOtherControlsDoNothing) {
     RunTurn(State(), context, toolkit::CloseEvent, 0, 5);
     RunTurn(State(), context, toolkit::NoEvent, 0, 0);
     EXPECT_EQ(State().barometerUnit, BarometerUnit::Mmhg);
-    ExpectStatusField(1, "  Работите с налягане в [mmHg]   ", Qt::AlignRight);
+    ExpectStatusField(Id(StatusFieldId::PressureUnitField), "  Работите с налягане в [mmHg]   ",
+                      Qt::AlignRight);
     EXPECT_EQ(Fields(), Placeholders);
     EXPECT_FALSE(State().quitRequested);
     EXPECT_EQ(LoopTest::Window(WindowId::PageViewerWindow), nullptr);
@@ -243,12 +248,12 @@ TEST_F(LoopCommandsTest, CommandsNotInTheTableAndOtherControlsDoNothing) {
 TEST_F(LoopCommandsTest, ClockShowsTheTimeWithLeadingZerosRightAligned) {
     clockDate = At(9, 5, 7);
     RunTurn(State(), context, toolkit::TimerEvent, Id(TimerId::ClockTimer), 0);
-    ExpectStatusField(4, "09:05:07", Qt::AlignRight);
+    ExpectStatusField(Id(StatusFieldId::ClockField), "09:05:07", Qt::AlignRight);
 
     // The real timer of the main window drives it too.
     clockDate = At(23, 59, 59);
     ASSERT_TRUE(TurnsUntil(toolkit::TimerEvent, Id(TimerId::ClockTimer)));
-    ExpectStatusField(4, "23:59:59", Qt::AlignRight);
+    ExpectStatusField(Id(StatusFieldId::ClockField), "23:59:59", Qt::AlignRight);
 }
 
 TEST_F(LoopCommandsTest, TimerOfAnotherIdLeavesTheClockAlone) {
@@ -257,7 +262,7 @@ TEST_F(LoopCommandsTest, TimerOfAnotherIdLeavesTheClockAlone) {
     clockDate = At(12, 0, 0);
     RunTurn(State(), context, toolkit::TimerEvent, 124, 0);
     RunTurn(State(), context, toolkit::TimerEvent, 0, 0);
-    ExpectStatusField(4, "09:05:07", Qt::AlignRight);
+    ExpectStatusField(Id(StatusFieldId::ClockField), "09:05:07", Qt::AlignRight);
 }
 
 TEST_F(LoopCommandsTest, EveryTurnStartsInTheAutoLocation) {

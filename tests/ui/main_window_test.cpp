@@ -139,8 +139,8 @@ TEST_F(MainWindowTest, FieldsLabelsAndButtonsShowTheirTexts) {
     for (const int id : {32, 37, 43}) {
         EXPECT_FALSE(qobject_cast<QLabel*>(Control(id))->alignment() & Qt::AlignHCenter) << id;
     }
-    EXPECT_EQ(Showing(Q("Изчисли")), Control(45));
-    EXPECT_EQ(Showing(Q("Изчисти")), Control(66));
+    EXPECT_EQ(Showing(Q("Изчисли")), Control(Id(ControlId::CalculateButton)));
+    EXPECT_EQ(Showing(Q("Изчисти")), Control(Id(ControlId::ClearButton)));
 }
 
 struct FontExpectation {
@@ -237,11 +237,13 @@ TEST_F(MainWindowTest, ToolTipsAndAccessibleTextsDescribeFieldsAndButtons) {
         EXPECT_EQ(widget->accessibleDescription(), tip) << "control " << id;
         EXPECT_FALSE(widget->accessibleName().isEmpty()) << "control " << id;
     }
-    EXPECT_EQ(Control(1)->accessibleName(), Q("Tdry="));
-    EXPECT_EQ(Control(4)->accessibleName(), Q("Абсолютна влажност на въздуха"));
-    EXPECT_EQ(Control(8)->accessibleName(), Q("Парциално налягане на водните пари"));
-    EXPECT_EQ(Control(45)->accessibleName(), Q("Изчисли"));
-    EXPECT_EQ(Control(66)->accessibleName(), Q("Изчисти"));
+    EXPECT_EQ(Control(Id(ControlId::DryBulbField))->accessibleName(), Q("Tdry="));
+    EXPECT_EQ(Control(Id(ControlId::AbsoluteHumidityField))->accessibleName(),
+              Q("Абсолютна влажност на въздуха"));
+    EXPECT_EQ(Control(Id(ControlId::VapourPressureField))->accessibleName(),
+              Q("Парциално налягане на водните пари"));
+    EXPECT_EQ(Control(Id(ControlId::CalculateButton))->accessibleName(), Q("Изчисли"));
+    EXPECT_EQ(Control(Id(ControlId::ClearButton))->accessibleName(), Q("Изчисти"));
     for (const int id : {9, 31, 32, 37, 38, 43, 50}) {
         EXPECT_TRUE(Control(id)->toolTip().isEmpty()) << "control " << id;
     }
@@ -389,8 +391,12 @@ TEST_F(MainWindowTest, ClearBringsBackTheDefaultSelectionsAndKeepsTheMainWindowA
     State().input.emptiedOnEntry = {true, false, true};
     State().input.pressCount = {4, 5, 6};
     toolkit::SetControlText(Id(ControlId::AbsoluteHumidityField), "14.3 [g/m3]");
-    toolkit::SetStatusFieldText(0, 1, "  Работите с налягане в [mmHg]  ", toolkit::Raised);
-    toolkit::SetStatusFieldText(0, 3, "Използвате психрометър без аспирация", toolkit::Centred);
+    toolkit::SetStatusFieldText(Id(StatusBarId::MainStatusBar),
+                                Id(StatusFieldId::PressureUnitField),
+                                "  Работите с налягане в [mmHg]  ", toolkit::Raised);
+    toolkit::SetStatusFieldText(Id(StatusBarId::MainStatusBar),
+                                Id(StatusFieldId::PsychrometerTypeField),
+                                "Използвате психрометър без аспирация", toolkit::Centred);
     Rebuild();
     const QList<QLabel*> fields = StatusFields();
     ASSERT_EQ(fields.size(), 5);
