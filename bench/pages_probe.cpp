@@ -1,9 +1,10 @@
 // Opens all nine help pages in the calculator, built from the program's own libraries
 // and driven through its own loop turns, then prints the peak resident memory in kB.
+#include "toolkit/toolkit.h"
 #include "ui/commands.h"
 #include "ui/event_loop.h"
 #include "ui/main_window.h"
-#include "ui/toolkit/toolkit.h"
+#include "ui/program_ids.h"
 
 #include <cstdio>
 #include <fstream>
@@ -43,9 +44,11 @@ int main(int argc, char** argv) {
     BuildMainWindowContents(state);
     RunTurns(state, context, 3);
     int opened = 0;
-    for (int command = 1; command <= 30; ++command) {
+    // Every menu command that opens a page, in the order of their ids.
+    for (int command = Id(CommandId::HpaCommand); command <= Id(CommandId::QuitCommand);
+         ++command) {
         if (PageOfCommand(command)) {
-            RunTurn(state, context, toolkit::MenuEvent, command, 0);
+            RunTurn(state, context, toolkit::MenuEvent, command, Id(WindowId::MainWindow));
             RunTurns(state, context, 3);
             ++opened;
         }

@@ -11,12 +11,13 @@
 //   --startup-runs=N     start-ups of each program (default 5, the median counts)
 #include "bench/codec_floor.h"
 #include "bench/process_probe.h"
-#include "calc/calculate_command.h"
 #include "calc/humidity_model.h"
 #include "calc/input_reading.h"
 #include "calc/result_presentation.h"
 #include "pages/picture_store.h"
-#include "ui/toolkit/toolkit.h"
+#include "toolkit/toolkit.h"
+#include "ui/calculate_command.h"
+#include "ui/program_ids.h"
 
 #include <benchmark/benchmark.h>
 
@@ -31,6 +32,7 @@
 #include <string>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -146,15 +148,20 @@ void CalculateLogic(benchmark::State& state) {
 
 // The whole press as the program runs it, on real text fields.
 void CalculatePress(benchmark::State& state) {
-    constexpr int kWindow = 0;
+    constexpr int kWindow = Id(WindowId::MainWindow);
     if (!toolkit::OpenWindow(kWindow, 0, 0, 800, 600, "Изчисли", toolkit::TitleBar)) {
         state.SkipWithError("no window");
         return;
     }
     toolkit::UseGadgetTarget(kWindow);
-    const char* texts[] = {"20.5", "18.3", "981.1", "", "", "", "", ""};
-    for (int id = 1; id <= 8; ++id) {
-        toolkit::CreateTextField(id, 10, 30 * id, 200, 25, texts[id - 1], toolkit::Centred);
+    using enum ControlId;
+    const std::pair<ControlId, const char*> fields[] = {
+        {DryBulbField, "20.5"},        {WetBulbField, "18.3"},      {PressureField, "981.1"},
+        {AbsoluteHumidityField, ""},   {RelativeHumidityField, ""}, {DewPointField, ""},
+        {SaturationPressureField, ""}, {VapourPressureField, ""}};
+    int row = 1;
+    for (const auto& [field, text] : fields) {
+        toolkit::CreateTextField(Id(field), 10, 30 * row++, 200, 25, text, toolkit::Centred);
     }
     InputState input;
     for (auto _ : state) {
@@ -164,8 +171,9 @@ void CalculatePress(benchmark::State& state) {
             break;
         }
     }
-    if (toolkit::GetControlText(5) != "81.0 [%]") {
-        state.SkipWithError(("unexpected result: " + toolkit::GetControlText(5)).c_str());
+    const std::string relativeHumidity = toolkit::GetControlText(Id(RelativeHumidityField));
+    if (relativeHumidity != "81.0 [%]") {
+        state.SkipWithError(("unexpected result: " + relativeHumidity).c_str());
     }
     toolkit::CloseWindow(kWindow);
 }

@@ -17,8 +17,7 @@ struct HumidityResult {
 };
 
 // Tdry and Twet in °C, P in hPa; the inputs are the checked readings of ReadInputs.
-HumidityResult ComputeHumidity(float dryBulb, float wetBulb, float pressure,
-                               PsychrometerType type);
+HumidityResult ComputeHumidity(float dryBulb, float wetBulb, float pressure, PsychrometerType type);
 
 // A wet bulb too far below the dry bulb gives a partial vapour pressure of zero or less (or
 // no number at all): no air has such a pair of readings, and the relative humidity and dew

@@ -92,8 +92,7 @@ ReadOutcome ReadInputs(std::string_view pressureText, std::string_view dryBulbTe
     }
 
     if (readings.dryBulb < readings.wetBulb) {
-        return std::string(
-            "Има грешка при въвеждането на стойностите на сухия и мокрия термометър");
+        return std::string(ImpossibleReadingsMessage);
     }
     return readings;
 }

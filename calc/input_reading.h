@@ -23,6 +23,11 @@ struct InputReadings {
     std::string pressureText;
 };
 
+// The message for readings no air can give: the wet bulb above the dry one, or so far
+// below it that the vapour pressure comes out at zero or less.
+inline constexpr std::string_view ImpossibleReadingsMessage =
+    "Има грешка при въвеждането на стойностите на сухия и мокрия термометър";
+
 // The readings, or the message of the first check that failed.
 using ReadOutcome = std::variant<InputReadings, std::string>;
 

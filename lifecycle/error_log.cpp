@@ -14,8 +14,8 @@ constexpr const char* logFileName = "ErrorLog.dat";
 
 } // namespace
 
-void AppendLogDate(toolkit::Date date, LogEntryText& out) {
-    const toolkit::CivilTime t = toolkit::SplitDate(date);
+void AppendLogDate(common::Date date, LogEntryText& out) {
+    const common::CivilTime t = common::SplitDate(date);
     out.AppendNumber(t.day, 2);
     out.Append('/');
     out.AppendNumber(t.month, 2);
@@ -27,7 +27,7 @@ void AppendLogDate(toolkit::Date date, LogEntryText& out) {
     out.AppendNumber(t.minute, 2);
 }
 
-void ComposeLogEntry(toolkit::Date date, std::string_view message, std::string_view location,
+void ComposeLogEntry(common::Date date, std::string_view message, std::string_view location,
                      LogEntryText& entry) {
     AppendLogDate(date, entry);
     entry.Append('\n');
@@ -37,10 +37,10 @@ void ComposeLogEntry(toolkit::Date date, std::string_view message, std::string_v
     entry.Append('\n');
 }
 
-toolkit::Date LocalDateWithOffset(long utcOffsetSeconds) {
+common::Date LocalDateWithOffset(long utcOffsetSeconds) {
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
-    return static_cast<toolkit::Date>(now.tv_sec) + utcOffsetSeconds;
+    return static_cast<common::Date>(now.tv_sec) + utcOffsetSeconds;
 }
 
 long CurrentUtcOffset() {

@@ -3,24 +3,24 @@
 // from a signal handler: no allocation, no locale, no locks.
 #pragma once
 
-#include "lifecycle/fixed_text.h"
-#include "ui/toolkit/date.h"
+#include "common/date.h"
+#include "common/fixed_text.h"
 
 #include <string_view>
 
 using LogEntryText = FixedText<512>;
 
 // The date as "dd/mm/yyyy / hh:ii": two digits with leading zeros, a four-digit year.
-void AppendLogDate(toolkit::Date date, LogEntryText& out);
+void AppendLogDate(common::Date date, LogEntryText& out);
 
 // "<date>\n<message>  в <location>\n".
-void ComposeLogEntry(toolkit::Date date, std::string_view message, std::string_view location,
+void ComposeLogEntry(common::Date date, std::string_view message, std::string_view location,
                      LogEntryText& entry);
 
-// The local calendar's seconds (as toolkit::Date counts them) of this moment, from the
+// The local calendar's seconds (as common::Date counts them) of this moment, from the
 // realtime clock and a UTC offset found earlier: the local time zone cannot be asked
 // inside a signal handler.
-toolkit::Date LocalDateWithOffset(long utcOffsetSeconds);
+common::Date LocalDateWithOffset(long utcOffsetSeconds);
 
 // Seconds east of UTC now, in the local time zone. Not for a signal handler.
 long CurrentUtcOffset();

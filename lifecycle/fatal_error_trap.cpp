@@ -1,11 +1,11 @@
 #include "lifecycle/fatal_error_trap.h"
 
+#include "common/removed_on_fault.h"
 #include "lifecycle/error_log.h"
 #include "lifecycle/fault_location.h"
 #include "lifecycle/fault_message.h"
-#include "lifecycle/removed_on_fault.h"
 #include "lifecycle/signal_fault_code.h"
-#include "ui/toolkit/toolkit.h"
+#include "toolkit/toolkit.h"
 
 #include <array>
 #include <atomic>

@@ -1,6 +1,6 @@
 #include "lifecycle/graphics_check.h"
 
-#include "ui/toolkit/toolkit.h"
+#include "toolkit/toolkit.h"
 
 bool DepthIsUsable(int bitsPerPixel) {
     return bitsPerPixel == 15 || bitsPerPixel == 16 || bitsPerPixel == 24 || bitsPerPixel == 32;

@@ -1,7 +1,7 @@
 #include "lifecycle/shutdown.h"
 
 #include "lifecycle/fatal_error_trap.h"
-#include "ui/toolkit/toolkit.h"
+#include "toolkit/toolkit.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -3,40 +3,26 @@
 #include <array>
 #include <cstddef>
 
-// The ten picture files, end to end in read-only data in catalogue order. The build
-// passes ZORVEL_PICTURE_DIR and makes this file depend on every picture, so that an
-// edited picture is embedded again. Each label marks where one file starts; the next
-// label (or the end label) marks where it ends.
-#define ZORVEL_PICTURE(label, file)                                                                \
-    ".global " label "\n" label ":\n"                                                              \
+// The picture files, end to end in read-only data in catalogue order. The build generates
+// the list (one ZORVEL_PICTURE(image id, file) a line, from pages/CMakeLists.txt), passes
+// ZORVEL_PICTURE_DIR and makes this file depend on every picture, so that an edited
+// picture is embedded again. Each label marks where one file starts; the next label (or
+// the end label) marks where it ends.
+#define ZORVEL_PICTURE(imageId, file)                                                              \
+    ".global zorvel_picture_" #imageId "\nzorvel_picture_" #imageId ":\n"                          \
     ".incbin \"" ZORVEL_PICTURE_DIR "/" file "\"\n"
 
-asm(".pushsection .rodata.zorvel_pictures, \"a\", @progbits\n" ZORVEL_PICTURE("zorvel_picture_logo",
-                                                                              "logo.bmp")
-        ZORVEL_PICTURE("zorvel_picture_licence",
-                       "licence.jpg") ZORVEL_PICTURE("zorvel_picture_contact", "contact.jpg")
-            ZORVEL_PICTURE("zorvel_picture_tale",
-                           "tale.jpg") ZORVEL_PICTURE("zorvel_picture_textbook", "textbook.jpg")
-                ZORVEL_PICTURE("zorvel_picture_august",
-                               "august.jpg") ZORVEL_PICTURE("zorvel_picture_assmann", "assmann.jpg")
-                    ZORVEL_PICTURE("zorvel_picture_air_humidity", "air_humidity.jpg")
-                        ZORVEL_PICTURE("zorvel_picture_water_vapour", "water_vapour.jpg")
-                            ZORVEL_PICTURE("zorvel_picture_temperature_scales",
-                                           "temperature_scales.jpg") ".global zorvel_pictures_end\n"
-                                                                     "zorvel_pictures_end:\n"
-                                                                     ".popsection\n");
+asm(".pushsection .rodata.zorvel_pictures, \"a\", @progbits\n"
+#include "pages/embedded_picture_list.inc"
+    ".global zorvel_pictures_end\n"
+    "zorvel_pictures_end:\n"
+    ".popsection\n");
+#undef ZORVEL_PICTURE
 
 extern "C" {
-extern const unsigned char zorvel_picture_logo[];
-extern const unsigned char zorvel_picture_licence[];
-extern const unsigned char zorvel_picture_contact[];
-extern const unsigned char zorvel_picture_tale[];
-extern const unsigned char zorvel_picture_textbook[];
-extern const unsigned char zorvel_picture_august[];
-extern const unsigned char zorvel_picture_assmann[];
-extern const unsigned char zorvel_picture_air_humidity[];
-extern const unsigned char zorvel_picture_water_vapour[];
-extern const unsigned char zorvel_picture_temperature_scales[];
+#define ZORVEL_PICTURE(imageId, file) extern const unsigned char zorvel_picture_##imageId[];
+#include "pages/embedded_picture_list.inc"
+#undef ZORVEL_PICTURE
 extern const unsigned char zorvel_pictures_end[];
 }
 
@@ -48,19 +34,23 @@ struct CatalogueEntry {
 };
 
 // In the order the files lie in the data, closed by the end of the last one.
-constexpr std::array<CatalogueEntry, 11> kCatalogue = {{
-    {ImageLogo, zorvel_picture_logo},
-    {PageLicence, zorvel_picture_licence},
-    {PageContact, zorvel_picture_contact},
-    {PageTale, zorvel_picture_tale},
-    {PageTextbook, zorvel_picture_textbook},
-    {PageAugust, zorvel_picture_august},
-    {PageAssmann, zorvel_picture_assmann},
-    {PageAirHumidity, zorvel_picture_air_humidity},
-    {PageWaterVapour, zorvel_picture_water_vapour},
-    {PageTemperatureScales, zorvel_picture_temperature_scales},
+constexpr auto kCatalogue = std::to_array<CatalogueEntry>({
+#define ZORVEL_PICTURE(imageId, file) {Id(ImageId::imageId), zorvel_picture_##imageId},
+#include "pages/embedded_picture_list.inc"
+#undef ZORVEL_PICTURE
     {0, zorvel_pictures_end},
-}};
+});
+
+// The list names the pictures in the order of their ids, each once.
+constexpr bool IdsAscend() {
+    for (std::size_t i = 1; i + 1 < kCatalogue.size(); ++i) {
+        if (kCatalogue[i - 1].imageId >= kCatalogue[i].imageId) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(IdsAscend(), "ZORVEL_PICTURES in pages/CMakeLists.txt must follow the image ids");
 
 } // namespace
 

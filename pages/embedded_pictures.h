@@ -1,10 +1,12 @@
 // The ten picture files carried inside the executable.
 #pragma once
 
+#include "common/id.h"
+
 #include <span>
 
-// Image ids of the catalogue.
-enum ImageId : int {
+// Image ids of the catalogue, in the order the files lie in the data.
+enum class ImageId : int {
     ImageLogo = 1,
     PageLicence = 166,
     PageContact = 167,
@@ -17,5 +19,6 @@ enum ImageId : int {
     PageTemperatureScales = 176,
 };
 
-// The complete file bytes of one catalogue picture; empty for an id not in it.
+// The complete file bytes of one catalogue picture (Id(ImageId::...)); empty for an id
+// not in it.
 std::span<const unsigned char> EmbeddedImage(int imageId);

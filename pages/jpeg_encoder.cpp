@@ -21,7 +21,7 @@ struct Compressor {
     Compressor& operator=(const Compressor&) = delete;
 };
 
-bool Encode(Compressor& encoder, const toolkit::PixelView& picture, int quality, std::FILE* file) {
+bool Encode(Compressor& encoder, const common::PixelView& picture, int quality, std::FILE* file) {
     jpeg_compress_struct& info = encoder.info;
     if (setjmp(encoder.errors.jump)) {
         return false;
@@ -51,7 +51,7 @@ bool Encode(Compressor& encoder, const toolkit::PixelView& picture, int quality,
 
 } // namespace
 
-bool WriteJpeg(const toolkit::PixelView& picture, int qualityStep, std::FILE* file) {
+bool WriteJpeg(const common::PixelView& picture, int qualityStep, std::FILE* file) {
     if (picture.empty() || file == nullptr || picture.rowSize < picture.width * 3) {
         return false;
     }

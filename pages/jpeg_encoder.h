@@ -1,7 +1,7 @@
 // Encoding a held picture as a JPEG file with libjpeg.
 #pragma once
 
-#include "ui/toolkit/pixel_view.h"
+#include "common/pixel_view.h"
 
 #include <cstdio>
 
@@ -12,4 +12,4 @@ constexpr int kSavedPageQualityStep = 7;
 // libjpeg's defaults and quality qualityStep x 10, the step clamped to 0..10. Returns
 // false on any fatal libjpeg error, a failed write among them; `file` then holds an
 // incomplete JPEG and stays open.
-bool WriteJpeg(const toolkit::PixelView& picture, int qualityStep, std::FILE* file);
+bool WriteJpeg(const common::PixelView& picture, int qualityStep, std::FILE* file);

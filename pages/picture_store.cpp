@@ -1,9 +1,9 @@
 #include "pages/picture_store.h"
 
+#include "common/replacement_file.h"
 #include "pages/bmp_reader.h"
 #include "pages/jpeg_decoder.h"
 #include "pages/jpeg_encoder.h"
-#include "pages/replacement_file.h"
 
 #include <optional>
 #include <utility>

@@ -2,8 +2,8 @@
 // a JPEG file. Qt-free; pictures reach the screen and the printer as PixelViews.
 #pragma once
 
-#include "pages/replacement_file.h"
-#include "ui/toolkit/pixel_view.h"
+#include "common/pixel_view.h"
+#include "common/replacement_file.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -21,7 +21,7 @@ struct LoadedImage {
     int rowSize = 0;                   // width * 3 rounded up to a multiple of 4
     std::vector<unsigned char> pixels; // bottom row first, B, G, R
 
-    toolkit::PixelView View() const { return {width, height, rowSize, pixels.data()}; }
+    common::PixelView View() const { return {width, height, rowSize, pixels.data()}; }
 };
 
 // Non-zero while an id holds a picture; valid until the id is loaded again or the

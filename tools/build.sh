@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Shared set-up of run.sh and test.sh: missing packages, configure, build.
 # Usage: tools/build.sh [build-dir] [--program] [extra cmake arguments...]
+# Configures with the "default" preset of CMakePresets.json, into build-dir.
 #   default     everything: the program, the tests and the benchmark, with the packages
 #               of debian-packages.txt and debian-packages-test.txt
 #   --program   only the program, with only the packages of debian-packages.txt
@@ -16,14 +17,13 @@ fi
 
 if $program_only; then
     "$root/tools/ensure-packages.sh" "$root/tools/debian-packages.txt"
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    cmake -S "$root" --preset default -B "$build" \
         -DZORVEL_BUILD_TESTS=OFF -DZORVEL_BUILD_BENCH=OFF -DZORVEL_BUILD_TOOLS=OFF \
         "$@" >/dev/null
     cmake --build "$build" --target zorvel
 else
     "$root/tools/ensure-packages.sh" "$root/tools/debian-packages.txt" \
         "$root/tools/debian-packages-test.txt"
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DZORVEL_BUILD_TESTS=ON -DZORVEL_BUILD_BENCH=ON "$@" >/dev/null
+    cmake -S "$root" --preset default -B "$build" "$@" >/dev/null
     cmake --build "$build"
 fi

@@ -14,8 +14,7 @@ if ! command -v clang++ >/dev/null; then
     exit 0
 fi
 
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DZORVEL_FUZZ=ON -DZORVEL_BUILD_TESTS=OFF -DZORVEL_BUILD_BENCH=OFF >/dev/null
+cmake -S "$root" --preset fuzz -B "$build" >/dev/null
 cmake --build "$build" --target fuzz_input_texts fuzz_picture_bytes -- -j2
 
 mkdir -p "$build/corpus/input_texts" "$build/corpus/picture_bytes" "$build/findings"

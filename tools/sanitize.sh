@@ -8,8 +8,7 @@ build=${SANITIZE_BUILD_DIR:-"$root/build-asan"}
 
 "$root/tools/ensure-packages.sh" "$root/tools/debian-packages.txt" \
     "$root/tools/debian-packages-test.txt"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DZORVEL_SANITIZE=ON -DZORVEL_BUILD_BENCH=OFF >/dev/null
+cmake -S "$root" --preset asan -B "$build" >/dev/null
 cmake --build "$build" -- -j2
 
 export QT_QPA_PLATFORM=offscreen

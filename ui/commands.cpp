@@ -1,56 +1,58 @@
 #include "ui/commands.h"
 
 #include "pages/embedded_pictures.h"
-#include "pages/page_viewer.h"
 #include "pages/picture_store.h"
-#include "ui/toolkit/toolkit.h"
+#include "toolkit/toolkit.h"
+#include "ui/main_window_texts.h"
+#include "ui/page_viewer.h"
+#include "ui/program_ids.h"
 
 #include <array>
 
 namespace {
 
-constexpr int StatusBar = 0;
-constexpr int UnitField = 1;
-constexpr int TypeField = 3;
-
-constexpr int QuitCommand = 30;
-constexpr int AboutCommand = 28;
+using enum CommandId;
+using namespace main_window_texts;
 
 struct UnitCommand {
-    int commandId;
+    CommandId commandId;
     BarometerUnit unit;
     std::string_view statusText;
 };
 
 constexpr std::array UnitCommands{
-    UnitCommand{1, BarometerUnit::Hpa, "  Работите с налягане в [hPa]   "},
-    UnitCommand{18, BarometerUnit::Mbar, "  Работите с налягане в [mBar]   "},
-    UnitCommand{2, BarometerUnit::Mmhg, "  Работите с налягане в [mmHg]   "},
-    UnitCommand{3, BarometerUnit::Altitude, "  Работите с надморска височина в [m]   "},
+    UnitCommand{HpaCommand, BarometerUnit::Hpa, StatusHpa},
+    UnitCommand{MbarCommand, BarometerUnit::Mbar, StatusMbar},
+    UnitCommand{MmhgCommand, BarometerUnit::Mmhg, StatusMmhg},
+    UnitCommand{AltitudeCommand, BarometerUnit::Altitude, StatusAltitude},
 };
 
 struct TypeCommand {
-    int commandId;
+    CommandId commandId;
     PsychrometerType type;
     std::string_view statusText;
 };
 
 constexpr std::array TypeCommands{
-    TypeCommand{4, PsychrometerType::Aspirated, "Използвате психрометър с аспирация"},
-    TypeCommand{5, PsychrometerType::NonAspirated, "Използвате психрометър без аспирация"},
+    TypeCommand{AspiratedCommand, PsychrometerType::Aspirated, StatusAspirated},
+    TypeCommand{NonAspiratedCommand, PsychrometerType::NonAspirated, StatusNonAspirated},
 };
 
 struct PageEntry {
-    int commandId;
+    CommandId commandId;
     PageCommand page;
 };
 
 constexpr std::array PageCommands{
-    PageEntry{7, {PageAirHumidity, 1000, 758}},       PageEntry{8, {PageWaterVapour, 1000, 758}},
-    PageEntry{9, {PageTemperatureScales, 1000, 758}}, PageEntry{23, {PageTale, 1000, 758}},
-    PageEntry{24, {PageTextbook, 1000, 758}},         PageEntry{25, {PageAugust, 1000, 758}},
-    PageEntry{26, {PageAssmann, 1000, 758}},          PageEntry{27, {PageLicence, 650, 654}},
-    PageEntry{29, {PageContact, 637, 480}},
+    PageEntry{AirHumidityCommand, {Id(ImageId::PageAirHumidity), 1000, 758}},
+    PageEntry{WaterVapourCommand, {Id(ImageId::PageWaterVapour), 1000, 758}},
+    PageEntry{TemperatureScalesCommand, {Id(ImageId::PageTemperatureScales), 1000, 758}},
+    PageEntry{TaleCommand, {Id(ImageId::PageTale), 1000, 758}},
+    PageEntry{TextbookCommand, {Id(ImageId::PageTextbook), 1000, 758}},
+    PageEntry{AugustCommand, {Id(ImageId::PageAugust), 1000, 758}},
+    PageEntry{AssmannCommand, {Id(ImageId::PageAssmann), 1000, 758}},
+    PageEntry{LicenceCommand, {Id(ImageId::PageLicence), 650, 654}},
+    PageEntry{ContactCommand, {Id(ImageId::PageContact), 637, 480}},
 };
 
 void OpenPage(ProgramState& state, const PageCommand& page) {
@@ -82,7 +84,7 @@ const std::string_view AboutText =
 
 std::optional<PageCommand> PageOfCommand(int commandId) {
     for (const PageEntry& entry : PageCommands) {
-        if (entry.commandId == commandId) {
+        if (Id(entry.commandId) == commandId) {
             return entry.page;
         }
     }
@@ -91,17 +93,20 @@ std::optional<PageCommand> PageOfCommand(int commandId) {
 
 void RunMenuCommand(ProgramState& state, int commandId) {
     for (const UnitCommand& command : UnitCommands) {
-        if (command.commandId == commandId) {
+        if (Id(command.commandId) == commandId) {
             state.barometerUnit = command.unit;
-            toolkit::SetStatusFieldText(StatusBar, UnitField, command.statusText,
+            toolkit::SetStatusFieldText(Id(StatusBarId::MainStatusBar),
+                                        Id(StatusFieldId::PressureUnitField), command.statusText,
                                         toolkit::Raised | toolkit::RightAligned);
             return;
         }
     }
     for (const TypeCommand& command : TypeCommands) {
-        if (command.commandId == commandId) {
+        if (Id(command.commandId) == commandId) {
             state.psychrometerType = command.type;
-            toolkit::SetStatusFieldText(StatusBar, TypeField, command.statusText, toolkit::Centred);
+            toolkit::SetStatusFieldText(Id(StatusBarId::MainStatusBar),
+                                        Id(StatusFieldId::PsychrometerTypeField),
+                                        command.statusText, toolkit::Centred);
             return;
         }
     }
@@ -109,7 +114,7 @@ void RunMenuCommand(ProgramState& state, int commandId) {
         OpenPage(state, *page);
         return;
     }
-    switch (commandId) {
+    switch (static_cast<CommandId>(commandId)) {
     case AboutCommand:
         toolkit::MessageBox(AboutCaption, AboutText);
         break;

@@ -16,7 +16,7 @@ struct PageCommand {
 // The page a command opens, nothing for a command that opens none.
 std::optional<PageCommand> PageOfCommand(int commandId);
 
-// Carries out one menu command (items 1-30, toolbar buttons 1001 and 1002); any other id
+// Carries out one menu command or viewer toolbar button (CommandId); any other id
 // does nothing.
 void RunMenuCommand(ProgramState& state, int commandId);
 

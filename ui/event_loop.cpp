@@ -1,21 +1,16 @@
 #include "ui/event_loop.h"
 
-#include "calc/calculate_command.h"
-#include "calc/field_entry.h"
 #include "lifecycle/fatal_error_trap.h"
 #include "lifecycle/fault_location.h"
-#include "pages/page_viewer.h"
+#include "ui/calculate_command.h"
 #include "ui/commands.h"
+#include "ui/field_entry.h"
 #include "ui/main_window.h"
+#include "ui/program_ids.h"
 
 namespace {
 
-constexpr int MainWindow = 0;
-constexpr int ClockTimer = 123;
-constexpr int StatusBar = 0;
-constexpr int ClockField = 4;
-constexpr int CalculateButton = 45;
-constexpr int ClearButton = 66;
+constexpr int MainWindow = Id(WindowId::MainWindow);
 
 } // namespace
 
@@ -23,9 +18,9 @@ void RunTurn(ProgramState& state, const TurnContext& context, toolkit::EventKind
              int windowId) {
     SetFaultLocation(FaultLocation::Auto);
 
-    if (kind == toolkit::TimerEvent && objectId == ClockTimer) {
-        toolkit::SetStatusFieldText(StatusBar, ClockField,
-                                    toolkit::FormatDate("%hh:%ii:%ss", context.currentDate()),
+    if (kind == toolkit::TimerEvent && objectId == Id(TimerId::ClockTimer)) {
+        toolkit::SetStatusFieldText(Id(StatusBarId::MainStatusBar), Id(StatusFieldId::ClockField),
+                                    common::FormatDate("%hh:%ii:%ss", context.currentDate()),
                                     toolkit::RightAligned);
         // Lets a fault's log entry follow a change to or from summer time.
         RefreshFatalErrorTrapClock();
@@ -40,11 +35,11 @@ void RunTurn(ProgramState& state, const TurnContext& context, toolkit::EventKind
     EmptyFieldOnEntry(state.input);
 
     if (kind == toolkit::ControlEvent) {
-        if (objectId == CalculateButton) {
+        if (objectId == Id(ControlId::CalculateButton)) {
             if (CalculatePressed(state.input, state.barometerUnit, state.psychrometerType)) {
                 toolkit::UseGadgetTarget(MainWindow);
             }
-        } else if (objectId == ClearButton) {
+        } else if (objectId == Id(ControlId::ClearButton)) {
             BuildMainWindowContents(state);
             return;
         }
@@ -53,8 +48,8 @@ void RunTurn(ProgramState& state, const TurnContext& context, toolkit::EventKind
     if (kind == toolkit::CloseEvent) {
         if (windowId == MainWindow) {
             state.quitRequested = true;
-        } else if (windowId == PageViewerWindow) {
-            toolkit::CloseWindow(PageViewerWindow);
+        } else if (windowId == Id(WindowId::PageViewerWindow)) {
+            toolkit::CloseWindow(Id(WindowId::PageViewerWindow));
             toolkit::UseGadgetTarget(MainWindow);
         }
     }

@@ -1,14 +1,14 @@
 // The event loop: one event per turn, handled completely before the next.
 #pragma once
 
+#include "common/date.h"
+#include "toolkit/toolkit.h"
 #include "ui/program_state.h"
-#include "ui/toolkit/date.h"
-#include "ui/toolkit/toolkit.h"
 
 // What a turn takes from outside besides the event; replaceable so a test can stop the
 // clock at a chosen time.
 struct TurnContext {
-    toolkit::Date (*currentDate)() = &toolkit::CurrentDate;
+    common::Date (*currentDate)() = &common::CurrentDate;
 };
 
 // Handles one event as the loop does after WaitEvent.

@@ -3,7 +3,7 @@
 
 #include "ui/program_state.h"
 
-// Stage one, once: opens window 0, measures it, shows the logo, attaches the menus.
+// Stage one, once: opens the main window, measures it, shows the logo, attaches the menus.
 void BuildMainWindowFrame(ProgramState& state);
 
 // Stage two, at start-up and on every Clear: controls, fonts, status bar, timer, and the

@@ -1,10 +1,11 @@
 // Stage two of the main window: every control, font, the status bar and the clock timer.
 // Clear runs it again; the toolkit replaces each object created under a live id, so a
 // rebuild leaves exactly one of everything.
+#include "toolkit/toolkit.h"
 #include "ui/main_window.h"
 #include "ui/main_window_style.h"
 #include "ui/main_window_texts.h"
-#include "ui/toolkit/toolkit.h"
+#include "ui/program_ids.h"
 
 #include <initializer_list>
 #include <string_view>
@@ -17,33 +18,37 @@ using main_window_style::White;
 
 // Accessible names and descriptions go with every field and button: the placeholder texts
 // and the look of the window tell a screen-reader user nothing.
-void PlaceField(const LayoutBasis& layout, int id, std::string_view text, unsigned options,
-                std::string_view tip, std::string_view accessibleName) {
-    const Rect r = ControlRect(layout, id);
+void PlaceField(const LayoutBasis& layout, ControlId control, std::string_view text,
+                unsigned options, std::string_view tip, std::string_view accessibleName) {
+    const Rect r = ControlRect(layout, control);
+    const int id = Id(control);
     toolkit::CreateTextField(id, r.x, r.y, r.w, r.h, text, options);
     toolkit::SetToolTip(id, tip);
     toolkit::SetAccessibleText(id, accessibleName, tip);
 }
 
-void PlaceInputField(const LayoutBasis& layout, int id, std::string_view text,
+void PlaceInputField(const LayoutBasis& layout, ControlId control, std::string_view text,
                      std::string_view tip) {
-    PlaceField(layout, id, text, toolkit::Centred, tip, text);
+    PlaceField(layout, control, text, toolkit::Centred, tip, text);
 }
 
-void PlaceOutputField(const LayoutBasis& layout, int id, std::string_view text,
+void PlaceOutputField(const LayoutBasis& layout, ControlId control, std::string_view text,
                       std::string_view tip, std::string_view caption) {
     // The caption label above the field names it better than its changing text.
-    PlaceField(layout, id, text, toolkit::Centred | toolkit::ReadOnly, tip,
+    PlaceField(layout, control, text, toolkit::Centred | toolkit::ReadOnly, tip,
                caption.substr(caption.find_first_not_of(' ')));
 }
 
-void PlaceLabel(const LayoutBasis& layout, int id, std::string_view text, unsigned options) {
-    const Rect r = ControlRect(layout, id);
-    toolkit::CreateLabel(id, r.x, r.y, r.w, r.h, text, options);
+void PlaceLabel(const LayoutBasis& layout, ControlId control, std::string_view text,
+                unsigned options) {
+    const Rect r = ControlRect(layout, control);
+    toolkit::CreateLabel(Id(control), r.x, r.y, r.w, r.h, text, options);
 }
 
-void PlaceButton(const LayoutBasis& layout, int id, std::string_view text, std::string_view tip) {
-    const Rect r = ControlRect(layout, id);
+void PlaceButton(const LayoutBasis& layout, ControlId control, std::string_view text,
+                 std::string_view tip) {
+    const Rect r = ControlRect(layout, control);
+    const int id = Id(control);
     toolkit::CreateButton(id, r.x, r.y, r.w, r.h, text);
     toolkit::SetToolTip(id, tip);
     toolkit::SetAccessibleText(id, text, tip);
@@ -51,95 +56,117 @@ void PlaceButton(const LayoutBasis& layout, int id, std::string_view text, std::
 
 // Loads the font anew under its id (the toolkit releases the old one); nullptr when it
 // did not load.
-toolkit::FontRef LoadLayoutFont(const LayoutBasis& layout, int fontId, std::string_view face,
+toolkit::FontRef LoadLayoutFont(const LayoutBasis& layout, FontId font, std::string_view face,
                                 unsigned style) {
-    if (!toolkit::LoadFont(fontId, face, FontSize(layout, fontId), style)) {
+    if (!toolkit::LoadFont(Id(font), face, FontSize(layout, font), style)) {
         return nullptr;
     }
-    return toolkit::FontHandle(fontId);
+    return toolkit::FontHandle(Id(font));
 }
 
-void GiveFont(toolkit::FontRef font, std::initializer_list<int> ids) {
-    for (const int id : ids) {
-        toolkit::SetControlFont(id, font);
+void GiveFont(toolkit::FontRef font, std::initializer_list<ControlId> controls) {
+    for (const ControlId control : controls) {
+        toolkit::SetControlFont(Id(control), font);
     }
 }
 
-void PaintColours(int id, toolkit::Colour text, toolkit::Colour background) {
-    toolkit::SetControlColour(id, toolkit::TextColour, text);
-    toolkit::SetControlColour(id, toolkit::BackgroundColour, background);
+void PaintColours(ControlId control, toolkit::Colour text, toolkit::Colour background) {
+    toolkit::SetControlColour(Id(control), toolkit::TextColour, text);
+    toolkit::SetControlColour(Id(control), toolkit::BackgroundColour, background);
+}
+
+void SetStatusText(StatusFieldId field, std::string_view text, unsigned options) {
+    toolkit::SetStatusFieldText(Id(StatusBarId::MainStatusBar), Id(field), text, options);
 }
 
 void BuildStatusBar() {
     using namespace toolkit;
-    if (toolkit::CreateStatusBar(0, 0)) {
+    if (toolkit::CreateStatusBar(Id(StatusBarId::MainStatusBar), Id(WindowId::MainWindow))) {
+        // The widths of the fields of StatusFieldId, in its order.
         for (const int width : {250, Automatic, 200, Automatic, 100}) {
             AddStatusField(width);
         }
     }
     // Without a status bar these change nothing, which is all that is wanted then.
-    SetStatusFieldText(0, 0, StatusTemperature, Raised);
-    SetStatusFieldText(0, 1, StatusHpa, Raised | RightAligned);
-    SetStatusFieldText(0, 3, StatusAspirated, Centred);
+    SetStatusText(StatusFieldId::TemperatureUnitField, StatusTemperature, Raised);
+    SetStatusText(StatusFieldId::PressureUnitField, StatusHpa, Raised | RightAligned);
+    SetStatusText(StatusFieldId::PsychrometerTypeField, StatusAspirated, Centred);
 }
 
 void CreateInstructions(const LayoutBasis& layout) {
-    PlaceLabel(layout, 31, InstructionTitle, toolkit::Centred);
+    PlaceLabel(layout, ControlId::InstructionTitle, InstructionTitle, toolkit::Centred);
     if (const toolkit::FontRef font =
-            LoadLayoutFont(layout, 4, "Arial Bold Italic", toolkit::Underline)) {
-        toolkit::SetControlFont(31, font);
-        PaintColours(31, White, Green);
+            LoadLayoutFont(layout, FontId::TitleFont, "Arial Bold Italic", toolkit::Underline)) {
+        toolkit::SetControlFont(Id(ControlId::InstructionTitle), font);
+        PaintColours(ControlId::InstructionTitle, White, Green);
     }
 
-    PlaceLabel(layout, 50, InputCaption, toolkit::Centred);
-    PlaceLabel(layout, 32, InstructionStep1, 0);
-    PlaceLabel(layout, 33, InstructionStep2, 0);
-    PlaceLabel(layout, 34, InstructionStep3, 0);
-    PlaceLabel(layout, 35, InstructionStep4, 0);
-    PlaceLabel(layout, 36, InstructionStep5, 0);
-    if (const toolkit::FontRef font = LoadLayoutFont(layout, 3, "Arial Bold", 0)) {
-        for (const int id : {32, 33, 34, 35, 36, 50}) {
-            toolkit::SetControlFont(id, font);
-            PaintColours(id, White, Green);
+    PlaceLabel(layout, ControlId::InputCaption, InputCaption, toolkit::Centred);
+    PlaceLabel(layout, ControlId::InstructionStep1, InstructionStep1, 0);
+    PlaceLabel(layout, ControlId::InstructionStep2, InstructionStep2, 0);
+    PlaceLabel(layout, ControlId::InstructionStep3, InstructionStep3, 0);
+    PlaceLabel(layout, ControlId::InstructionStep4, InstructionStep4, 0);
+    PlaceLabel(layout, ControlId::InstructionStep5, InstructionStep5, 0);
+    if (const toolkit::FontRef font =
+            LoadLayoutFont(layout, FontId::InstructionFont, "Arial Bold", 0)) {
+        for (const ControlId label :
+             {ControlId::InstructionStep1, ControlId::InstructionStep2, ControlId::InstructionStep3,
+              ControlId::InstructionStep4, ControlId::InstructionStep5, ControlId::InputCaption}) {
+            toolkit::SetControlFont(Id(label), font);
+            PaintColours(label, White, Green);
         }
     }
 }
 
 void CreateCommandRows(const LayoutBasis& layout) {
-    PlaceLabel(layout, 37, CalculateHint, toolkit::Sunken);
-    PlaceButton(layout, 45, CalculateButton, CalculateTip);
-    PlaceLabel(layout, 43, ClearHint, toolkit::Sunken);
-    PlaceButton(layout, 66, ClearButton, ClearTip);
+    PlaceLabel(layout, ControlId::CalculateHint, CalculateHint, toolkit::Sunken);
+    PlaceButton(layout, ControlId::CalculateButton, CalculateButton, CalculateTip);
+    PlaceLabel(layout, ControlId::ClearHint, ClearHint, toolkit::Sunken);
+    PlaceButton(layout, ControlId::ClearButton, ClearButton, ClearTip);
     // Enter in an input field calculates, as a press of the button does.
-    toolkit::SetDefaultButton(45);
-    if (const toolkit::FontRef font = LoadLayoutFont(layout, 1, "Arial Bold", 0)) {
-        GiveFont(font, {37, 45, 66});
+    toolkit::SetDefaultButton(Id(ControlId::CalculateButton));
+    if (const toolkit::FontRef font = LoadLayoutFont(layout, FontId::ButtonFont, "Arial Bold", 0)) {
+        GiveFont(font,
+                 {ControlId::CalculateHint, ControlId::CalculateButton, ControlId::ClearButton});
     }
     // The hint keeps its inverted colours even with the default font.
-    PaintColours(37, Green, White);
+    PaintColours(ControlId::CalculateHint, Green, White);
 }
 
 void CreateResultArea(const LayoutBasis& layout) {
-    PlaceLabel(layout, 38, AbsoluteHumidityCaption, toolkit::Centred | toolkit::Sunken);
-    PlaceLabel(layout, 39, RelativeHumidityCaption, toolkit::Centred | toolkit::Sunken);
-    PlaceLabel(layout, 40, DewPointCaption, toolkit::Centred | toolkit::Sunken);
-    PlaceLabel(layout, 41, SaturationPressureCaption, toolkit::Centred | toolkit::Sunken);
-    PlaceLabel(layout, 42, VapourPressureCaption, toolkit::Centred | toolkit::Sunken);
-    if (const toolkit::FontRef font = LoadLayoutFont(layout, 6, "Arial Italic", toolkit::Bold)) {
-        GiveFont(font, {38, 39, 40, 41, 42, 43});
+    PlaceLabel(layout, ControlId::AbsoluteHumidityCaption, AbsoluteHumidityCaption,
+               toolkit::Centred | toolkit::Sunken);
+    PlaceLabel(layout, ControlId::RelativeHumidityCaption, RelativeHumidityCaption,
+               toolkit::Centred | toolkit::Sunken);
+    PlaceLabel(layout, ControlId::DewPointCaption, DewPointCaption,
+               toolkit::Centred | toolkit::Sunken);
+    PlaceLabel(layout, ControlId::SaturationPressureCaption, SaturationPressureCaption,
+               toolkit::Centred | toolkit::Sunken);
+    PlaceLabel(layout, ControlId::VapourPressureCaption, VapourPressureCaption,
+               toolkit::Centred | toolkit::Sunken);
+    if (const toolkit::FontRef font =
+            LoadLayoutFont(layout, FontId::CaptionFont, "Arial Italic", toolkit::Bold)) {
+        GiveFont(font, {ControlId::AbsoluteHumidityCaption, ControlId::RelativeHumidityCaption,
+                        ControlId::DewPointCaption, ControlId::SaturationPressureCaption,
+                        ControlId::VapourPressureCaption, ControlId::ClearHint});
     }
 
-    PlaceOutputField(layout, 4, AbsoluteHumidityPlaceholder, AbsoluteHumidityTip,
-                     AbsoluteHumidityCaption);
-    PlaceOutputField(layout, 5, RelativeHumidityPlaceholder, RelativeHumidityTip,
-                     RelativeHumidityCaption);
-    PlaceOutputField(layout, 6, DewPointPlaceholder, DewPointTip, DewPointCaption);
-    PlaceOutputField(layout, 7, SaturationPressurePlaceholder, SaturationPressureTip,
-                     SaturationPressureCaption);
-    PlaceOutputField(layout, 8, VapourPressurePlaceholder, VapourPressureTip,
-                     VapourPressureCaption);
-    if (const toolkit::FontRef font = LoadLayoutFont(layout, 2, "Arial Italic", toolkit::Bold)) {
-        GiveFont(font, {1, 2, 3, 4, 5, 6, 7, 8});
+    PlaceOutputField(layout, ControlId::AbsoluteHumidityField, AbsoluteHumidityPlaceholder,
+                     AbsoluteHumidityTip, AbsoluteHumidityCaption);
+    PlaceOutputField(layout, ControlId::RelativeHumidityField, RelativeHumidityPlaceholder,
+                     RelativeHumidityTip, RelativeHumidityCaption);
+    PlaceOutputField(layout, ControlId::DewPointField, DewPointPlaceholder, DewPointTip,
+                     DewPointCaption);
+    PlaceOutputField(layout, ControlId::SaturationPressureField, SaturationPressurePlaceholder,
+                     SaturationPressureTip, SaturationPressureCaption);
+    PlaceOutputField(layout, ControlId::VapourPressureField, VapourPressurePlaceholder,
+                     VapourPressureTip, VapourPressureCaption);
+    if (const toolkit::FontRef font =
+            LoadLayoutFont(layout, FontId::FieldFont, "Arial Italic", toolkit::Bold)) {
+        GiveFont(font, {ControlId::DryBulbField, ControlId::WetBulbField, ControlId::PressureField,
+                        ControlId::AbsoluteHumidityField, ControlId::RelativeHumidityField,
+                        ControlId::DewPointField, ControlId::SaturationPressureField,
+                        ControlId::VapourPressureField});
     }
 }
 
@@ -149,19 +176,20 @@ void BuildMainWindowContents(ProgramState& state) {
     const LayoutBasis& layout = state.layout;
     state.input.resultsCurrent = false;
 
-    PlaceInputField(layout, 1, DryBulbPlaceholder, DryBulbTip);
-    PlaceInputField(layout, 2, WetBulbPlaceholder, WetBulbTip);
-    PlaceInputField(layout, 3, PressurePlaceholder, PressureTip);
-    const Rect frame = ControlRect(layout, 9);
-    toolkit::CreateFrame(9, frame.x, frame.y, frame.w, frame.h, toolkit::Sunken);
+    PlaceInputField(layout, ControlId::DryBulbField, DryBulbPlaceholder, DryBulbTip);
+    PlaceInputField(layout, ControlId::WetBulbField, WetBulbPlaceholder, WetBulbTip);
+    PlaceInputField(layout, ControlId::PressureField, PressurePlaceholder, PressureTip);
+    const Rect frame = ControlRect(layout, ControlId::InputFrame);
+    toolkit::CreateFrame(Id(ControlId::InputFrame), frame.x, frame.y, frame.w, frame.h,
+                         toolkit::Sunken);
 
     BuildStatusBar();
     CreateInstructions(layout);
     CreateCommandRows(layout);
     CreateResultArea(layout);
 
-    toolkit::AddTimer(0, 123, 100);
-    state.keptGadgetTarget = toolkit::UseGadgetTarget(0);
+    toolkit::AddTimer(Id(WindowId::MainWindow), Id(TimerId::ClockTimer), 100);
+    state.keptGadgetTarget = toolkit::UseGadgetTarget(Id(WindowId::MainWindow));
     state.barometerUnit = BarometerUnit::Hpa;
     state.psychrometerType = PsychrometerType::Aspirated;
 }

@@ -96,70 +96,74 @@ LayoutBasis ComputeLayoutBasis(int innerWidth, int innerHeight) {
     return b;
 }
 
-Rect ControlRect(const LayoutBasis& b, int controlId) {
-    switch (controlId) {
-    case 200:
+Rect ControlRect(const LayoutBasis& b, ControlId control) {
+    using enum ControlId;
+    switch (control) {
+    case LogoPicture:
         return {RoundToNearest(b.W * Factor087), 10, 0, 0};
-    case 1:
+    case DryBulbField:
         return InputColumnRect(b, RowY(b, Offset1612), RowHeight(b));
-    case 2:
+    case WetBulbField:
         return InputColumnRect(b, RowY(b, 213.2), RowHeight(b));
-    case 3:
+    case PressureField:
         return InputColumnRect(b, RowY(b, 265.2), RowHeight(b));
-    case 9:
+    case InputFrame:
         return {b.Column, RowY(b, 57.2), b.ColumnWidth, RoundToNearest(b.HalfHeight * 0.72)};
-    case 31:
+    case InstructionTitle:
         return InstructionRect(b, RoundToNearest(b.Top * 0.5),
                                RoundToNearest(b.HalfHeight * 32.5 / 371));
-    case 50:
+    case InputCaption:
         return InputColumnRect(b, RowY(b, 72.8), RowHeight(b));
-    case 32:
+    case InstructionStep1:
         return InstructionRect(b, RowY(b, 57.2), RowHeight(b));
-    case 33:
+    case InstructionStep2:
         return InstructionRect(b, RowY(b, 109.2), RowHeight(b));
-    case 34:
+    case InstructionStep3:
         return InstructionRect(b, RowY(b, Offset1612), RowHeight(b));
-    case 35:
+    case InstructionStep4:
         return InstructionRect(b, RowY(b, 213.2), RowHeight(b));
-    case 36:
+    case InstructionStep5:
         return InstructionRect(b, RowY(b, 265.2), RowHeight(b));
-    case 37:
+    case CalculateHint:
         return InstructionRect(b, RowY(b, 364), TallHeight(b));
-    case 45:
+    case CalculateButton:
         return InputColumnRect(b, RowY(b, 364), TallHeight(b));
-    case 43:
+    case ClearHint:
         // Integer division (48, not 48.1): the hint may be a pixel shorter than its button.
         return InstructionRect(b, ClearRowY(b), b.HalfHeight * 48 / 371);
-    case 66:
+    case ClearButton:
         return InputColumnRect(b, ClearRowY(b), TallHeight(b));
-    case 38:
-    case 39:
-    case 40:
-    case 41:
-    case 42:
-        return {CellX(b, CellFraction(controlId - 38)), RowY(b, 468), CellWidth(b), RowHeight(b)};
-    case 4:
-    case 5:
-    case 6:
-    case 7:
-    case 8:
-        return {CellX(b, CellFraction(controlId - 4)), OutputRowY(b), CellWidth(b), RowHeight(b)};
+    case AbsoluteHumidityCaption:
+    case RelativeHumidityCaption:
+    case DewPointCaption:
+    case SaturationPressureCaption:
+    case VapourPressureCaption:
+        return {CellX(b, CellFraction(Id(control) - Id(AbsoluteHumidityCaption))), RowY(b, 468),
+                CellWidth(b), RowHeight(b)};
+    case AbsoluteHumidityField:
+    case RelativeHumidityField:
+    case DewPointField:
+    case SaturationPressureField:
+    case VapourPressureField:
+        return {CellX(b, CellFraction(Id(control) - Id(AbsoluteHumidityField))), OutputRowY(b),
+                CellWidth(b), RowHeight(b)};
     default:
         return {};
     }
 }
 
-int FontSize(const LayoutBasis& b, int fontId) {
-    switch (fontId) {
-    case 4:
+int FontSize(const LayoutBasis& b, FontId font) {
+    using enum FontId;
+    switch (font) {
+    case TitleFont:
         return RoundToNearest(b.LargeFontBase * 1.3);
-    case 3:
+    case InstructionFont:
         return b.LargeFontBase;
-    case 1:
+    case ButtonFont:
         return RoundToNearest(b.LargeFontBase * 1.1);
-    case 6:
+    case CaptionFont:
         return RoundToNearest(b.SmallFontBase * 1.1);
-    case 2:
+    case FieldFont:
         return RoundToNearest(b.SmallFontBase * 1.2);
     default:
         return 0;

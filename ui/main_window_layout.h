@@ -1,6 +1,8 @@
 // Where everything of the main window goes, as a pure function of its inner size.
 #pragma once
 
+#include "ui/program_ids.h"
+
 struct LayoutBasis {
     int W = 0;
     int H = 0;
@@ -23,9 +25,9 @@ struct Rect {
 
 LayoutBasis ComputeLayoutBasis(int innerWidth, int innerHeight);
 
-// The rectangle of a main-window control (ids 1-9, 31-43, 45, 50, 66, 200; the logo's
-// width and height are 0: a picture takes its image's size).
-Rect ControlRect(const LayoutBasis& basis, int controlId);
+// The rectangle of a main-window control (the logo's width and height are 0: a picture
+// takes its image's size); an empty one for the viewer's picture.
+Rect ControlRect(const LayoutBasis& basis, ControlId control);
 
-// Point size of a main-window font (ids 1, 2, 3, 4, 6).
-int FontSize(const LayoutBasis& basis, int fontId);
+// Point size of a main-window font.
+int FontSize(const LayoutBasis& basis, FontId font);

@@ -1,7 +1,7 @@
 // The two colours of the main window.
 #pragma once
 
-#include "ui/toolkit/toolkit.h"
+#include "toolkit/toolkit.h"
 
 namespace main_window_style {
 

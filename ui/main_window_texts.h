@@ -77,6 +77,10 @@ inline constexpr std::string_view VapourPressureTip =
 
 inline constexpr std::string_view StatusTemperature = " Работите с температура в  [°C]";
 inline constexpr std::string_view StatusHpa = "  Работите с налягане в [hPa]   ";
+inline constexpr std::string_view StatusMbar = "  Работите с налягане в [mBar]   ";
+inline constexpr std::string_view StatusMmhg = "  Работите с налягане в [mmHg]   ";
+inline constexpr std::string_view StatusAltitude = "  Работите с надморска височина в [m]   ";
 inline constexpr std::string_view StatusAspirated = "Използвате психрометър с аспирация";
+inline constexpr std::string_view StatusNonAspirated = "Използвате психрометър без аспирация";
 
 } // namespace main_window_texts

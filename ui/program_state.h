@@ -11,7 +11,7 @@ struct ProgramState {
     BarometerUnit barometerUnit = BarometerUnit::Hpa;
     PsychrometerType psychrometerType = PsychrometerType::Aspirated;
     bool quitRequested = false;
-    int currentPage = 0;       // image id Save and Print act on, 0 = none
-    LayoutBasis layout;        // measured once when the main window is built
-    int keptGadgetTarget = 0;  // the target that was current before the last rebuild
+    int currentPage = 0;      // image id Save and Print act on, 0 = none
+    LayoutBasis layout;       // measured once when the main window is built
+    int keptGadgetTarget = 0; // the target that was current before the last rebuild
 };

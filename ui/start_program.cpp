@@ -5,10 +5,10 @@
 #include "lifecycle/graphics_check.h"
 #include "lifecycle/shutdown.h"
 #include "pages/picture_store.h"
+#include "toolkit/toolkit.h"
 #include "ui/event_loop.h"
 #include "ui/main_window.h"
 #include "ui/program_icon.h"
-#include "ui/toolkit/toolkit.h"
 #include "zorvel_version.h"
 
 #include <cstdio>

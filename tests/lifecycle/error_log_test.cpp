@@ -1,7 +1,7 @@
 // The error log's path, date line, entry bytes and appending.
 #include "lifecycle/error_log.h"
 
-#include "ui/toolkit/date.h"
+#include "common/date.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -13,10 +13,10 @@
 
 namespace {
 
-constexpr toolkit::Date dayLength = 86400;
+constexpr common::Date dayLength = 86400;
 
 // Days from 1970-01-01, for building test dates independently of the code under test.
-toolkit::Date DateOf(int year, int month, int day, int hour, int minute, int second = 0) {
+common::Date DateOf(int year, int month, int day, int hour, int minute, int second = 0) {
     std::tm t{};
     t.tm_year = year - 1900;
     t.tm_mon = month - 1;
@@ -24,10 +24,10 @@ toolkit::Date DateOf(int year, int month, int day, int hour, int minute, int sec
     t.tm_hour = hour;
     t.tm_min = minute;
     t.tm_sec = second;
-    return static_cast<toolkit::Date>(timegm(&t));
+    return static_cast<common::Date>(timegm(&t));
 }
 
-std::string LogDate(toolkit::Date date) {
+std::string LogDate(common::Date date) {
     LogEntryText text;
     AppendLogDate(date, text);
     return std::string(text.View());
@@ -65,9 +65,9 @@ TEST(LogDate, WritesLeadingZerosAndA24HourClock) {
 
 TEST(LogDate, AgreesWithTheToolkitsDateTextOverLeapYearsAndCenturies) {
     // Every 7 hours 13 minutes from 1970 to beyond 2100: leap days, 2000 and 2100 included.
-    const toolkit::Date step = 7 * 3600 + 13 * 60;
-    for (toolkit::Date date = 0; date < DateOf(2101, 3, 2, 0, 0); date += step) {
-        ASSERT_EQ(LogDate(date), toolkit::FormatDate("%dd/%mm/%yyyy / %hh:%ii", date)) << date;
+    const common::Date step = 7 * 3600 + 13 * 60;
+    for (common::Date date = 0; date < DateOf(2101, 3, 2, 0, 0); date += step) {
+        ASSERT_EQ(LogDate(date), common::FormatDate("%dd/%mm/%yyyy / %hh:%ii", date)) << date;
     }
     EXPECT_EQ(LogDate(DateOf(2024, 2, 29, 12, 0)), "29/02/2024 / 12:00");
     EXPECT_EQ(LogDate(DateOf(2100, 2, 28, 12, 0) + dayLength), "01/03/2100 / 12:00");
@@ -86,9 +86,9 @@ TEST(LogEntry, IntegerDivisionHasThreeSpacesBeforeTheLetter) {
 }
 
 TEST(LocalDate, OffsetClockAgreesWithTheToolkitsLocalDate) {
-    const toolkit::Date before = toolkit::CurrentDate();
-    const toolkit::Date ours = LocalDateWithOffset(CurrentUtcOffset());
-    const toolkit::Date after = toolkit::CurrentDate();
+    const common::Date before = common::CurrentDate();
+    const common::Date ours = LocalDateWithOffset(CurrentUtcOffset());
+    const common::Date after = common::CurrentDate();
     EXPECT_GE(ours, before);
     EXPECT_LE(ours, after);
 }

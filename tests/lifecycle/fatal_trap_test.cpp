@@ -1,8 +1,8 @@
 // Faults on purpose in a child program and checks what the trap leaves behind: the
 // bytes of "ErrorLog.dat", the text of the report box and the exit status.
+#include "common/date.h"
 #include "lifecycle/fatal_error_trap.h"
 #include "tests/support/message_box_hook.h"
-#include "ui/toolkit/date.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -104,7 +104,7 @@ ProbeEnd RunProbe(const fs::path& workingDirectory, const fs::path& boxLog,
 }
 
 // The local date a log line names, or -1 when the line is not "dd/mm/yyyy / hh:ii".
-toolkit::Date DateOfLogLine(const std::string& line) {
+common::Date DateOfLogLine(const std::string& line) {
     static const std::regex pattern(R"((\d\d)/(\d\d)/(\d{4}) / (\d\d):(\d\d))");
     std::smatch parts;
     if (!std::regex_match(line, parts, pattern)) {
@@ -116,11 +116,11 @@ toolkit::Date DateOfLogLine(const std::string& line) {
     t.tm_year = std::stoi(parts[3]) - 1900;
     t.tm_hour = std::stoi(parts[4]);
     t.tm_min = std::stoi(parts[5]);
-    return static_cast<toolkit::Date>(timegm(&t));
+    return static_cast<common::Date>(timegm(&t));
 }
 
 struct LogEntry {
-    toolkit::Date date;
+    common::Date date;
     std::string message;
 };
 
@@ -136,7 +136,7 @@ std::vector<LogEntry> EntriesOf(const std::string& log) {
             ADD_FAILURE() << "log ends inside an entry: " << log.substr(at);
             break;
         }
-        const toolkit::Date date = DateOfLogLine(log.substr(at, firstEnd - at));
+        const common::Date date = DateOfLogLine(log.substr(at, firstEnd - at));
         EXPECT_NE(date, -1) << log.substr(at, firstEnd - at);
         entries.push_back({date, log.substr(firstEnd + 1, secondEnd - firstEnd - 1)});
         at = secondEnd + 1;
@@ -164,9 +164,9 @@ class FatalTrap : public testing::Test {
     void ExpectReported(const std::string& fault, const std::string& place,
                         const std::string& message, const std::string& location) {
         SCOPED_TRACE(fault + " at " + place);
-        const toolkit::Date before = toolkit::CurrentDate();
+        const common::Date before = common::CurrentDate();
         const ProbeEnd end = RunProbe(work.Path(), BoxLog(), fault, place);
-        const toolkit::Date after = toolkit::CurrentDate();
+        const common::Date after = common::CurrentDate();
         EXPECT_TRUE(end.exited);
         EXPECT_EQ(end.status, 1);
 
@@ -174,7 +174,7 @@ class FatalTrap : public testing::Test {
         const std::size_t lineEnd = log.find('\n');
         ASSERT_NE(lineEnd, std::string::npos) << log;
         EXPECT_EQ(log.substr(lineEnd + 1), message + "  в " + location + "\n");
-        const toolkit::Date logged = DateOfLogLine(log.substr(0, lineEnd));
+        const common::Date logged = DateOfLogLine(log.substr(0, lineEnd));
         ASSERT_NE(logged, -1) << log;
         EXPECT_GE(logged, before - before % 60);
         EXPECT_LE(logged, after);

@@ -6,12 +6,12 @@
 // place: main (while the window is built), auto (in a loop turn), child (after the page
 // viewer opened in that turn). fault "none" ends normally through ShutDown; "mid-save"
 // faults while a save into "page.jpg" is half written.
+#include "common/replacement_file.h"
 #include "lifecycle/fatal_error_trap.h"
 #include "lifecycle/fault_location.h"
 #include "lifecycle/shutdown.h"
-#include "pages/replacement_file.h"
 #include "tests/support/message_box_hook.h"
-#include "ui/toolkit/toolkit.h"
+#include "toolkit/toolkit.h"
 
 #include <cfenv>
 #include <csignal>

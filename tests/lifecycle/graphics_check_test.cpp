@@ -1,6 +1,7 @@
 // The start-up graphics check and its warning.
 #include "lifecycle/graphics_check.h"
-#include "ui/toolkit/toolkit.h"
+#include "toolkit/testing/test_hooks.h"
+#include "toolkit/toolkit.h"
 
 #include <cstdio>
 #include <filesystem>

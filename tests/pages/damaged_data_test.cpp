@@ -13,12 +13,12 @@ namespace {
 // Heap copies of the catalogue files, so that a read past the end is one past the
 // allocation.
 std::vector<unsigned char> PageJpeg() {
-    const std::span<const unsigned char> page = EmbeddedImage(PageAirHumidity);
+    const std::span<const unsigned char> page = EmbeddedImage(Id(ImageId::PageAirHumidity));
     return {page.begin(), page.end()};
 }
 
 std::vector<unsigned char> LogoBmp() {
-    const std::span<const unsigned char> logo = EmbeddedImage(ImageLogo);
+    const std::span<const unsigned char> logo = EmbeddedImage(Id(ImageId::ImageLogo));
     return {logo.begin(), logo.end()};
 }
 

@@ -6,8 +6,10 @@
 
 namespace {
 
+using enum ImageId;
+
 struct CatalogueSize {
-    int imageId;
+    ImageId imageId;
     const char* file;
     int width;
     int height;
@@ -27,9 +29,9 @@ constexpr std::array<CatalogueSize, 10> kCatalogue = {{
 }};
 
 TEST(EmbeddedPictures, EachIdCarriesItsFileByteForByteEndToEnd) {
-    const unsigned char* expectedStart = EmbeddedImage(ImageLogo).data();
+    const unsigned char* expectedStart = EmbeddedImage(Id(ImageLogo)).data();
     for (const CatalogueSize& entry : kCatalogue) {
-        const std::span<const unsigned char> bytes = EmbeddedImage(entry.imageId);
+        const std::span<const unsigned char> bytes = EmbeddedImage(Id(entry.imageId));
         const std::vector<unsigned char> file =
             testpics::ReadFile(std::string(ZORVEL_PICTURE_DIR) + "/" + entry.file);
         ASSERT_EQ(bytes.size(), file.size()) << entry.file;
@@ -48,7 +50,7 @@ TEST(EmbeddedPictures, IdsOutsideTheCatalogueHaveNoBytes) {
 TEST(EmbeddedPictures, EveryPictureLoadsAtItsCatalogueSize) {
     PictureStore store;
     for (const CatalogueSize& entry : kCatalogue) {
-        const ImageRef picture = store.Load(entry.imageId, EmbeddedImage(entry.imageId));
+        const ImageRef picture = store.Load(Id(entry.imageId), EmbeddedImage(Id(entry.imageId)));
         ASSERT_NE(picture, nullptr) << entry.file;
         EXPECT_EQ(picture->width, entry.width) << entry.file;
         EXPECT_EQ(picture->height, entry.height) << entry.file;

@@ -18,7 +18,7 @@ using testpics::ReadFile;
 using testpics::ReadMarkers;
 using testpics::ScratchFolder;
 
-constexpr int kPageId = PageAirHumidity;
+constexpr int kPageId = Id(ImageId::PageAirHumidity);
 
 // Annex K tables in natural order, and libjpeg's scaling of them to quality 70 (60 %).
 constexpr std::array<int, 64> kLuminance = {
@@ -158,11 +158,12 @@ TEST_F(JpegSave, FirstRowOfTheFileIsTheTopRowOfThePicture) {
 
 TEST_F(JpegSave, FileHasThePicturesOwnSizeAndOrdinaryPermissions) {
     // The contact page's viewer area is larger than its picture; the file is not.
-    const ImageRef contact = store_.Load(PageContact, EmbeddedImage(PageContact));
+    const ImageRef contact =
+        store_.Load(Id(ImageId::PageContact), EmbeddedImage(Id(ImageId::PageContact)));
     ASSERT_NE(contact, nullptr);
     const mode_t previous = umask(022);
     const std::string target = folder_.File("contact.jpg");
-    const int result = store_.SaveAsJpeg(PageContact, target);
+    const int result = store_.SaveAsJpeg(Id(ImageId::PageContact), target);
     umask(previous);
     ASSERT_EQ(result, 1);
     const std::optional<testpics::JpegMarkers> markers = ReadMarkers(ReadFile(target));

@@ -92,7 +92,7 @@ TEST(PictureStore, ViewShowsTheHeldPixels) {
     PictureStore store;
     const ImageRef picture = store.Load(5, SmallBmp(3, 2));
     ASSERT_NE(picture, nullptr);
-    const toolkit::PixelView view = picture->View();
+    const common::PixelView view = picture->View();
     EXPECT_FALSE(view.empty());
     EXPECT_EQ(view.width, 3);
     EXPECT_EQ(view.height, 2);

@@ -4,7 +4,6 @@
 #include "lifecycle/fatal_error_trap.h"
 #include "pages/embedded_pictures.h"
 #include "pages/picture_store.h"
-#include "pages/save_failure_text.h"
 #include "tests/pages/test_pictures.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +23,7 @@ namespace {
 using testpics::ReadFile;
 using testpics::ScratchFolder;
 
-constexpr int kPageId = PageAirHumidity;
+constexpr int kPageId = Id(ImageId::PageAirHumidity);
 constexpr uid_t kNobody = 65534;
 // A child's status that means "this machine cannot set the case up".
 constexpr int kCannot = 125;
@@ -263,26 +262,6 @@ TEST_F(SaveFailureTest, FullOrReadOnlyDiskIsNamedAndTheOldFileKept) {
     EXPECT_EQ(SaveInChild(store_, disk + "/new.jpg",
                           OwnTmpfs(disk, "size=1m", fillOld, /*readOnly=*/true)),
               Refused(SaveFailure::ReadOnlyDisk));
-}
-
-TEST(SaveFailureText, NamesTheFileAndTheReasonInPlainWords) {
-    const std::string file = "/home/ана/Помагало_.jpg";
-    const std::vector<std::pair<SaveFailure, std::string>> reasons{
-        {SaveFailure::NoSuchFolder, "няма такава папка."},
-        {SaveFailure::NoPermission, "нямате право да записвате в тази папка."},
-        {SaveFailure::ReadOnlyDisk, "дискът е само за четене."},
-        {SaveFailure::DiskFull, "дискът е пълен."},
-        {SaveFailure::TooLarge, "файлът е по-голям от позволения размер."},
-        {SaveFailure::IsFolder, "това име е на папка."},
-        {SaveFailure::WriteProtected, "файлът е защитен срещу запис."},
-        {SaveFailure::NotOrdinaryFile, "това име не е на обикновен файл."},
-        {SaveFailure::NameTooLong, "името е твърде дълго."},
-        {SaveFailure::Other, "записът не успя."},
-    };
-    for (const auto& [why, reason] : reasons) {
-        EXPECT_EQ(SaveFailureText(file, why),
-                  "Файлът „/home/ана/Помагало_.jpg“ не е записан: " + reason);
-    }
 }
 
 } // namespace

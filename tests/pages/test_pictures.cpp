@@ -12,11 +12,6 @@ namespace testpics {
 
 namespace {
 
-constexpr std::array<int, 64> kZigzagToNatural = {
-    0,  1,  8,  16, 9,  2,  3,  10, 17, 24, 32, 25, 18, 11, 4,  5,  12, 19, 26, 33, 40, 48,
-    41, 34, 27, 20, 13, 6,  7,  14, 21, 28, 35, 42, 49, 56, 57, 50, 43, 36, 29, 22, 15, 23,
-    30, 37, 44, 51, 58, 59, 52, 45, 38, 31, 39, 46, 53, 60, 61, 54, 47, 55, 62, 63};
-
 int Components(J_COLOR_SPACE space) {
     switch (space) {
     case JCS_GRAYSCALE:
@@ -27,10 +22,6 @@ int Components(J_COLOR_SPACE space) {
     default:
         return 3;
     }
-}
-
-int Be16(std::span<const unsigned char> bytes, std::size_t at) {
-    return bytes[at] << 8 | bytes[at + 1];
 }
 
 void PutLe(std::vector<unsigned char>& out, std::uint32_t value, int bytes) {
@@ -134,87 +125,6 @@ std::array<int, 3> HeldRgb(const LoadedImage& picture, int x, int y) {
                                static_cast<std::size_t>(picture.height - 1 - y) * picture.rowSize +
                                static_cast<std::size_t>(x) * 3;
     return {bgr[2], bgr[1], bgr[0]};
-}
-
-std::optional<JpegMarkers> ReadMarkers(std::span<const unsigned char> file) {
-    JpegMarkers markers;
-    if (file.size() < 4) {
-        return std::nullopt;
-    }
-    markers.startsWithSoi = file[0] == 0xFF && file[1] == 0xD8;
-    markers.endsWithEoi = file[file.size() - 2] == 0xFF && file[file.size() - 1] == 0xD9;
-    std::size_t at = 2;
-    while (at + 4 <= file.size()) {
-        if (file[at] != 0xFF) {
-            return std::nullopt;
-        }
-        const int marker = file[at + 1];
-        if (marker == 0xD9) {
-            break;
-        }
-        const std::size_t length = static_cast<std::size_t>(Be16(file, at + 2));
-        if (length < 2 || at + 2 + length > file.size()) {
-            return std::nullopt;
-        }
-        const std::span<const unsigned char> body = file.subspan(at + 4, length - 2);
-        if (marker == 0xE0 && body.size() >= 14 &&
-            std::equal(body.begin(), body.begin() + 5, "JFIF")) {
-            markers.hasJfif = true;
-            markers.jfifMajor = body[5];
-            markers.jfifMinor = body[6];
-            markers.densityUnit = body[7];
-            markers.densityX = Be16(body, 8);
-            markers.densityY = Be16(body, 10);
-        } else if (marker >= 0xE0 && marker <= 0xEF) {
-            markers.otherAppMarkers.push_back(marker);
-        } else if (marker == 0xDB) {
-            for (std::size_t t = 0; t + 65 <= body.size(); t += 65) {
-                if ((body[t] >> 4) != 0) {
-                    return std::nullopt; // 16-bit tables are not expected anywhere here
-                }
-                std::array<int, 64> natural{};
-                for (int k = 0; k < 64; ++k) {
-                    natural[kZigzagToNatural[k]] = body[t + 1 + k];
-                }
-                markers.quantisation[body[t] & 3] = natural;
-            }
-        } else if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 &&
-                   marker != 0xCC) {
-            markers.frameMarker = marker;
-            markers.precision = body[0];
-            markers.height = Be16(body, 1);
-            markers.width = Be16(body, 3);
-            for (int c = 0; c < body[5]; ++c) {
-                const std::size_t p = 6 + 3 * static_cast<std::size_t>(c);
-                markers.components.push_back(
-                    {body[p], body[p + 1] >> 4, body[p + 1] & 15, body[p + 2]});
-            }
-        } else if (marker == 0xC4) {
-            std::size_t t = 0;
-            while (t + 17 <= body.size()) {
-                int count = 0;
-                for (int i = 1; i <= 16; ++i) {
-                    count += body[t + i];
-                }
-                t += 17 + static_cast<std::size_t>(count);
-                ++markers.huffmanTables;
-            }
-        } else if (marker == 0xDD) {
-            markers.hasRestartInterval = true;
-        } else if (marker == 0xFE) {
-            markers.hasComment = true;
-        }
-        at += 2 + length;
-        if (marker == 0xDA) {
-            ++markers.scans;
-            // Skip the entropy-coded data: stuffed zeros and restart markers belong to it.
-            while (at + 1 < file.size() && !(file[at] == 0xFF && file[at + 1] != 0 &&
-                                             !(file[at + 1] >= 0xD0 && file[at + 1] <= 0xD7))) {
-                ++at;
-            }
-        }
-    }
-    return markers;
 }
 
 std::vector<unsigned char> ReadFile(const std::string& path) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "pages/picture_store.h"
+#include "tests/support/jpeg_markers.h"
 
 #include <array>
 #include <cstdint>
@@ -49,36 +50,9 @@ std::optional<Decoded> DecodeWithLibjpeg(std::span<const unsigned char> file);
 // R, G, B of pixel (x, y), y = 0 the top row, of a held picture.
 std::array<int, 3> HeldRgb(const LoadedImage& picture, int x, int y);
 
-// What the markers of a JPEG file say, up to its first scan.
-struct JpegMarkers {
-    bool startsWithSoi = false;
-    bool endsWithEoi = false;
-    int frameMarker = 0; // 0xC0 for baseline
-    int precision = 0;
-    int width = 0;
-    int height = 0;
-    struct Component {
-        int id = 0;
-        int horizontal = 0;
-        int vertical = 0;
-        int table = 0;
-    };
-    std::vector<Component> components;
-    bool hasJfif = false;
-    int jfifMajor = 0;
-    int jfifMinor = 0;
-    int densityUnit = -1;
-    int densityX = 0;
-    int densityY = 0;
-    // Quantisation tables by slot, in natural (row by row) order.
-    std::array<std::optional<std::array<int, 64>>, 4> quantisation;
-    int huffmanTables = 0;
-    int scans = 0;
-    bool hasRestartInterval = false;
-    bool hasComment = false;
-    std::vector<int> otherAppMarkers;
-};
-std::optional<JpegMarkers> ReadMarkers(std::span<const unsigned char> file);
+// The marker reading is shared with the other picture tests.
+using ::JpegMarkers;
+using ::ReadMarkers;
 
 std::vector<unsigned char> ReadFile(const std::string& path);
 void WriteFile(const std::string& path, std::span<const unsigned char> bytes);

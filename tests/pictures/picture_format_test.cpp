@@ -1,6 +1,6 @@
 // Checks the committed picture files byte by byte against the formats the program carries:
 // the 24-bit BMP logo, the nine JFIF pages and the PNG application icons.
-#include "jpeg_markers.h"
+#include "tests/support/jpeg_markers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,8 @@
 // A screen-reader user's calculation: every step with the keyboard alone, every field and
 // button named and described, the status bar readable.
-#include "tests/shipping/program_driver.h"
+#include "tests/support/program_driver.h"
+#include "toolkit/testing/test_hooks.h"
+#include "ui/program_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -21,8 +23,8 @@
 
 namespace {
 
-constexpr int kCalculate = 45;
-constexpr int kClear = 66;
+constexpr int kCalculate = Id(ControlId::CalculateButton);
+constexpr int kClear = Id(ControlId::ClearButton);
 
 QAccessibleInterface* Accessible(QWidget* widget) {
     return widget != nullptr ? QAccessible::queryAccessibleInterface(widget) : nullptr;
@@ -61,7 +63,7 @@ class KeyboardOnly : public testing::Test {
     void Press(Qt::Key key) {
         QWidget* target = QApplication::focusWidget();
         if (target == nullptr) {
-            target = ProgramDriver::WindowOf(1);
+            target = ProgramDriver::WindowOf(Id(ControlId::DryBulbField));
         }
         ASSERT_NE(target, nullptr);
         QTest::keyClick(target, key);
@@ -107,7 +109,7 @@ TEST_F(KeyboardOnly, EveryFieldAndButtonCarriesANameAndItsTooltipAsDescription) 
 }
 
 TEST_F(KeyboardOnly, WholeCalculationWithTabTypingAndSpace) {
-    toolkit::ActivateWindow(0);
+    toolkit::ActivateWindow(Id(WindowId::MainWindow));
     program.RunTurnsFor(150);
     const char* const readings[] = {"20.5", "18.3", "981.1"};
     // The window may give the first field the focus by itself; otherwise Tab finds it.
@@ -156,7 +158,7 @@ TEST_F(KeyboardOnly, WholeCalculationWithTabTypingAndSpace) {
 
 TEST_F(KeyboardOnly, StatusBarFieldsAreReadable) {
     program.RunTurnsFor(300); // the clock has ticked
-    QWidget* const window = ProgramDriver::WindowOf(1);
+    QWidget* const window = ProgramDriver::WindowOf(Id(ControlId::DryBulbField));
     ASSERT_NE(window, nullptr);
     QWidget* const bar = window->findChild<QWidget*>(QStringLiteral("statusbar-0"));
     ASSERT_NE(bar, nullptr);

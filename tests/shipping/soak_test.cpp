@@ -4,8 +4,11 @@
 // grow. ZORVEL_SOAK_TURNS sets the number of loop turns (default 1000; 20000 for the
 // long run) measured after ZORVEL_SOAK_WARMUP turns of warm-up (default 5000),
 // ZORVEL_SOAK_SEED the sequence.
-#include "tests/shipping/program_driver.h"
+#include "tests/support/program_driver.h"
+#include "tests/support/widget_names.h"
+#include "toolkit/testing/test_hooks.h"
 #include "ui/commands.h"
+#include "ui/program_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -44,13 +47,13 @@ extern "C" const char* __asan_default_options() {
 
 namespace {
 
-constexpr int kCalculate = 45;
-constexpr int kClear = 66;
-constexpr int kViewerPicture = 111;
-constexpr int kSave = 1001;
-constexpr int kPrint = 1002;
-constexpr int kAbout = 28;
-constexpr int kClock = 123;
+constexpr int kCalculate = Id(ControlId::CalculateButton);
+constexpr int kClear = Id(ControlId::ClearButton);
+constexpr int kViewerPicture = Id(ControlId::PagePicture);
+constexpr int kSave = Id(CommandId::SavePageCommand);
+constexpr int kPrint = Id(CommandId::PrintPageCommand);
+constexpr int kAbout = Id(CommandId::AboutCommand);
+constexpr int kClock = Id(TimerId::ClockTimer);
 
 long EnvironmentNumber(const char* name, long fallback) {
     const char* const text = std::getenv(name);
@@ -184,7 +187,10 @@ class SoakRun {
         } else if (choice < 56) {
             Click(kClear);
         } else if (choice < 68) {
-            static const int kSelections[] = {1, 18, 2, 3, 4, 5};
+            static const int kSelections[] = {
+                Id(CommandId::HpaCommand),       Id(CommandId::MbarCommand),
+                Id(CommandId::MmhgCommand),      Id(CommandId::AltitudeCommand),
+                Id(CommandId::AspiratedCommand), Id(CommandId::NonAspiratedCommand)};
             program_.Handle(toolkit::MenuEvent, kSelections[Pick(6)], 0);
         } else if (choice < 76) {
             program_.Handle(toolkit::MenuEvent, pageCommands_[Pick(pageCommands_.size())], 0);
@@ -221,7 +227,7 @@ class SoakRun {
             scripts += static_cast<char>(0xC0 | (code >> 6));
             scripts += static_cast<char>(0x80 | (code & 0x3F));
         }
-        toolkit::SetControlText(1, scripts);
+        toolkit::SetControlText(Id(ControlId::DryBulbField), scripts);
         program_.RunTurnsFor(200);
         Click(kClear);
         CloseViewer();
@@ -280,7 +286,7 @@ class SoakRun {
     }
 
     static QAction* ToolBarAction(int commandId) {
-        const QString name = QStringLiteral("command-%1").arg(commandId);
+        const QString name = CommandName(commandId);
         for (QWidget* widget : QApplication::topLevelWidgets()) {
             if (QAction* action = widget->findChild<QAction*>(name)) {
                 return action;
@@ -444,8 +450,8 @@ TEST(Soak, RandomUserActionsNeitherCrashNorGrow) {
     EXPECT_TRUE(left.empty()) << left.front();
 
     // After all that the calculator still works: Clear, the sample readings, Calculate.
-    program.Handle(toolkit::MenuEvent, 1, 0); // hPa
-    program.Handle(toolkit::MenuEvent, 4, 0); // aspirated
+    program.Handle(toolkit::MenuEvent, Id(CommandId::HpaCommand), 0);
+    program.Handle(toolkit::MenuEvent, Id(CommandId::AspiratedCommand), 0);
     QTest::mouseClick(ProgramDriver::Control(kClear), Qt::LeftButton);
     program.Handle(toolkit::TimerEvent, kClock, 0);
     const char* const readings[] = {"20.5", "18.3", "981.1"};
@@ -457,7 +463,7 @@ TEST(Soak, RandomUserActionsNeitherCrashNorGrow) {
     std::filesystem::remove(messages);
     QTest::mouseClick(ProgramDriver::Control(kCalculate), Qt::LeftButton);
     program.Handle(toolkit::TimerEvent, kClock, 0);
-    EXPECT_EQ(toolkit::GetControlText(5), "81.0 [%]");
+    EXPECT_EQ(toolkit::GetControlText(Id(ControlId::RelativeHumidityField)), "81.0 [%]");
     EXPECT_FALSE(fs::exists(messages)) << ReadFile(messages);
     toolkit::SetMessageBoxLog("");
 }

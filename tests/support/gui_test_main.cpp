@@ -1,6 +1,6 @@
 // Entry of the GUI test programs: the toolkit (and with it the Qt application) is
 // started before any test runs, as the program itself does.
-#include "ui/toolkit/toolkit.h"
+#include "toolkit/toolkit.h"
 
 #include <gtest/gtest.h>
 

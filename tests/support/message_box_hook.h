@@ -3,7 +3,8 @@
 // copy started by the fault trap inherits it, so its report box is captured too.
 #pragma once
 
-#include "ui/toolkit/toolkit.h"
+#include "toolkit/testing/test_hooks.h"
+#include "toolkit/toolkit.h"
 
 #include <cstdlib>
 

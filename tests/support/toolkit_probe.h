@@ -1,8 +1,8 @@
 // Helpers for tests that look at what the toolkit put on the screen and in its queue.
 #pragma once
 
-#include "ui/toolkit/internal/state.h"
-#include "ui/toolkit/toolkit.h"
+#include "internal/state.h"
+#include "toolkit/toolkit.h"
 
 #include <QApplication>
 #include <QTest>

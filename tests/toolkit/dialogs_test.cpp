@@ -1,5 +1,6 @@
 // Message boxes and the save-file dialog, driven as a user would.
 #include "tests/support/toolkit_probe.h"
+#include "toolkit/testing/test_hooks.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>

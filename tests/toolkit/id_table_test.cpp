@@ -1,6 +1,6 @@
 // The table every window, control, font and bar lives in: an id reused destroys what it
 // held, and a destruction that reaches back into the table finds a consistent table.
-#include "ui/toolkit/internal/id_table.h"
+#include "internal/id_table.h"
 
 #include <string>
 #include <utility>

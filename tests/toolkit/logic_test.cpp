@@ -1,9 +1,9 @@
 // The toolkit's arithmetic and parsing, without any window.
-#include "ui/toolkit/font_name.h"
-#include "ui/toolkit/internal/event_queue.h"
-#include "ui/toolkit/save_dialog_setup.h"
-#include "ui/toolkit/status_layout.h"
-#include "ui/toolkit/toolkit.h"
+#include "internal/event_queue.h"
+#include "toolkit/font_name.h"
+#include "toolkit/save_dialog_setup.h"
+#include "toolkit/status_layout.h"
+#include "toolkit/toolkit.h"
 
 #include <cstdlib>
 

@@ -1,5 +1,6 @@
 // Printing a known picture into a PDF and finding it where it was drawn.
 #include "tests/support/toolkit_probe.h"
+#include "toolkit/testing/test_hooks.h"
 
 #include <QFile>
 #include <QImage>

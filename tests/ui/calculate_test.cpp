@@ -1,11 +1,12 @@
 // The Calculate command on the real main window, driven as a user drives it: click or Tab
 // into a field, type, press; between user actions the loop's turn empties a freshly
 // entered field.
-#include "calc/calculate_command.h"
-#include "calc/field_entry.h"
-#include "tests/ui/main_window_fixture.h"
-#include "ui/toolkit/internal/state.h"
-#include "ui/toolkit/toolkit.h"
+#include "internal/state.h"
+#include "tests/support/main_window_fixture.h"
+#include "toolkit/toolkit.h"
+#include "ui/calculate_command.h"
+#include "ui/field_entry.h"
+#include "ui/program_ids.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -71,7 +72,9 @@ class CalculateTest : public MainWindowTest {
     }
 
     static Texts Inputs() {
-        return {toolkit::GetControlText(1), toolkit::GetControlText(2), toolkit::GetControlText(3)};
+        return {toolkit::GetControlText(Id(ControlId::DryBulbField)),
+                toolkit::GetControlText(Id(ControlId::WetBulbField)),
+                toolkit::GetControlText(Id(ControlId::PressureField))};
     }
 
     static Results Outputs() {
@@ -85,13 +88,13 @@ class CalculateTest : public MainWindowTest {
 
 TEST_F(CalculateTest, SampleReadingsAreWrittenBackWithUnitsAndGiveTheWorkedExample) {
     EnterByMouse(1);
-    EXPECT_EQ(toolkit::GetControlText(1), "");
+    EXPECT_EQ(toolkit::GetControlText(Id(ControlId::DryBulbField)), "");
     Type("20.5");
     EnterByTab(2);
-    EXPECT_EQ(toolkit::GetControlText(2), "");
+    EXPECT_EQ(toolkit::GetControlText(Id(ControlId::WetBulbField)), "");
     Type("18.3");
     EnterByTab(3);
-    EXPECT_EQ(toolkit::GetControlText(3), "");
+    EXPECT_EQ(toolkit::GetControlText(Id(ControlId::PressureField)), "");
     Type("981.1");
     EXPECT_EQ(State().input.pressCount, (std::array<unsigned, 3>{0, 0, 0}));
 
@@ -105,7 +108,7 @@ TEST_F(CalculateTest, SampleReadingsAreWrittenBackWithUnitsAndGiveTheWorkedExamp
 
 TEST_F(CalculateTest, EnterInTheLastFieldCalculatesAndKeepsWhatWasTyped) {
     TypeIntoFreshFields("20.5", "18.3", "981.1");
-    QTest::keyClick(Field(3), Qt::Key_Return);
+    QTest::keyClick(Field(ControlId::PressureField), Qt::Key_Return);
     QCoreApplication::processEvents();
     bool pressed = false;
     while (!toolkit::State().events.Empty()) {
@@ -150,10 +153,10 @@ TEST_F(CalculateTest, SecondPressWithoutEnteringAFieldChangesNothing) {
 TEST_F(CalculateTest, ReEnteringOnlyTheDryBulbAddsItsUnitOnceAndKeepsTheOthers) {
     TypeIntoFreshFields("22", "18.3", "981.1");
     ASSERT_TRUE(Press());
-    EXPECT_EQ(toolkit::GetControlText(1), "22   [°C]");
+    EXPECT_EQ(toolkit::GetControlText(Id(ControlId::DryBulbField)), "22   [°C]");
 
     EnterByMouse(1);
-    EXPECT_EQ(toolkit::GetControlText(1), "");
+    EXPECT_EQ(toolkit::GetControlText(Id(ControlId::DryBulbField)), "");
     EXPECT_FALSE(State().input.resultsCurrent);
     Type("20.5");
     EXPECT_TRUE(Press());
@@ -173,10 +176,10 @@ TEST_F(CalculateTest, CorrectionsAfterAMessageAreWrittenBackWithoutUnits) {
 
     // Already emptied since the last success: entering keeps what the user typed.
     EnterByMouse(1);
-    EXPECT_EQ(toolkit::GetControlText(1), "18.3");
+    EXPECT_EQ(toolkit::GetControlText(Id(ControlId::DryBulbField)), "18.3");
     Retype("20.5");
     EnterByTab(2);
-    EXPECT_EQ(toolkit::GetControlText(2), "20.5");
+    EXPECT_EQ(toolkit::GetControlText(Id(ControlId::WetBulbField)), "20.5");
     Retype("18.3");
 
     EXPECT_TRUE(Press());
@@ -279,8 +282,8 @@ TEST_F(CalculateTest, TheNearestReadingsOnEitherSideOfNoVapour) {
         Retype(c.possible);
         EXPECT_TRUE(Press());
         EXPECT_EQ(Messages().size(), before + 1);
-        EXPECT_EQ(toolkit::GetControlText(7), "42.5 [hPa]");
-        EXPECT_NE(toolkit::GetControlText(6), "NaN  [°C]");
+        EXPECT_EQ(toolkit::GetControlText(Id(ControlId::SaturationPressureField)), "42.5 [hPa]");
+        EXPECT_NE(toolkit::GetControlText(Id(ControlId::DewPointField)), "NaN  [°C]");
     }
 }
 
@@ -295,21 +298,21 @@ TEST_F(CalculateTest, PressureUnitTextFollowsTheSelectedUnit) {
     State().barometerUnit = BarometerUnit::Mbar;
     TypeIntoFreshFields("20.5", "18.3", "1000");
     ASSERT_TRUE(Press());
-    EXPECT_EQ(toolkit::GetControlText(3), "1000  [mB]");
+    EXPECT_EQ(toolkit::GetControlText(Id(ControlId::PressureField)), "1000  [mB]");
 
     State().barometerUnit = BarometerUnit::Altitude;
     EnterByMouse(3);
     Type("1500");
     ASSERT_TRUE(Press());
-    EXPECT_EQ(toolkit::GetControlText(3), "1500  [m]");
+    EXPECT_EQ(toolkit::GetControlText(Id(ControlId::PressureField)), "1500  [m]");
 
     State().barometerUnit = BarometerUnit::Mmhg;
     EnterByMouse(3);
     Type("736");
     ASSERT_TRUE(Press());
-    EXPECT_EQ(toolkit::GetControlText(3), "736  [mmHg]");
+    EXPECT_EQ(toolkit::GetControlText(Id(ControlId::PressureField)), "736  [mmHg]");
     // Fields left alone keep the unit they got once.
-    EXPECT_EQ(toolkit::GetControlText(1), "20.5   [°C]");
+    EXPECT_EQ(toolkit::GetControlText(Id(ControlId::DryBulbField)), "20.5   [°C]");
 }
 
 TEST_F(CalculateTest, SwitchingToMmhgReReadsTheHpaTextAndRejectsIt) {
@@ -327,9 +330,9 @@ TEST_F(CalculateTest, SwitchingToMmhgReReadsTheHpaTextAndRejectsIt) {
 }
 
 TEST_F(CalculateTest, FocusOutsideTheInputFieldsEmptiesNothing) {
-    QTest::mouseClick(Field(4), Qt::LeftButton);
+    QTest::mouseClick(Field(ControlId::AbsoluteHumidityField), Qt::LeftButton);
     Turn();
-    EXPECT_EQ(toolkit::GetControlText(4), "F [g/m3]");
+    EXPECT_EQ(toolkit::GetControlText(Id(ControlId::AbsoluteHumidityField)), "F [g/m3]");
     EXPECT_EQ(Inputs(), (Texts{"Tdry=", "Twet=", "P/h="}));
     EXPECT_EQ(State().input.emptiedOnEntry, (std::array<bool, 3>{false, false, false}));
 
@@ -338,7 +341,7 @@ TEST_F(CalculateTest, FocusOutsideTheInputFieldsEmptiesNothing) {
     Type("1");
     Turn();
     Turn();
-    EXPECT_EQ(toolkit::GetControlText(2), "1");
+    EXPECT_EQ(toolkit::GetControlText(Id(ControlId::WetBulbField)), "1");
 }
 
 TEST_F(CalculateTest, ClearAfterAMessageDoesNotEmptyAFieldEmptiedBeforeThePress) {
@@ -347,7 +350,7 @@ TEST_F(CalculateTest, ClearAfterAMessageDoesNotEmptyAFieldEmptiedBeforeThePress)
     Rebuild();
     EXPECT_EQ(Inputs(), (Texts{"Tdry=", "Twet=", "P/h="}));
     EnterByMouse(1);
-    EXPECT_EQ(toolkit::GetControlText(1), "Tdry=");
+    EXPECT_EQ(toolkit::GetControlText(Id(ControlId::DryBulbField)), "Tdry=");
 }
 
 TEST_F(CalculateTest, ClearAfterACalculationRestoresPlaceholdersAndAllowsANewPress) {

@@ -1,9 +1,10 @@
 // The main window as a person meets it on a real desktop: every caption readable in the
 // row it is given, a status bar drawn as one, the window's boxes, the menus' separators
 // and Enter. Built and run once per screen size (see the CMake file).
-#include "tests/ui/main_window_fixture.h"
-#include "ui/toolkit/internal/state.h"
-#include "ui/toolkit/toolkit.h"
+#include "internal/state.h"
+#include "tests/support/main_window_fixture.h"
+#include "tests/support/widget_names.h"
+#include "toolkit/toolkit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -145,8 +146,7 @@ TEST_F(MainWindowTest, EnterInAnInputFieldOrOnCalculatePressesCalculate) {
         EXPECT_EQ(toolkit::FocusedControl(), 45);
     }
     for (const int id : {45, 66}) {
-        auto* const button =
-            MainWindow()->findChild<QPushButton*>(QStringLiteral("control-%1").arg(id));
+        auto* const button = MainWindow()->findChild<QPushButton*>(ControlName(id));
         ASSERT_NE(button, nullptr);
         EXPECT_EQ(ControlsRaisedBy(button, Qt::Key_Return), (std::vector<int>{id}));
     }

@@ -7,8 +7,11 @@
 
 namespace {
 
+using enum ControlId;
+using enum FontId;
+
 struct Expected {
-    int id;
+    ControlId id;
     Rect rect;
 };
 
@@ -28,47 +31,69 @@ TEST(Layout, BasisOfA1360By700Window) {
 TEST(Layout, EveryControlOfA1360By700Window) {
     const LayoutBasis b = ComputeLayoutBasis(1360, 700);
     const std::vector<Expected> table = {
-        {200, {1183, 10, 0, 0}},    {1, {1125, 222, 184, 39}},  {2, {1125, 271, 184, 39}},
-        {3, {1125, 320, 184, 39}},  {9, {1115, 124, 204, 252}}, {31, {14, 70, 1040, 31}},
-        {50, {1125, 139, 184, 39}}, {32, {14, 124, 1040, 39}},  {33, {14, 173, 1040, 39}},
-        {34, {14, 222, 1040, 39}},  {35, {14, 271, 1040, 39}},  {36, {14, 320, 1040, 39}},
-        {37, {14, 413, 1040, 45}},  {45, {1125, 413, 184, 45}}, {43, {14, 612, 1040, 45}},
-        {66, {1125, 612, 184, 45}}, {38, {14, 512, 258, 39}},   {39, {272, 512, 258, 39}},
-        {40, {531, 512, 258, 39}},  {41, {789, 512, 258, 39}},  {42, {1048, 512, 258, 39}},
-        {4, {14, 554, 258, 39}},    {5, {272, 554, 258, 39}},   {6, {531, 554, 258, 39}},
-        {7, {789, 554, 258, 39}},   {8, {1048, 554, 258, 39}},
+        {LogoPicture, {1183, 10, 0, 0}},
+        {DryBulbField, {1125, 222, 184, 39}},
+        {WetBulbField, {1125, 271, 184, 39}},
+        {PressureField, {1125, 320, 184, 39}},
+        {InputFrame, {1115, 124, 204, 252}},
+        {InstructionTitle, {14, 70, 1040, 31}},
+        {InputCaption, {1125, 139, 184, 39}},
+        {InstructionStep1, {14, 124, 1040, 39}},
+        {InstructionStep2, {14, 173, 1040, 39}},
+        {InstructionStep3, {14, 222, 1040, 39}},
+        {InstructionStep4, {14, 271, 1040, 39}},
+        {InstructionStep5, {14, 320, 1040, 39}},
+        {CalculateHint, {14, 413, 1040, 45}},
+        {CalculateButton, {1125, 413, 184, 45}},
+        {ClearHint, {14, 612, 1040, 45}},
+        {ClearButton, {1125, 612, 184, 45}},
+        {AbsoluteHumidityCaption, {14, 512, 258, 39}},
+        {RelativeHumidityCaption, {272, 512, 258, 39}},
+        {DewPointCaption, {531, 512, 258, 39}},
+        {SaturationPressureCaption, {789, 512, 258, 39}},
+        {VapourPressureCaption, {1048, 512, 258, 39}},
+        {AbsoluteHumidityField, {14, 554, 258, 39}},
+        {RelativeHumidityField, {272, 554, 258, 39}},
+        {DewPointField, {531, 554, 258, 39}},
+        {SaturationPressureField, {789, 554, 258, 39}},
+        {VapourPressureField, {1048, 554, 258, 39}},
     };
     for (const auto& [id, rect] : table) {
-        EXPECT_EQ(ControlRect(b, id), rect) << "control " << id;
+        EXPECT_EQ(ControlRect(b, id), rect) << "control " << Id(id);
     }
 }
 
 TEST(Layout, FontSizesFollowTheWidth) {
     const LayoutBasis wide = ComputeLayoutBasis(1360, 700);
-    const std::vector<std::pair<int, int>> at1360 = {{4, 17}, {3, 13}, {1, 14}, {6, 13}, {2, 14}};
+    const std::vector<std::pair<FontId, int>> at1360 = {{TitleFont, 17},
+                                                        {InstructionFont, 13},
+                                                        {ButtonFont, 14},
+                                                        {CaptionFont, 13},
+                                                        {FieldFont, 14}};
     for (const auto& [font, size] : at1360) {
-        EXPECT_EQ(FontSize(wide, font), size) << "font " << font << " at 1360";
+        EXPECT_EQ(FontSize(wide, font), size) << "font " << Id(font) << " at 1360";
     }
 
     const LayoutBasis narrow = ComputeLayoutBasis(1000, 700);
     EXPECT_EQ(narrow.SmallFontBase, 8);
     EXPECT_EQ(narrow.LargeFontBase, 9);
-    const std::vector<std::pair<int, int>> at1000 = {{4, 12}, {3, 9}, {1, 10}, {6, 9}, {2, 10}};
+    const std::vector<std::pair<FontId, int>> at1000 = {
+        {TitleFont, 12}, {InstructionFont, 9}, {ButtonFont, 10}, {CaptionFont, 9}, {FieldFont, 10}};
     for (const auto& [font, size] : at1000) {
-        EXPECT_EQ(FontSize(narrow, font), size) << "font " << font << " at 1000";
+        EXPECT_EQ(FontSize(narrow, font), size) << "font " << Id(font) << " at 1000";
     }
 }
 
 TEST(Layout, ClearHintIsOnePixelShorterThanItsButtonAt1366By690) {
     const LayoutBasis b = ComputeLayoutBasis(1366, 690);
     EXPECT_EQ(b.HalfHeight, 345);
-    const Rect hint = ControlRect(b, 43);
-    const Rect button = ControlRect(b, 66);
+    const Rect hint = ControlRect(b, ClearHint);
+    const Rect button = ControlRect(b, ClearButton);
     EXPECT_EQ(hint.h, 44);
     EXPECT_EQ(button.h, 45);
     EXPECT_EQ(hint.y, button.y);
     // The Calculate row uses the rounded height on both sides.
-    EXPECT_EQ(ControlRect(b, 37).h, ControlRect(b, 45).h);
+    EXPECT_EQ(ControlRect(b, CalculateHint).h, ControlRect(b, CalculateButton).h);
 }
 
 TEST(Layout, OddHeightHalvesToTheEvenNeighbour) {
@@ -82,9 +107,9 @@ TEST(Layout, OddHeightHalvesToTheEvenNeighbour) {
 TEST(Layout, FactorsAboveTheNearestDoubleDecideHalfWayCases) {
     const LayoutBasis b1350 = ComputeLayoutBasis(1350, 700);
     EXPECT_EQ(b1350.ColumnWidth, 203);
-    EXPECT_EQ(ControlRect(b1350, 200).x, 1175);
-    EXPECT_EQ(ControlRect(b1350, 41).x, 784);
-    EXPECT_EQ(ControlRect(b1350, 7).x, 784);
+    EXPECT_EQ(ControlRect(b1350, LogoPicture).x, 1175);
+    EXPECT_EQ(ControlRect(b1350, SaturationPressureCaption).x, 784);
+    EXPECT_EQ(ControlRect(b1350, SaturationPressureField).x, 784);
 
     EXPECT_EQ(ComputeLayoutBasis(1025, 700).Column, 841);
     EXPECT_EQ(ComputeLayoutBasis(1150, 700).ColumnWidth, 173);
@@ -101,9 +126,10 @@ TEST(Layout, RoundingIsHalfToEvenNotHalfUp) {
 
 TEST(Layout, UnknownControlHasNoRectangle) {
     const LayoutBasis b = ComputeLayoutBasis(1360, 700);
-    EXPECT_EQ(ControlRect(b, 0), Rect{});
-    EXPECT_EQ(ControlRect(b, 44), Rect{});
-    EXPECT_EQ(FontSize(b, 5), 0);
+    // Ids the window does not use: below the first control, and a gap between two.
+    EXPECT_EQ(ControlRect(b, ControlId{0}), Rect{});
+    EXPECT_EQ(ControlRect(b, ControlId{44}), Rect{});
+    EXPECT_EQ(FontSize(b, FontId{5}), 0);
 }
 
 } // namespace

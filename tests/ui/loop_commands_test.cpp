@@ -1,9 +1,10 @@
 // The menu commands, the clock and the ends of the loop, driven through the real menus,
 // buttons and close boxes one loop turn at a time.
 #include "lifecycle/fault_location.h"
-#include "tests/ui/loop_fixture.h"
+#include "tests/support/loop_fixture.h"
+#include "toolkit/toolkit.h"
 #include "ui/commands.h"
-#include "ui/toolkit/toolkit.h"
+#include "ui/program_ids.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -17,9 +18,9 @@
 
 namespace {
 
-constexpr toolkit::Date At(int hours, int minutes, int seconds) {
+constexpr common::Date At(int hours, int minutes, int seconds) {
     // 8 December 2026, local calendar.
-    return toolkit::Date{20'795} * 86'400 + hours * 3'600 + minutes * 60 + seconds;
+    return common::Date{20'795} * 86'400 + hours * 3'600 + minutes * 60 + seconds;
 }
 
 const std::string PressureMessage = "Проблем!|Има грешка при стойността на налягането";
@@ -34,7 +35,7 @@ class LoopCommandsTest : public LoopTest {
         QTest::mouseClick(field, Qt::LeftButton);
         // The next clock tick comes after the click's events: by then a turn has seen
         // the newly entered field.
-        ASSERT_TRUE(TurnsUntil(toolkit::TimerEvent, 123));
+        ASSERT_TRUE(TurnsUntil(toolkit::TimerEvent, Id(TimerId::ClockTimer)));
         ASSERT_EQ(toolkit::FocusedControl(), fieldId);
         QTest::keyClicks(field, text);
         QCoreApplication::processEvents();
@@ -64,8 +65,9 @@ class LoopCommandsTest : public LoopTest {
     static void ExpectDefaultSelections() {
         EXPECT_EQ(State().barometerUnit, BarometerUnit::Hpa);
         EXPECT_EQ(State().psychrometerType, PsychrometerType::Aspirated);
-        ExpectStatusField(1, DefaultUnitText, Qt::AlignRight);
-        ExpectStatusField(3, DefaultTypeText, Qt::AlignHCenter);
+        ExpectStatusField(Id(StatusFieldId::PressureUnitField), DefaultUnitText, Qt::AlignRight);
+        ExpectStatusField(Id(StatusFieldId::PsychrometerTypeField), DefaultTypeText,
+                          Qt::AlignHCenter);
     }
 
     std::string MessageLogText() const {
@@ -102,43 +104,45 @@ TEST_F(LoopCommandsTest, BarometerMenuSetsTheUnitAndItsRaisedRightAlignedStatusT
         SCOPED_TRACE(c.id);
         Choose(c.id, c.item);
         EXPECT_EQ(State().barometerUnit, c.unit);
-        ExpectStatusField(1, c.status, Qt::AlignRight);
-        ASSERT_NE(StatusField(1), nullptr);
-        EXPECT_EQ(StatusField(1)->frameShadow(), QFrame::Raised);
+        ExpectStatusField(Id(StatusFieldId::PressureUnitField), c.status, Qt::AlignRight);
+        ASSERT_NE(StatusField(Id(StatusFieldId::PressureUnitField)), nullptr);
+        EXPECT_EQ(StatusField(Id(StatusFieldId::PressureUnitField))->frameShadow(), QFrame::Raised);
         EXPECT_EQ(State().psychrometerType, PsychrometerType::Aspirated);
-        ExpectStatusField(3, DefaultTypeText, Qt::AlignHCenter);
+        ExpectStatusField(Id(StatusFieldId::PsychrometerTypeField), DefaultTypeText,
+                          Qt::AlignHCenter);
     }
     EXPECT_EQ(Fields(), Placeholders);
     EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(LoopCommandsTest, PsychrometerMenuSetsTheTypeAndItsCentredStatusText) {
-    Choose(5, "Без аспирация");
+    Choose(CommandId::NonAspiratedCommand, "Без аспирация");
     EXPECT_EQ(State().psychrometerType, PsychrometerType::NonAspirated);
-    ExpectStatusField(3, "Използвате психрометър без аспирация", Qt::AlignHCenter);
+    ExpectStatusField(Id(StatusFieldId::PsychrometerTypeField),
+                      "Използвате психрометър без аспирация", Qt::AlignHCenter);
     EXPECT_EQ(State().barometerUnit, BarometerUnit::Hpa);
-    ExpectStatusField(1, DefaultUnitText, Qt::AlignRight);
+    ExpectStatusField(Id(StatusFieldId::PressureUnitField), DefaultUnitText, Qt::AlignRight);
 
-    Choose(4, "С аспирация");
+    Choose(CommandId::AspiratedCommand, "С аспирация");
     EXPECT_EQ(State().psychrometerType, PsychrometerType::Aspirated);
-    ExpectStatusField(3, DefaultTypeText, Qt::AlignHCenter);
+    ExpectStatusField(Id(StatusFieldId::PsychrometerTypeField), DefaultTypeText, Qt::AlignHCenter);
     EXPECT_EQ(Fields(), Placeholders);
 }
 
 TEST_F(LoopCommandsTest, UnitChangeKeepsTheFieldsAndTakesEffectAtTheNextCalculate) {
     TypeSampleReadings();
-    Click(45);
+    Click(ControlId::CalculateButton);
     const auto afterFirst = Fields();
     EXPECT_EQ(afterFirst[2], "981.1  [hPa]");
     EXPECT_EQ(afterFirst[3], "14.3 [g/m3]");
 
-    Choose(2, "Данни от барометър в [mmHg]");
+    Choose(CommandId::MmhgCommand, "Данни от барометър в [mmHg]");
     EXPECT_EQ(Fields(), afterFirst);
 
     // Entering the dry bulb again wakes Calculate up; field 3 is now read as mmHg, and
     // 981.1 mmHg is no pressure on Earth.
     EnterAndType(1, "20.5");
-    Click(45);
+    Click(ControlId::CalculateButton);
     EXPECT_EQ(Messages(), std::vector<std::string>{PressureMessage});
     auto expected = afterFirst;
     expected[0] = "20.5";
@@ -146,21 +150,21 @@ TEST_F(LoopCommandsTest, UnitChangeKeepsTheFieldsAndTakesEffectAtTheNextCalculat
 }
 
 TEST_F(LoopCommandsTest, AltitudeIsReadFromTheSameTextAfterTheMenuChoice) {
-    Choose(3, "По надморска височина в [m]");
+    Choose(CommandId::AltitudeCommand, "По надморска височина в [m]");
     EnterAndType(1, "20.5");
     EnterAndType(2, "18.3");
     EnterAndType(3, "300");
-    Click(45);
+    Click(ControlId::CalculateButton);
     EXPECT_TRUE(Messages().empty());
     // Written back with the altitude's unit: the text was read as metres.
-    EXPECT_EQ(toolkit::GetControlText(3), "300  [m]");
+    EXPECT_EQ(toolkit::GetControlText(Id(ControlId::PressureField)), "300  [m]");
 }
 
 TEST_F(LoopCommandsTest, AltitudeFirstPressWithoutEnteringAnyFieldRefusesThePlaceholders) {
-    Choose(3, "По надморска височина в [m]");
+    Choose(CommandId::AltitudeCommand, "По надморска височина в [m]");
     // A few clock ticks: no field is entered by itself in the meantime.
-    ASSERT_TRUE(TurnsUntil(toolkit::TimerEvent, 123));
-    Click(45);
+    ASSERT_TRUE(TurnsUntil(toolkit::TimerEvent, Id(TimerId::ClockTimer)));
+    Click(ControlId::CalculateButton);
     // "P/h=" is no number: the altitude message, and every field as it was.
     EXPECT_EQ(Messages(), std::vector<std::string>{"Проблем!|Има грешка при надморската височина"});
     EXPECT_EQ(Fields(), Placeholders);
@@ -168,50 +172,51 @@ TEST_F(LoopCommandsTest, AltitudeFirstPressWithoutEnteringAnyFieldRefusesThePlac
 }
 
 TEST_F(LoopCommandsTest, ClearAfterMmhgAndNonAspiratedRestoresTheDefaults) {
-    Choose(2, "Данни от барометър в [mmHg]");
-    Choose(5, "Без аспирация");
-    Click(66);
+    Choose(CommandId::MmhgCommand, "Данни от барометър в [mmHg]");
+    Choose(CommandId::NonAspiratedCommand, "Без аспирация");
+    Click(ControlId::ClearButton);
     ExpectDefaultSelections();
     EXPECT_EQ(Fields(), Placeholders);
-    ExpectStatusField(0, " Работите с температура в  [°C]", Qt::AlignLeft);
+    ExpectStatusField(Id(StatusFieldId::TemperatureUnitField), " Работите с температура в  [°C]",
+                      Qt::AlignLeft);
     // The clock stays empty until the next tick.
-    ExpectStatusField(4, "", Qt::AlignLeft);
+    ExpectStatusField(Id(StatusFieldId::ClockField), "", Qt::AlignLeft);
 }
 
 TEST_F(LoopCommandsTest, ClearAfterACalculateEmptiesTheResults) {
     TypeSampleReadings();
-    Click(45);
-    ASSERT_EQ(toolkit::GetControlText(5), "81.0 [%]");
+    Click(ControlId::CalculateButton);
+    ASSERT_EQ(toolkit::GetControlText(Id(ControlId::RelativeHumidityField)), "81.0 [%]");
     ASSERT_TRUE(State().input.resultsCurrent);
 
-    Click(66);
+    Click(ControlId::ClearButton);
     EXPECT_EQ(Fields(), Placeholders);
     EXPECT_FALSE(State().input.resultsCurrent);
     ExpectDefaultSelections();
     // The focus went with the old fields: later turns empty nothing by themselves.
-    ASSERT_TRUE(TurnsUntil(toolkit::TimerEvent, 123));
+    ASSERT_TRUE(TurnsUntil(toolkit::TimerEvent, Id(TimerId::ClockTimer)));
     EXPECT_EQ(Fields(), Placeholders);
 
     // The rebuilt window calculates again from fresh fields.
     TypeSampleReadings();
-    Click(45);
-    EXPECT_EQ(toolkit::GetControlText(8), "19.6 [hPa]");
+    Click(ControlId::CalculateButton);
+    EXPECT_EQ(toolkit::GetControlText(Id(ControlId::VapourPressureField)), "19.6 [hPa]");
 }
 
 TEST_F(LoopCommandsTest, ClearAfterAMessageBringsThePlaceholdersBack) {
     EnterAndType(1, "18.3");
     EnterAndType(2, "20.5");
     EnterAndType(3, "981.1");
-    Click(45);
+    Click(ControlId::CalculateButton);
     ASSERT_EQ(Messages().size(), 1u);
-    Click(66);
+    Click(ControlId::ClearButton);
     EXPECT_EQ(Fields(), Placeholders);
     ExpectDefaultSelections();
     EXPECT_EQ(Messages().size(), 1u);
 }
 
 TEST_F(LoopCommandsTest, AboutBoxNamesTheProgramItsVersionAndLicence) {
-    Choose(28, "За софтуера");
+    Choose(CommandId::AboutCommand, "За софтуера");
     EXPECT_EQ(MessageLogText(), "За софтуера|" + std::string(AboutText) + "\n");
     const std::string text(AboutText);
     for (const char* expected : {"Зорвел", "1.1", "сух", "мокър", "налягане", "височина",
@@ -222,7 +227,7 @@ TEST_F(LoopCommandsTest, AboutBoxNamesTheProgramItsVersionAndLicence) {
 }
 
 TEST_F(LoopCommandsTest, CommandsNotInTheTableAndOtherControlsDoNothing) {
-    Choose(2, "Данни от барометър в [mmHg]");
+    Choose(CommandId::MmhgCommand, "Данни от барометър в [mmHg]");
     for (const int id : {0, 6, 10, 22, 31, 1000, 1003}) {
         RunTurn(State(), context, toolkit::MenuEvent, id, 0);
     }
@@ -232,53 +237,54 @@ TEST_F(LoopCommandsTest, CommandsNotInTheTableAndOtherControlsDoNothing) {
     RunTurn(State(), context, toolkit::CloseEvent, 0, 5);
     RunTurn(State(), context, toolkit::NoEvent, 0, 0);
     EXPECT_EQ(State().barometerUnit, BarometerUnit::Mmhg);
-    ExpectStatusField(1, "  Работите с налягане в [mmHg]   ", Qt::AlignRight);
+    ExpectStatusField(Id(StatusFieldId::PressureUnitField), "  Работите с налягане в [mmHg]   ",
+                      Qt::AlignRight);
     EXPECT_EQ(Fields(), Placeholders);
     EXPECT_FALSE(State().quitRequested);
-    EXPECT_EQ(LoopTest::Window(199), nullptr);
+    EXPECT_EQ(LoopTest::Window(WindowId::PageViewerWindow), nullptr);
     EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(LoopCommandsTest, ClockShowsTheTimeWithLeadingZerosRightAligned) {
     clockDate = At(9, 5, 7);
-    RunTurn(State(), context, toolkit::TimerEvent, 123, 0);
-    ExpectStatusField(4, "09:05:07", Qt::AlignRight);
+    RunTurn(State(), context, toolkit::TimerEvent, Id(TimerId::ClockTimer), 0);
+    ExpectStatusField(Id(StatusFieldId::ClockField), "09:05:07", Qt::AlignRight);
 
     // The real timer of the main window drives it too.
     clockDate = At(23, 59, 59);
-    ASSERT_TRUE(TurnsUntil(toolkit::TimerEvent, 123));
-    ExpectStatusField(4, "23:59:59", Qt::AlignRight);
+    ASSERT_TRUE(TurnsUntil(toolkit::TimerEvent, Id(TimerId::ClockTimer)));
+    ExpectStatusField(Id(StatusFieldId::ClockField), "23:59:59", Qt::AlignRight);
 }
 
 TEST_F(LoopCommandsTest, TimerOfAnotherIdLeavesTheClockAlone) {
     clockDate = At(9, 5, 7);
-    RunTurn(State(), context, toolkit::TimerEvent, 123, 0);
+    RunTurn(State(), context, toolkit::TimerEvent, Id(TimerId::ClockTimer), 0);
     clockDate = At(12, 0, 0);
     RunTurn(State(), context, toolkit::TimerEvent, 124, 0);
     RunTurn(State(), context, toolkit::TimerEvent, 0, 0);
-    ExpectStatusField(4, "09:05:07", Qt::AlignRight);
+    ExpectStatusField(Id(StatusFieldId::ClockField), "09:05:07", Qt::AlignRight);
 }
 
 TEST_F(LoopCommandsTest, EveryTurnStartsInTheAutoLocation) {
     SetFaultLocation(FaultLocation::Main);
-    ASSERT_TRUE(TurnsUntil(toolkit::TimerEvent, 123));
+    ASSERT_TRUE(TurnsUntil(toolkit::TimerEvent, Id(TimerId::ClockTimer)));
     EXPECT_EQ(CurrentFaultLocation(), FaultLocation::Auto);
 }
 
 TEST_F(LoopCommandsTest, QuitCommandStillRunsTheFocusStepOfItsTurn) {
     // Focus lands in field 1 but no turn has looked at it yet.
-    Field(1)->setFocus(Qt::MouseFocusReason);
+    Field(ControlId::DryBulbField)->setFocus(Qt::MouseFocusReason);
     ASSERT_EQ(toolkit::FocusedControl(), 1);
-    ASSERT_EQ(toolkit::GetControlText(1), "Tdry=");
+    ASSERT_EQ(toolkit::GetControlText(Id(ControlId::DryBulbField)), "Tdry=");
 
     RunTurn(State(), context, toolkit::MenuEvent, 30, 0);
     EXPECT_TRUE(State().quitRequested);
-    EXPECT_EQ(toolkit::GetControlText(1), "");
+    EXPECT_EQ(toolkit::GetControlText(Id(ControlId::DryBulbField)), "");
 }
 
 TEST_F(LoopCommandsTest, LoopEndsAfterTheTurnOfTheExitMenu) {
-    Choose(2, "Данни от барометър в [mmHg]");
-    QWidget* const window = Window(0);
+    Choose(CommandId::MmhgCommand, "Данни от барометър в [mmHg]");
+    QWidget* const window = Window(WindowId::MainWindow);
     ASSERT_NE(window, nullptr);
     QAction* exit = nullptr;
     for (QAction* action : window->findChildren<QAction*>()) {
@@ -295,12 +301,12 @@ TEST_F(LoopCommandsTest, LoopEndsAfterTheTurnOfTheExitMenu) {
 }
 
 TEST_F(LoopCommandsTest, CloseBoxOfTheMainWindowEndsTheLoopButLeavesTheWindowToShutDown) {
-    QWidget* const window = Window(0);
+    QWidget* const window = Window(WindowId::MainWindow);
     ASSERT_NE(window, nullptr);
     window->close();
     RunEventLoop(State(), context);
     EXPECT_TRUE(State().quitRequested);
-    EXPECT_EQ(Window(0), window);
+    EXPECT_EQ(Window(WindowId::MainWindow), window);
 }
 
 } // namespace

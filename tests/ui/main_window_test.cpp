@@ -1,9 +1,11 @@
 // The built main window as a user (and a screen reader) meets it: where each control sits,
 // what it says, how it looks, the menus, the status bar, and Clear.
-#include "tests/ui/main_window_fixture.h"
+#include "tests/support/main_window_fixture.h"
+#include "tests/support/widget_names.h"
+#include "toolkit/toolkit.h"
 #include "ui/main_window.h"
 #include "ui/main_window_layout.h"
-#include "ui/toolkit/toolkit.h"
+#include "ui/program_ids.h"
 
 #include <QAction>
 #include <QApplication>
@@ -47,8 +49,7 @@ QWidget* MainWindow() {
 // The toolkit names each control widget after its id.
 QWidget* Control(int id) {
     QWidget* window = MainWindow();
-    return window == nullptr ? nullptr
-                             : window->findChild<QWidget*>(QStringLiteral("control-%1").arg(id));
+    return window == nullptr ? nullptr : window->findChild<QWidget*>(ControlName(id));
 }
 
 // The status bar's fields, left to right.
@@ -86,7 +87,7 @@ TEST_F(MainWindowTest, EveryControlSitsAtItsRectangle) {
     for (const int id : AllControls) {
         QWidget* widget = Control(id);
         ASSERT_NE(widget, nullptr) << "control " << id;
-        const Rect r = ControlRect(State().layout, id);
+        const Rect r = ControlRect(State().layout, ControlId{id});
         if (id == 200) {
             // The logo takes its image's size.
             EXPECT_EQ(widget->geometry(), QRect(r.x, r.y, 125, 59));
@@ -138,8 +139,8 @@ TEST_F(MainWindowTest, FieldsLabelsAndButtonsShowTheirTexts) {
     for (const int id : {32, 37, 43}) {
         EXPECT_FALSE(qobject_cast<QLabel*>(Control(id))->alignment() & Qt::AlignHCenter) << id;
     }
-    EXPECT_EQ(Showing(Q("Изчисли")), Control(45));
-    EXPECT_EQ(Showing(Q("Изчисти")), Control(66));
+    EXPECT_EQ(Showing(Q("Изчисли")), Control(Id(ControlId::CalculateButton)));
+    EXPECT_EQ(Showing(Q("Изчисти")), Control(Id(ControlId::ClearButton)));
 }
 
 struct FontExpectation {
@@ -169,7 +170,7 @@ TEST_F(MainWindowTest, FontsHaveTheirSizesAndStyles) {
         QWidget* widget = Control(id);
         ASSERT_NE(widget, nullptr);
         const double dpi = widget->logicalDpiY();
-        const int points = FontSize(State().layout, expected.fontId);
+        const int points = FontSize(State().layout, FontId{expected.fontId});
         const QFont font = widget->font();
         EXPECT_EQ(font.pixelSize(), static_cast<int>(std::lround(points * dpi / 72)))
             << "control " << id << " font " << expected.fontId;
@@ -236,11 +237,13 @@ TEST_F(MainWindowTest, ToolTipsAndAccessibleTextsDescribeFieldsAndButtons) {
         EXPECT_EQ(widget->accessibleDescription(), tip) << "control " << id;
         EXPECT_FALSE(widget->accessibleName().isEmpty()) << "control " << id;
     }
-    EXPECT_EQ(Control(1)->accessibleName(), Q("Tdry="));
-    EXPECT_EQ(Control(4)->accessibleName(), Q("Абсолютна влажност на въздуха"));
-    EXPECT_EQ(Control(8)->accessibleName(), Q("Парциално налягане на водните пари"));
-    EXPECT_EQ(Control(45)->accessibleName(), Q("Изчисли"));
-    EXPECT_EQ(Control(66)->accessibleName(), Q("Изчисти"));
+    EXPECT_EQ(Control(Id(ControlId::DryBulbField))->accessibleName(), Q("Tdry="));
+    EXPECT_EQ(Control(Id(ControlId::AbsoluteHumidityField))->accessibleName(),
+              Q("Абсолютна влажност на въздуха"));
+    EXPECT_EQ(Control(Id(ControlId::VapourPressureField))->accessibleName(),
+              Q("Парциално налягане на водните пари"));
+    EXPECT_EQ(Control(Id(ControlId::CalculateButton))->accessibleName(), Q("Изчисли"));
+    EXPECT_EQ(Control(Id(ControlId::ClearButton))->accessibleName(), Q("Изчисти"));
     for (const int id : {9, 31, 32, 37, 38, 43, 50}) {
         EXPECT_TRUE(Control(id)->toolTip().isEmpty()) << "control " << id;
     }
@@ -387,9 +390,13 @@ TEST_F(MainWindowTest, ClearBringsBackTheDefaultSelectionsAndKeepsTheMainWindowA
     State().input.resultsCurrent = true;
     State().input.emptiedOnEntry = {true, false, true};
     State().input.pressCount = {4, 5, 6};
-    toolkit::SetControlText(4, "14.3 [g/m3]");
-    toolkit::SetStatusFieldText(0, 1, "  Работите с налягане в [mmHg]  ", toolkit::Raised);
-    toolkit::SetStatusFieldText(0, 3, "Използвате психрометър без аспирация", toolkit::Centred);
+    toolkit::SetControlText(Id(ControlId::AbsoluteHumidityField), "14.3 [g/m3]");
+    toolkit::SetStatusFieldText(Id(StatusBarId::MainStatusBar),
+                                Id(StatusFieldId::PressureUnitField),
+                                "  Работите с налягане в [mmHg]  ", toolkit::Raised);
+    toolkit::SetStatusFieldText(Id(StatusBarId::MainStatusBar),
+                                Id(StatusFieldId::PsychrometerTypeField),
+                                "Използвате психрометър без аспирация", toolkit::Centred);
     Rebuild();
     const QList<QLabel*> fields = StatusFields();
     ASSERT_EQ(fields.size(), 5);
@@ -401,7 +408,7 @@ TEST_F(MainWindowTest, ClearBringsBackTheDefaultSelectionsAndKeepsTheMainWindowA
     // Clear leaves what the user emptied and how often Calculate was pressed.
     EXPECT_EQ(State().input.emptiedOnEntry, (std::array<bool, 3>{true, false, true}));
     EXPECT_EQ(State().input.pressCount, (std::array<unsigned, 3>{4, 5, 6}));
-    EXPECT_EQ(toolkit::GetControlText(4), "F [g/m3]");
+    EXPECT_EQ(toolkit::GetControlText(Id(ControlId::AbsoluteHumidityField)), "F [g/m3]");
     EXPECT_EQ(State().keptGadgetTarget, 0);
 }
 

@@ -2,8 +2,9 @@
 // it, and the two ends of a run.
 #include "lifecycle/shutdown.h"
 #include "pages/picture_store.h"
-#include "tests/ui/loop_fixture.h"
+#include "tests/support/loop_fixture.h"
 #include "ui/program_icon.h"
+#include "ui/program_ids.h"
 
 #include <QImage>
 #include <QWidget>
@@ -208,11 +209,11 @@ TEST_F(ProgramEndTest, ClosingTheMainWindowWithTheViewerOpenEndsTheRunWithStatus
     GTEST_FLAG_SET(death_test_style, "fast");
     EXPECT_EXIT(
         {
-            Choose(7, "За влажност на въздуха");
-            if (Window(199) == nullptr) {
+            Choose(CommandId::AirHumidityCommand, "За влажност на въздуха");
+            if (Window(WindowId::PageViewerWindow) == nullptr) {
                 std::_Exit(3);
             }
-            Window(0)->close();
+            Window(WindowId::MainWindow)->close();
             RunEventLoop(State(), context);
             ShutDown(ShutDownSteps{.releaseImages = ReleaseAllImages});
         },
@@ -223,7 +224,7 @@ TEST_F(ProgramEndTest, ExitCommandEndsTheRunWithStatusZero) {
     GTEST_FLAG_SET(death_test_style, "fast");
     EXPECT_EXIT(
         {
-            Choose(30, "Изход от програмата");
+            Choose(CommandId::QuitCommand, "Изход от програмата");
             if (!State().quitRequested) {
                 std::_Exit(3);
             }

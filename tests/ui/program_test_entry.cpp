@@ -3,10 +3,10 @@
 // first help page opened, saved under that name through the real dialog and the program
 // closed again, all as a user would click it.
 #include "lifecycle/fatal_error_trap.h"
-#include "pages/page_viewer.h"
 #include "tests/support/message_box_hook.h"
+#include "toolkit/toolkit.h"
+#include "ui/program_ids.h"
 #include "ui/start_program.h"
-#include "ui/toolkit/toolkit.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -18,9 +18,6 @@
 
 namespace {
 
-constexpr int AirHumidityCommand = 7;
-constexpr int MainWindow = 0;
-
 // One step per tick of the program's own event loop (or of the dialog's).
 void DriveSave() {
     const char* const target = std::getenv("ZORVEL_TEST_SAVE_AS");
@@ -31,11 +28,13 @@ void DriveSave() {
     QObject::connect(tick, &QTimer::timeout, tick, [tick, target, step = 0]() mutable {
         switch (step) {
         case 0:
-            toolkit::PostEvent(toolkit::MenuEvent, AirHumidityCommand, MainWindow);
+            toolkit::PostEvent(toolkit::MenuEvent, Id(CommandId::AirHumidityCommand),
+                               Id(WindowId::MainWindow));
             ++step;
             break;
         case 1:
-            toolkit::PostEvent(toolkit::MenuEvent, SavePageCommand, PageViewerWindow);
+            toolkit::PostEvent(toolkit::MenuEvent, Id(CommandId::SavePageCommand),
+                               Id(WindowId::PageViewerWindow));
             ++step;
             break;
         case 2:
@@ -51,7 +50,8 @@ void DriveSave() {
         case 3:
             // Back in the loop: the save has ended, one way or another.
             if (QApplication::activeModalWidget() == nullptr) {
-                toolkit::PostEvent(toolkit::CloseEvent, MainWindow, MainWindow);
+                toolkit::PostEvent(toolkit::CloseEvent, Id(WindowId::MainWindow),
+                                   Id(WindowId::MainWindow));
                 tick->stop();
             }
             break;

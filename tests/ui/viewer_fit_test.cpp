@@ -2,8 +2,10 @@
 // toolbar does not fit, so the whole page is shown smaller in its own proportions; a
 // page that fits is shown as it is. Escape closes the viewer; its buttons say what they do.
 #include "pages/picture_store.h"
-#include "tests/ui/loop_fixture.h"
-#include "ui/toolkit/toolkit.h"
+#include "tests/support/loop_fixture.h"
+#include "tests/support/widget_names.h"
+#include "toolkit/toolkit.h"
+#include "ui/program_ids.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,11 +21,11 @@ namespace {
 class ViewerFitTest : public LoopTest {
   protected:
     static QLabel* Picture() {
-        QWidget* const viewer = Window(199);
-        return viewer ? viewer->findChild<QLabel*>(QStringLiteral("control-111")) : nullptr;
+        QWidget* const viewer = Window(WindowId::PageViewerWindow);
+        return viewer ? viewer->findChild<QLabel*>(ControlName(111)) : nullptr;
     }
     static void ExpectWhollyOnTheScreen() {
-        QWidget* const viewer = Window(199);
+        QWidget* const viewer = Window(WindowId::PageViewerWindow);
         ASSERT_NE(viewer, nullptr);
         const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
         EXPECT_TRUE(free.contains(viewer->frameGeometry()))
@@ -38,7 +40,7 @@ TEST_F(ViewerFitTest, TheScreenIsALaptops) {
 }
 
 TEST_F(ViewerFitTest, APageTooTallForTheScreenIsShownWholeAndSmallerInItsProportions) {
-    Choose(7, "За влажност на въздуха");
+    Choose(CommandId::AirHumidityCommand, "За влажност на въздуха");
     ExpectWhollyOnTheScreen();
     QLabel* const picture = Picture();
     ASSERT_NE(picture, nullptr);
@@ -47,7 +49,7 @@ TEST_F(ViewerFitTest, APageTooTallForTheScreenIsShownWholeAndSmallerInItsProport
     EXPECT_GT(shown.height(), 600);
     EXPECT_NEAR(static_cast<double>(shown.width()) / shown.height(), 1000.0 / 758.0, 0.01);
     EXPECT_EQ(picture->pos(), QPoint(5, 5));
-    EXPECT_EQ(ClientOf(199)->size(), shown + QSize(10, 10));
+    EXPECT_EQ(ClientOf(Id(WindowId::PageViewerWindow))->size(), shown + QSize(10, 10));
     // The page itself keeps its full size for Save and Print.
     const ImageRef page = ImageHandleOf(174);
     ASSERT_NE(page, nullptr);
@@ -56,12 +58,12 @@ TEST_F(ViewerFitTest, APageTooTallForTheScreenIsShownWholeAndSmallerInItsProport
 }
 
 TEST_F(ViewerFitTest, APageThatFitsIsShownAtItsOwnSize) {
-    Choose(29, "За връзка с нас");
+    Choose(CommandId::ContactCommand, "За връзка с нас");
     ExpectWhollyOnTheScreen();
     QLabel* const picture = Picture();
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->geometry(), QRect(5, 5, 634, 475));
-    EXPECT_EQ(ClientOf(199)->size(), QSize(647, 490));
+    EXPECT_EQ(ClientOf(Id(WindowId::PageViewerWindow))->size(), QSize(647, 490));
 }
 
 TEST_F(ViewerFitTest, EveryPageLiesWhollyOnTheScreen) {
@@ -82,21 +84,21 @@ TEST_F(ViewerFitTest, EveryPageLiesWhollyOnTheScreen) {
 }
 
 TEST_F(ViewerFitTest, EscapeClosesTheViewerAsItsCloseBoxDoes) {
-    Choose(8, "За водни пари");
-    QWidget* const viewer = Window(199);
+    Choose(CommandId::WaterVapourCommand, "За водни пари");
+    QWidget* const viewer = Window(WindowId::PageViewerWindow);
     ASSERT_NE(viewer, nullptr);
     viewer->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(viewer));
     QTest::keyClick(viewer, Qt::Key_Escape);
     ASSERT_TRUE(TurnsUntil(toolkit::CloseEvent, 0));
-    EXPECT_EQ(Window(199), nullptr);
+    EXPECT_EQ(Window(WindowId::PageViewerWindow), nullptr);
     EXPECT_EQ(State().currentPage, 175);
-    EXPECT_NE(Window(0), nullptr);
+    EXPECT_NE(Window(WindowId::MainWindow), nullptr);
 }
 
 TEST_F(ViewerFitTest, TheSaveAndPrintButtonsSayWhatTheyDo) {
-    Choose(9, "Температурни скали");
-    QWidget* const viewer = Window(199);
+    Choose(CommandId::TemperatureScalesCommand, "Температурни скали");
+    QWidget* const viewer = Window(WindowId::PageViewerWindow);
     ASSERT_NE(viewer, nullptr);
     const QAction* const save = viewer->findChild<QAction*>(QStringLiteral("command-1001"));
     const QAction* const print = viewer->findChild<QAction*>(QStringLiteral("command-1002"));

@@ -1,9 +1,12 @@
 // The help-page viewer as the user meets it: pages opened from the menus, the save and
 // print buttons of its toolbar, its close box.
 #include "lifecycle/fault_location.h"
-#include "pages/page_viewer.h"
-#include "tests/ui/loop_fixture.h"
-#include "ui/toolkit/toolkit.h"
+#include "tests/support/loop_fixture.h"
+#include "tests/support/widget_names.h"
+#include "toolkit/testing/test_hooks.h"
+#include "toolkit/toolkit.h"
+#include "ui/page_viewer.h"
+#include "ui/program_ids.h"
 
 #include <QAction>
 #include <QApplication>
@@ -69,12 +72,12 @@ class ViewerTest : public LoopTest {
     void Open(const PageCase& page) { Choose(page.command, page.item); }
 
     static QLabel* Picture() {
-        QWidget* const viewer = Window(199);
-        return viewer ? viewer->findChild<QLabel*>(QStringLiteral("control-111")) : nullptr;
+        QWidget* const viewer = Window(WindowId::PageViewerWindow);
+        return viewer ? viewer->findChild<QLabel*>(ControlName(111)) : nullptr;
     }
 
     static QToolBar* ToolBar() {
-        QWidget* const viewer = Window(199);
+        QWidget* const viewer = Window(WindowId::PageViewerWindow);
         return viewer ? viewer->findChild<QToolBar*>() : nullptr;
     }
 
@@ -82,10 +85,10 @@ class ViewerTest : public LoopTest {
     // command's size plus the margins, below the toolbar.
     static void ExpectViewerShows(const PageCase& page) {
         EXPECT_EQ(ViewerCount(), 1);
-        QWidget* const viewer = Window(199);
+        QWidget* const viewer = Window(WindowId::PageViewerWindow);
         ASSERT_NE(viewer, nullptr);
         EXPECT_EQ(viewer->windowTitle(), "Зорвел- помощна информация");
-        QWidget* const client = ClientOf(199);
+        QWidget* const client = ClientOf(Id(WindowId::PageViewerWindow));
         ASSERT_NE(client, nullptr);
         EXPECT_EQ(client->size(), QSize(page.width + 10, page.height + 10));
         QLabel* const picture = Picture();
@@ -137,7 +140,7 @@ TEST_F(ViewerTest, EveryPageCommandOpensItsPageInOneViewerAndRecordsIt) {
 
 TEST_F(ViewerTest, SecondPageReplacesTheViewerAtItsOwnSize) {
     Open(AllPages[0]);
-    QWidget* const first = Window(199);
+    QWidget* const first = Window(WindowId::PageViewerWindow);
     ASSERT_NE(first, nullptr);
     Open(AllPages[7]);
     EXPECT_EQ(ViewerCount(), 1);
@@ -147,7 +150,7 @@ TEST_F(ViewerTest, SecondPageReplacesTheViewerAtItsOwnSize) {
 
 TEST_F(ViewerTest, ContactPageGetsAnAreaOf647By490WithItsPictureAtFiveFive) {
     Open(AllPages[8]);
-    QWidget* const client = ClientOf(199);
+    QWidget* const client = ClientOf(Id(WindowId::PageViewerWindow));
     ASSERT_NE(client, nullptr);
     EXPECT_EQ(client->size(), QSize(647, 490));
     ASSERT_NE(Picture(), nullptr);
@@ -164,7 +167,7 @@ TEST_F(ViewerTest, ViewerHasSaveThenPrintButtonsAndCannotBeResized) {
     for (QAction* action : bar->actions()) {
         EXPECT_FALSE(action->icon().isNull());
     }
-    QWidget* const viewer = Window(199);
+    QWidget* const viewer = Window(WindowId::PageViewerWindow);
     EXPECT_EQ(viewer->minimumSize(), viewer->maximumSize());
     EXPECT_FALSE(viewer->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_FALSE(viewer->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
@@ -172,7 +175,7 @@ TEST_F(ViewerTest, ViewerHasSaveThenPrintButtonsAndCannotBeResized) {
 
 TEST_F(ViewerTest, ViewerIsCentredOnTheScreenToolbarIncluded) {
     Open(AllPages[7]);
-    QWidget* const viewer = Window(199);
+    QWidget* const viewer = Window(WindowId::PageViewerWindow);
     ASSERT_NE(viewer, nullptr);
     const QRect screen = viewer->screen()->geometry();
     const QRect outer = viewer->frameGeometry();
@@ -190,38 +193,38 @@ TEST_F(ViewerTest, OpeningIsReportedAsChildUntilTheNextTurn) {
 
 TEST_F(ViewerTest, MainWindowIsTheTargetAgainSoClearRebuildsThere) {
     Open(AllPages[0]);
-    Click(66);
+    Click(ControlId::ClearButton);
     EXPECT_EQ(ViewerCount(), 1);
-    QWidget* const main = Window(0);
+    QWidget* const main = Window(WindowId::MainWindow);
     ASSERT_NE(main, nullptr);
     EXPECT_NE(main->findChild<QWidget*>("control-45"), nullptr);
-    EXPECT_EQ(Window(199)->findChild<QWidget*>("control-45"), nullptr);
-    EXPECT_EQ(toolkit::GetControlText(1), "Tdry=");
+    EXPECT_EQ(Window(WindowId::PageViewerWindow)->findChild<QWidget*>("control-45"), nullptr);
+    EXPECT_EQ(toolkit::GetControlText(Id(ControlId::DryBulbField)), "Tdry=");
     EXPECT_EQ(State().currentPage, 174);
     ExpectViewerShows(AllPages[0]);
 }
 
 TEST_F(ViewerTest, CloseBoxClosesOnlyTheViewerAndKeepsTheCurrentPage) {
     Open(AllPages[5]);
-    CloseBox(199);
+    CloseBox(WindowId::PageViewerWindow);
     EXPECT_EQ(ViewerCount(), 0);
     EXPECT_EQ(State().currentPage, 172);
     EXPECT_FALSE(State().quitRequested);
-    EXPECT_NE(Window(0), nullptr);
+    EXPECT_NE(Window(WindowId::MainWindow), nullptr);
     // New controls go to the main window again.
-    Click(66);
-    EXPECT_EQ(toolkit::GetControlText(2), "Twet=");
+    Click(ControlId::ClearButton);
+    EXPECT_EQ(toolkit::GetControlText(Id(ControlId::WetBulbField)), "Twet=");
 }
 
 TEST_F(ViewerTest, BackInTheMainWindowNoFieldTakesTheFocusByItself) {
     Open(AllPages[0]);
-    QApplication::setActiveWindow(Window(199));
-    ASSERT_EQ(QApplication::activeWindow(), Window(199));
-    QApplication::setActiveWindow(Window(0));
-    ASSERT_EQ(QApplication::activeWindow(), Window(0));
-    ASSERT_TRUE(TurnsUntil(toolkit::TimerEvent, 123));
+    QApplication::setActiveWindow(Window(WindowId::PageViewerWindow));
+    ASSERT_EQ(QApplication::activeWindow(), Window(WindowId::PageViewerWindow));
+    QApplication::setActiveWindow(Window(WindowId::MainWindow));
+    ASSERT_EQ(QApplication::activeWindow(), Window(WindowId::MainWindow));
+    ASSERT_TRUE(TurnsUntil(toolkit::TimerEvent, Id(TimerId::ClockTimer)));
     EXPECT_EQ(toolkit::FocusedControl(), -1);
-    EXPECT_EQ(toolkit::GetControlText(1), "Tdry=");
+    EXPECT_EQ(toolkit::GetControlText(Id(ControlId::DryBulbField)), "Tdry=");
 }
 
 TEST_F(ViewerTest, CancelledSaveShowsTheMessageAndLeavesTheViewerAsItWas) {
@@ -235,7 +238,7 @@ TEST_F(ViewerTest, CancelledSaveShowsTheMessageAndLeavesTheViewerAsItWas) {
         filter = dialog->selectedNameFilter();
         dialog->reject();
     });
-    PressToolBarButton(1001);
+    PressToolBarButton(CommandId::SavePageCommand);
     EXPECT_EQ(title, "Запис на Помагалото");
     EXPECT_TRUE(proposed.endsWith("/Помагало_.jpg")) << proposed.toStdString();
     EXPECT_TRUE(filter.startsWith("Pic (*.jpg)")) << filter.toStdString();
@@ -248,7 +251,7 @@ TEST_F(ViewerTest, SaveWritesAJpegOfThePageOwnSizeUnderTheChosenName) {
     Open(AllPages[8]);
     const fs::path target = folder_ / "контакти.jpg";
     WhenDialogOpens([&](QFileDialog* dialog) { TypeNameAndSave(dialog, target); });
-    PressToolBarButton(1001);
+    PressToolBarButton(CommandId::SavePageCommand);
     EXPECT_TRUE(Messages().empty());
     QImageReader reader(QString::fromStdString(target.string()));
     EXPECT_EQ(reader.format(), "jpeg");
@@ -264,7 +267,7 @@ TEST_F(ViewerTest, NameInAMissingFolderIsRefusedByTheDialogWhichStaysOpen) {
         stayedOpen = dialog->isVisible() && QApplication::activeModalWidget() == dialog;
         dialog->reject();
     });
-    PressToolBarButton(1001);
+    PressToolBarButton(CommandId::SavePageCommand);
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(Messages(),
               (std::vector<std::string>{"Запис на Помагалото|Папката „" +
@@ -279,7 +282,7 @@ TEST_F(ViewerTest, FailedSaveNamesTheFileAndTheReasonOnce) {
     const fs::path link = folder_ / "link.jpg";
     fs::create_symlink(folder_ / "gone" / "page.jpg", link);
     WhenDialogOpens([&](QFileDialog* dialog) { TypeNameAndSave(dialog, link); });
-    PressToolBarButton(1001);
+    PressToolBarButton(CommandId::SavePageCommand);
     EXPECT_EQ(Messages(), std::vector<std::string>{"Опа-а!|Файлът „" + link.string() +
                                                    "“ не е записан: няма такава папка."});
     EXPECT_TRUE(fs::is_symlink(link));
@@ -290,7 +293,7 @@ TEST_F(ViewerTest, NameWithoutExtensionIsUsedAsTyped) {
     Open(AllPages[0]);
     const fs::path target = folder_ / "страница";
     WhenDialogOpens([&](QFileDialog* dialog) { TypeNameAndSave(dialog, target); });
-    PressToolBarButton(1001);
+    PressToolBarButton(CommandId::SavePageCommand);
     EXPECT_FALSE(fs::exists(folder_ / "страница.jpg"));
     QImageReader reader(QString::fromStdString(target.string()));
     reader.setDecideFormatFromContent(true);
@@ -302,7 +305,7 @@ TEST_F(ViewerTest, PrintPutsThePageAtItsPlaceWithItsOwnProportions) {
     const fs::path pdf = folder_ / "page.pdf";
     toolkit::SetPrintToPdf(pdf.string());
     Open(AllPages[8]);
-    PressToolBarButton(1002);
+    PressToolBarButton(CommandId::PrintPageCommand);
     ASSERT_TRUE(fs::exists(pdf));
 
     const int printable = toolkit::PrinterPageWidth();

@@ -1,0 +1,190 @@
+// Start and end of the toolkit, and the lookups every other part of it shares.
+#include "internal/state.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLibraryInfo>
+#include <QPixmap>
+#include <QScreen>
+#include <QTranslator>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string_view>
+
+namespace toolkit {
+namespace {
+
+bool IsSet(const char* variable) {
+    const char* const value = std::getenv(variable);
+    return value != nullptr && *value != '\0';
+}
+
+// An X display of this machine (":0", ":1.0") has a socket file; a display elsewhere
+// cannot be checked without connecting, so it is taken on trust.
+bool LocalXDisplayExists() {
+    const std::string_view display = std::getenv("DISPLAY");
+    if (!display.starts_with(':')) {
+        return true;
+    }
+    const std::string_view number = display.substr(1, display.find('.') - 1);
+    return std::filesystem::exists("/tmp/.X11-unix/X" + std::string(number));
+}
+
+// Qt's X11 and Wayland plugins end the process when they cannot connect, so the
+// question has to be answered before the application object exists.
+bool DisplayReachable() {
+    const char* const chosen = std::getenv("QT_QPA_PLATFORM");
+    const std::string_view platform = chosen == nullptr ? "" : chosen;
+    if (platform.starts_with("xcb")) {
+        return IsSet("DISPLAY") && LocalXDisplayExists();
+    }
+    if (platform.starts_with("wayland")) {
+        return IsSet("WAYLAND_DISPLAY");
+    }
+    if (platform.empty()) {
+        return IsSet("WAYLAND_DISPLAY") || (IsSet("DISPLAY") && LocalXDisplayExists());
+    }
+    return true; // offscreen, vnc, ...: nothing to connect to in advance
+}
+
+// Qt's own dialogs (file, print, the questions they ask) speak Bulgarian like the rest
+// of the program, whatever the user's locale. Without the translation they stay English.
+void LoadBulgarianDialogs(ToolkitState& state) {
+    auto translator = std::make_unique<QTranslator>();
+    if (translator->load(QStringLiteral("qtbase_bg"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator.get());
+        state.translator = std::move(translator);
+    }
+}
+
+} // namespace
+
+ToolkitState& State() {
+    static ToolkitState state;
+    return state;
+}
+
+bool Started() {
+    return State().application != nullptr;
+}
+
+bool InitToolkit(int& argc, char** argv) {
+    ToolkitState& state = State();
+    if (state.application) {
+        return true;
+    }
+    if (!DisplayReachable()) {
+        return false;
+    }
+    // The program reads no command line: Qt sees the program's name alone, so its own
+    // options (-reverse, -style, -stylesheet ...) change nothing.
+    state.programName = argc > 0 && argv != nullptr && argv[0] != nullptr ? argv[0] : "zorvel";
+    state.qtArguments = {state.programName.data(), nullptr};
+    state.qtArgumentCount = 1;
+    state.application =
+        std::make_unique<QApplication>(state.qtArgumentCount, state.qtArguments.data());
+    // Closing a window is the program's decision, never Qt's.
+    QApplication::setQuitOnLastWindowClosed(false);
+    LoadBulgarianDialogs(state);
+    return true;
+}
+
+void SetProgramIcon(const unsigned char* fileBytes, std::size_t size) {
+    if (!Started() || fileBytes == nullptr || size == 0) {
+        return;
+    }
+    const QImage image = QImage::fromData(fileBytes, static_cast<int>(size));
+    if (image.isNull()) {
+        return;
+    }
+    State().programIcon = QIcon(QPixmap::fromImage(image));
+    QApplication::setWindowIcon(State().programIcon);
+}
+
+void SetApplicationData(std::string_view name, std::string_view version,
+                        std::string_view desktopEntry) {
+    if (!Started()) {
+        return;
+    }
+    QCoreApplication::setApplicationName(ToQString(name));
+    QCoreApplication::setApplicationVersion(ToQString(version));
+    // Lets the desktop match our windows to the installed launcher and its icon.
+    QGuiApplication::setDesktopFileName(ToQString(desktopEntry));
+}
+
+void CloseAllWindows() {
+    ToolkitState& state = State();
+    state.controls.Clear();
+    state.menuBars.Clear();
+    state.statusBars.Clear();
+    state.toolBars.Clear();
+    state.windows.Clear();
+    state.gadgetTarget = -1;
+}
+
+void ReleaseFonts() {
+    State().fonts.Clear();
+}
+
+void ShutDownToolkit() {
+    ToolkitState& state = State();
+    StopPrinting();
+    state.print = PrintJob{};
+    CloseAllWindows();
+    ReleaseFonts();
+    state.events.Clear();
+    state.programIcon = QIcon();
+    if (state.translator) {
+        QCoreApplication::removeTranslator(state.translator.get());
+        state.translator.reset();
+    }
+    state.application.reset();
+}
+
+int PrimaryScreenDepth() {
+    if (!Started()) {
+        return 0;
+    }
+    const QScreen* const screen = QGuiApplication::primaryScreen();
+    return screen == nullptr ? 0 : screen->depth();
+}
+
+ToolkitWindow* WindowById(int windowId) {
+    WindowEntry* const entry = State().windows.Find(windowId);
+    return entry == nullptr ? nullptr : entry->widget.get();
+}
+
+ControlEntry* ControlEntryById(int controlId) {
+    ControlEntry* const entry = State().controls.Find(controlId);
+    return entry == nullptr || !entry->widget ? nullptr : entry;
+}
+
+QWidget* ControlById(int controlId) {
+    const ControlEntry* const entry = ControlEntryById(controlId);
+    return entry == nullptr ? nullptr : entry->widget.get();
+}
+
+int ControlIdOf(const QWidget* widget) {
+    if (widget == nullptr) {
+        return -1;
+    }
+    return State().controls.FindId(
+        [widget](const ControlEntry& entry) { return entry.widget.get() == widget; }, -1);
+}
+
+void QueueEvent(const Event& event) {
+    State().events.Post(event);
+}
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string ToUtf8(const QString& text) {
+    return text.toStdString();
+}
+
+} // namespace toolkit

@@ -1,0 +1,234 @@
+#include "internal/window_widget.h"
+
+#include "internal/state.h"
+#include "internal/status_bar_widget.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QToolBar>
+
+#include <algorithm>
+
+namespace toolkit {
+namespace {
+
+Qt::WindowFlags FlagsFor(unsigned options) {
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
+    if ((options & TitleBar) != 0) {
+        flags |= Qt::WindowTitleHint;
+    }
+    if ((options & SystemMenu) != 0) {
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    }
+    if ((options & MinimizeBox) != 0) {
+        flags |= Qt::WindowMinimizeButtonHint;
+    }
+    return flags;
+}
+
+bool TakesTabFocus(const QWidget* widget) {
+    return widget != nullptr && widget->isEnabled() && widget->isVisible() &&
+           (widget->focusPolicy() & Qt::TabFocus) != 0;
+}
+
+} // namespace
+
+QPoint CentredOuterPosition(const QWidget& window, QSize outer) {
+    const QScreen* const shownOn =
+        window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
+    const QRect screen = shownOn->geometry();
+    const QRect free = shownOn->availableGeometry();
+    int x = screen.x() + (screen.width() - std::min(screen.width(), outer.width())) / 2;
+    int y = screen.y() + (screen.height() - std::min(screen.height(), outer.height())) / 2;
+    // A panel along an edge of the screen does not hide a window that fits beside it.
+    if (outer.width() <= free.width()) {
+        x = std::clamp(x, free.left(), free.right() + 1 - outer.width());
+    }
+    if (outer.height() <= free.height()) {
+        y = std::clamp(y, free.top(), free.bottom() + 1 - outer.height());
+    }
+    return {x, y};
+}
+
+ClientArea::ClientArea(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("client"));
+}
+
+void ClientArea::PlaceEdgeBars() {
+    for (StatusBarWidget* const bar : findChildren<StatusBarWidget*>(Qt::FindDirectChildrenOnly)) {
+        bar->Place();
+    }
+    for (QToolBar* const bar : findChildren<QToolBar*>(Qt::FindDirectChildrenOnly)) {
+        bar->setGeometry(0, 0, width(), bar->sizeHint().height());
+        bar->raise();
+    }
+}
+
+void ClientArea::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    PlaceEdgeBars();
+}
+
+ToolkitWindow::ToolkitWindow(int windowId, unsigned options)
+    : QWidget(nullptr, FlagsFor(options)), id_(windowId), resizable_((options & Resizable) != 0),
+      centred_((options & CentreOnScreen) != 0), client_(new ClientArea(this)) {
+    setObjectName(QStringLiteral("window-%1").arg(windowId));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    // Only the controls take part in Tab; the window itself never keeps the focus.
+    setFocusPolicy(Qt::NoFocus);
+    // A window that is activated with no control focused gives the focus to its client
+    // area, first in the focus chain, rather than to its first text field: no control has
+    // the focus until the user gives it one. Tab from there goes to the first control.
+    client_->setFocusPolicy(Qt::TabFocus);
+}
+
+void ToolkitWindow::AttachMenuBar(QMenuBar* menuBar) {
+    if (menuBar_ && menuBar_ != menuBar) {
+        menuBar_->hide();
+    }
+    menuBar_ = menuBar;
+    menuBar->setParent(this);
+    menuBar->show();
+    PlaceChildren();
+}
+
+int ToolkitWindow::MenuBarHeight() const {
+    return menuBar_ ? menuBar_->height() : 0;
+}
+
+void ToolkitWindow::AttachToolBar(QToolBar* toolBar) {
+    if (toolStrip_ == nullptr) {
+        toolStrip_ = new QWidget(this);
+        toolStrip_->setObjectName(QStringLiteral("toolstrip"));
+        toolStrip_->show();
+    }
+    toolBar->setParent(toolStrip_);
+    toolBar->show();
+    RefitToolStrip();
+}
+
+void ToolkitWindow::RefitToolStrip() {
+    if (toolStrip_ == nullptr) {
+        return;
+    }
+    int stripHeight = 0;
+    for (QToolBar* const bar : toolStrip_->findChildren<QToolBar*>(Qt::FindDirectChildrenOnly)) {
+        bar->setGeometry(0, stripHeight, width(), bar->sizeHint().height());
+        stripHeight += bar->height();
+    }
+    const int growth = stripHeight - toolStripHeight_;
+    toolStripHeight_ = stripHeight;
+    if (growth != 0 && !isMaximized()) {
+        const QSize grown(width(), height() + growth);
+        if (minimumSize() == maximumSize()) {
+            setFixedSize(grown);
+        } else {
+            resize(grown);
+        }
+        if (centred_) {
+            // Centred by the outer size it has now, toolbar included.
+            move(CentredOuterPosition(*this, grown + FrameExtra()));
+        }
+    }
+    PlaceChildren();
+}
+
+QSize ToolkitWindow::FrameExtra() const {
+    return frameGeometry().size() - geometry().size();
+}
+
+void ToolkitWindow::Recentre() {
+    move(CentredOuterPosition(*this, size() + FrameExtra()));
+}
+
+void ToolkitWindow::AddToFocusOrder(QWidget* control) {
+    std::erase_if(focusOrder_, [](const QPointer<QWidget>& widget) { return widget.isNull(); });
+    focusOrder_.emplace_back(control);
+}
+
+void ToolkitWindow::SetTimer(int timerId, int periodMs) {
+    QTimer*& timer = timers_[timerId];
+    if (timer == nullptr) {
+        timer = new QTimer(this);
+        const int windowId = id_;
+        connect(timer, &QTimer::timeout, this, [timerId, windowId] {
+            QueueEvent({TimerEvent, timerId, windowId, EventDetail::None});
+        });
+    }
+    timer->start(std::max(periodMs, 1));
+}
+
+void ToolkitWindow::closeEvent(QCloseEvent* event) {
+    // The program decides whether and when the window goes.
+    event->ignore();
+    QueueEvent({CloseEvent, 0, id_, EventDetail::None});
+}
+
+void ToolkitWindow::keyPressEvent(QKeyEvent* event) {
+    if (closeOnEscape_ && event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        QueueEvent({CloseEvent, 0, id_, EventDetail::None});
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ToolkitWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    PlaceChildren();
+}
+
+void ToolkitWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        client_->PlaceEdgeBars();
+    }
+}
+
+bool ToolkitWindow::focusNextPrevChild(bool next) {
+    std::vector<QWidget*> candidates;
+    for (const QPointer<QWidget>& control : focusOrder_) {
+        if (TakesTabFocus(control.data())) {
+            candidates.push_back(control.data());
+        }
+    }
+    if (candidates.empty()) {
+        return true;
+    }
+    const auto current =
+        std::find(candidates.begin(), candidates.end(), QApplication::focusWidget());
+    QWidget* target = nullptr;
+    if (current == candidates.end()) {
+        target = next ? candidates.front() : candidates.back();
+    } else {
+        const auto count = static_cast<std::ptrdiff_t>(candidates.size());
+        const std::ptrdiff_t index = current - candidates.begin();
+        target = candidates[static_cast<std::size_t>((index + (next ? 1 : count - 1)) % count)];
+    }
+    target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+void ToolkitWindow::PlaceChildren() {
+    int menuHeight = 0;
+    if (menuBar_) {
+        // One line, also while the bar is still empty.
+        menuHeight = std::max(menuBar_->sizeHint().height(), menuBar_->fontMetrics().height());
+    }
+    if (menuBar_) {
+        menuBar_->setGeometry(0, 0, width(), menuHeight);
+    }
+    if (toolStrip_ != nullptr) {
+        toolStrip_->setGeometry(0, menuHeight, width(), toolStripHeight_);
+        for (QToolBar* const bar :
+             toolStrip_->findChildren<QToolBar*>(Qt::FindDirectChildrenOnly)) {
+            bar->resize(width(), bar->height());
+        }
+    }
+    const int top = menuHeight + toolStripHeight_;
+    client_->setGeometry(0, top, width(), std::max(0, height() - top));
+}
+
+} // namespace toolkit

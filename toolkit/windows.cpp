@@ -1,0 +1,227 @@
+// Opening, measuring and closing the program's windows.
+#include "internal/state.h"
+#include "internal/status_bar_widget.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+#include <algorithm>
+
+namespace toolkit {
+namespace {
+
+constexpr unsigned LookOptions = TitleBar | SystemMenu | MinimizeBox | Resizable | Maximized;
+
+QScreen* ScreenOf(const QWidget* widget) {
+    QScreen* const screen = widget->screen();
+    return screen != nullptr ? screen : QGuiApplication::primaryScreen();
+}
+
+// The outer rectangle centred on the screen; an outer rectangle larger than the
+// screen starts at the screen's corner.
+QPoint CentredPosition(const ToolkitWindow& window, int innerWidth, int innerHeight) {
+    return CentredOuterPosition(window, QSize(innerWidth, innerHeight) + window.FrameExtra());
+}
+
+// On a real display the window is mapped asynchronously; give it a moment so that the
+// sizes the program measures next are the ones on the screen.
+void WaitUntilExposed(const QWidget& window) {
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+        return;
+    }
+    QElapsedTimer waited;
+    waited.start();
+    while (window.windowHandle() != nullptr && !window.windowHandle()->isExposed() &&
+           waited.elapsed() < 500) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+}
+
+// A maximized window is resized by the platform after it is shown (to make room for a
+// window manager's frame, or the offscreen platform's simulated one). The program measures
+// its layout once, right after opening, so wait until the size has stopped changing.
+void WaitUntilSizeSettles(const QWidget& window) {
+    const bool offscreen = QGuiApplication::platformName() == QLatin1String("offscreen");
+    const int roundMs = offscreen ? 0 : 20;
+    QElapsedTimer waited;
+    waited.start();
+    QSize last = window.size();
+    int stableRounds = 0;
+    while (stableRounds < 3 && waited.elapsed() < 1000) {
+        if (roundMs > 0) {
+            QEventLoop pause;
+            QTimer::singleShot(roundMs, &pause, &QEventLoop::quit);
+            pause.exec(QEventLoop::ExcludeUserInputEvents);
+        } else {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        }
+        const QSize now = window.size();
+        stableRounds = now == last ? stableRounds + 1 : 0;
+        last = now;
+    }
+}
+
+} // namespace
+
+bool OpenWindow(int windowId, int x, int y, int innerWidth, int innerHeight, std::string_view title,
+                unsigned options, int parentWindow) {
+    if (!Started()) {
+        return false;
+    }
+    CloseWindow(windowId);
+    if ((options & LookOptions) == 0) {
+        options |= TitleBar;
+    }
+    innerWidth = std::max(innerWidth, 0);
+    innerHeight = std::max(innerHeight, 0);
+
+    WidgetHandle<ToolkitWindow> window(new ToolkitWindow(windowId, options));
+    window->setWindowTitle(ToQString(title));
+    if (!State().programIcon.isNull()) {
+        window->setWindowIcon(State().programIcon);
+    }
+    window->resize(innerWidth, innerHeight);
+    const bool maximized = (options & Maximized) != 0;
+    if ((options & Resizable) == 0 && !maximized) {
+        window->setFixedSize(innerWidth, innerHeight);
+    }
+    window->move((options & CentreOnScreen) != 0 ? CentredPosition(*window, innerWidth, innerHeight)
+                                                 : QPoint(x, y));
+    if (const ToolkitWindow* const owner = WindowById(parentWindow)) {
+        window->winId();
+        window->windowHandle()->setTransientParent(owner->windowHandle());
+    }
+    if (maximized) {
+        // The centred rectangle is the restored place the window manager keeps.
+        window->showMaximized();
+    } else {
+        window->show();
+    }
+    WaitUntilExposed(*window);
+    if (maximized) {
+        WaitUntilSizeSettles(*window);
+        // Without a window manager nothing maximizes the window (and nothing frames
+        // it), so it takes the screen's free area itself and the layout fills the
+        // screen everywhere.
+        const QRect free = ScreenOf(window.get())->availableGeometry();
+        if (window->FrameExtra().isNull() && window->geometry() != free) {
+            window->setGeometry(free);
+            WaitUntilSizeSettles(*window);
+        }
+    }
+    if ((options & CentreOnScreen) != 0 && !maximized) {
+        // The frame's size is known once the window is on the screen.
+        window->move(CentredPosition(*window, innerWidth, innerHeight));
+    }
+
+    State().windows.Put(windowId, WindowEntry{std::move(window), parentWindow});
+    State().gadgetTarget = windowId;
+    return true;
+}
+
+void ActivateWindow(int windowId) {
+    if (ToolkitWindow* const window = WindowById(windowId)) {
+        window->raise();
+        window->activateWindow();
+    }
+}
+
+void SetWindowBackground(int windowId, Colour colour) {
+    ToolkitWindow* const window = WindowById(windowId);
+    if (window == nullptr) {
+        return;
+    }
+    ClientArea* const client = window->Client();
+    if (colour == DefaultColour) {
+        client->setPalette(QPalette());
+        client->setAutoFillBackground(false);
+    } else {
+        QPalette palette = client->palette();
+        palette.setColor(QPalette::Window, QColor::fromRgb(static_cast<QRgb>(colour)));
+        client->setPalette(palette);
+        client->setAutoFillBackground(true);
+    }
+    client->update();
+}
+
+int InnerWidth(int windowId) {
+    const ToolkitWindow* const window = WindowById(windowId);
+    return window == nullptr ? 0 : window->Client()->width();
+}
+
+int InnerHeight(int windowId) {
+    const ToolkitWindow* const window = WindowById(windowId);
+    return window == nullptr
+               ? 0
+               : window->Client()->height() + window->MenuBarHeight() + window->ToolStripHeight();
+}
+
+void CloseWindow(int windowId) {
+    ToolkitState& state = State();
+    const WindowEntry* const entry = state.windows.Find(windowId);
+    if (entry == nullptr) {
+        return;
+    }
+    const int owner = entry->owner;
+    const auto onWindow = [windowId](int, const auto& bar) { return bar.window == windowId; };
+    state.controls.RemoveIf(onWindow);
+    state.menuBars.RemoveIf(onWindow);
+    state.statusBars.RemoveIf(onWindow);
+    state.toolBars.RemoveIf(onWindow);
+    state.windows.Remove(windowId);
+    ActivateWindow(owner);
+}
+
+int UseGadgetTarget(int windowId) {
+    const int previous = State().gadgetTarget;
+    State().gadgetTarget = windowId;
+    return previous;
+}
+
+Size ScreenRoom(int windowId) {
+    const ToolkitWindow* const window = WindowById(windowId);
+    if (window == nullptr) {
+        return {};
+    }
+    const QRect free = ScreenOf(window)->availableGeometry();
+    const QSize frame = window->FrameExtra();
+    const int bars = window->MenuBarHeight() + window->ToolStripHeight();
+    return {std::max(0, free.width() - frame.width()),
+            std::max(0, free.height() - frame.height() - bars)};
+}
+
+void ResizeWindow(int windowId, int innerWidth, int innerHeight) {
+    ToolkitWindow* const window = WindowById(windowId);
+    if (window == nullptr) {
+        return;
+    }
+    const QSize inner(std::max(innerWidth, 0), std::max(innerHeight, 0) + window->MenuBarHeight() +
+                                                   window->ToolStripHeight());
+    if (window->IsResizable()) {
+        window->resize(inner);
+    } else {
+        window->setFixedSize(inner);
+    }
+    if (window->IsCentred()) {
+        window->Recentre();
+    }
+}
+
+void CloseOnEscape(int windowId) {
+    if (ToolkitWindow* const window = WindowById(windowId)) {
+        window->SetCloseOnEscape(true);
+    }
+}
+
+void AddTimer(int windowId, int timerId, int periodMs) {
+    if (ToolkitWindow* const window = WindowById(windowId)) {
+        window->SetTimer(timerId, periodMs);
+    }
+}
+
+} // namespace toolkit

@@ -1,0 +1,92 @@
+#include "ui/calculate_command.h"
+
+#include "calc/input_reading.h"
+#include "calc/result_presentation.h"
+#include "toolkit/toolkit.h"
+#include "ui/program_ids.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace {
+
+constexpr std::string_view ProblemCaption = "Проблем!";
+constexpr std::string_view TemperatureUnit = "   [°C]";
+using enum ControlId;
+
+std::string_view PressureUnitText(BarometerUnit unit) {
+    switch (unit) {
+    case BarometerUnit::Hpa:
+        return "  [hPa]";
+    case BarometerUnit::Mmhg:
+        return "  [mmHg]";
+    case BarometerUnit::Altitude:
+        return "  [m]";
+    case BarometerUnit::Mbar:
+        return "  [mB]";
+    }
+    return {};
+}
+
+// A field gets its unit text only on the first press after it was retyped; a field left
+// alone already carries it, and a press that ended in a message does not count as the one.
+void WriteBack(ControlId field, unsigned pressCount, const std::string& text,
+               std::string_view unitText) {
+    if (pressCount == 1) {
+        toolkit::SetControlText(Id(field), text + std::string(unitText));
+    } else {
+        toolkit::SetControlText(Id(field), text);
+    }
+}
+
+void ShowResult(ControlId field, float value, std::string_view suffix) {
+    toolkit::SetControlText(Id(field), FormatDecimal(value, 1) + std::string(suffix));
+}
+
+} // namespace
+
+bool CalculatePressed(InputState& state, BarometerUnit unit, PsychrometerType type) {
+    for (unsigned& count : state.pressCount) {
+        ++count;
+    }
+    if (state.resultsCurrent) {
+        return false;
+    }
+    const std::string pressureText = toolkit::GetControlText(Id(PressureField));
+    const std::string dryBulbText = toolkit::GetControlText(Id(DryBulbField));
+    const std::string wetBulbText = toolkit::GetControlText(Id(WetBulbField));
+    const ReadOutcome outcome = ReadInputs(pressureText, dryBulbText, wetBulbText, unit);
+    if (const auto* message = std::get_if<std::string>(&outcome)) {
+        toolkit::MessageBox(ProblemCaption, *message);
+        return false;
+    }
+    const auto& readings = std::get<InputReadings>(outcome);
+    const HumidityResult result =
+        ComputeHumidity(readings.dryBulb, readings.wetBulb, readings.pressure, type);
+    // The wet bulb too far below the dry bulb for any air (е ≤ 0, so RH ≤ 0 and no dew
+    // point): refused as a failed check is, with nothing written.
+    if (!IsPossibleReading(result)) {
+        toolkit::MessageBox(ProblemCaption, ImpossibleReadingsMessage);
+        return false;
+    }
+    PresentResults(state, readings, result, unit);
+    return true;
+}
+
+void PresentResults(InputState& state, const InputReadings& readings, const HumidityResult& result,
+                    BarometerUnit unit) {
+    WriteBack(PressureField, state.pressCount[2], readings.pressureText, PressureUnitText(unit));
+    WriteBack(DryBulbField, state.pressCount[0], readings.dryBulbText, TemperatureUnit);
+    WriteBack(WetBulbField, state.pressCount[1], readings.wetBulbText, TemperatureUnit);
+
+    ShowResult(AbsoluteHumidityField, result.absoluteHumidity, " [g/m3]");
+    ShowResult(RelativeHumidityField, result.relativeHumidity, " [%]");
+    ShowResult(DewPointField, result.dewPoint, "  [°C]");
+    ShowResult(SaturationPressureField, result.saturationPressure, " [hPa]");
+    ShowResult(VapourPressureField, result.vapourPressure, " [hPa]");
+
+    state.resultsCurrent = true;
+    state.emptiedOnEntry = {false, false, false};
+}

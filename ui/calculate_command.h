@@ -1,0 +1,14 @@
+// The Calculate command: read, check, compute and show.
+#pragma once
+
+#include "calc/humidity_model.h"
+#include "calc/input_reading.h"
+#include "calc/input_state.h"
+
+// Returns true when the press went as far as showing results.
+bool CalculatePressed(InputState& state, BarometerUnit unit, PsychrometerType type);
+
+// Writes the inputs back (with unit texts where a field's press count is exactly 1) and
+// the five results into the output fields, and marks the results current.
+void PresentResults(InputState& state, const InputReadings& readings, const HumidityResult& result,
+                    BarometerUnit unit);

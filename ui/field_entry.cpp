@@ -1,0 +1,28 @@
+#include "ui/field_entry.h"
+
+#include "toolkit/toolkit.h"
+#include "ui/program_ids.h"
+
+#include <array>
+
+namespace {
+
+// In the order of InputState's per-field arrays.
+constexpr std::array InputFields{ControlId::DryBulbField, ControlId::WetBulbField,
+                                 ControlId::PressureField};
+
+} // namespace
+
+void EmptyFieldOnEntry(InputState& state) {
+    const int focused = toolkit::FocusedControl();
+    for (std::size_t index = 0; index < InputFields.size(); ++index) {
+        const int fieldId = Id(InputFields[index]);
+        if (focused != fieldId || state.emptiedOnEntry[index]) {
+            continue;
+        }
+        toolkit::SetControlText(fieldId, "");
+        state.emptiedOnEntry[index] = true;
+        state.pressCount[index] = 0;
+        state.resultsCurrent = false;
+    }
+}
