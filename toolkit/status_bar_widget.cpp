@@ -5,6 +5,7 @@
 #include "toolkit/toolkit.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 
 #include <algorithm>
 
@@ -13,6 +14,24 @@ namespace {
 
 // Room between a right-aligned text and its field's border.
 constexpr int RightAlignedIndent = 4;
+
+// The smallest face a field's text is shrunk to before it may be cut off after all.
+constexpr qreal MinFieldPointSize = 6.0;
+constexpr qreal PointSizeStep = 0.5;
+
+// On a narrow screen an automatic field can be narrower than its text (1024 pixels leave
+// 237 for "Използвате психрометър с аспирация"): the whole text in a smaller face reads
+// better than one cut off at both ends.
+void FitTextIntoField(QLabel& field, const QFont& barFont) {
+    QFont font = barFont;
+    const int room = field.contentsRect().width();
+    const QString text = field.text();
+    while (font.pointSizeF() > MinFieldPointSize &&
+           QFontMetrics(font).horizontalAdvance(text) > room) {
+        font.setPointSizeF(std::max(MinFieldPointSize, font.pointSizeF() - PointSizeStep));
+    }
+    field.setFont(font);
+}
 
 bool WindowIsSizeable(const QWidget& bar) {
     const auto* const window = qobject_cast<const ToolkitWindow*>(bar.window());
@@ -46,6 +65,8 @@ void StatusBarWidget::AddField(int width) {
     field->setTextFormat(Qt::PlainText);
     field->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     field->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // The field's margins are its only padding, so that its text can be fitted to it.
+    field->setIndent(0);
     field->show();
     widths_.push_back(width);
     fields_.push_back(field);
@@ -75,6 +96,7 @@ void StatusBarWidget::SetFieldText(int index, const QString& text, unsigned opti
     field->setAlignment(horizontal | Qt::AlignVCenter);
     field->setContentsMargins(2, 0, 2 + rightIndent, 0);
     field->setText(text);
+    FitTextIntoField(*field, font());
 }
 
 QLabel* StatusBarWidget::Field(int index) const {
@@ -108,6 +130,7 @@ void StatusBarWidget::PlaceFields() {
     int left = 0;
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         fields_[i]->setGeometry(left, 2, std::max(0, edges[i] - left), height() - 2);
+        FitTextIntoField(*fields_[i], font());
         left = edges[i];
     }
 }

@@ -97,6 +97,35 @@ TEST_F(Bars, StatusFieldOptionsAndTheirPrecedence) {
     EXPECT_EQ(bar->FieldCount(), 4);
 }
 
+TEST_F(Bars, AStatusTextWiderThanItsFieldShrinksInsteadOfBeingCutOff) {
+    ASSERT_TRUE(OpenWindow(3, 0, 0, 1024, 400, "narrow", TitleBar | Resizable));
+    ASSERT_TRUE(CreateStatusBar(2, 3));
+    AddExampleFields();
+    StatusBarWidget* const bar = StatusBar(2);
+    const char* const texts[] = {"Работите с температура в  [°C]", "Работите с налягане в [hPa]",
+                                 "", "Използвате психрометър с аспирация", "12:00:00"};
+    for (int i = 0; i < 5; ++i) {
+        SetStatusFieldText(2, i, texts[i], Centred);
+    }
+    const auto fits = [&](int i) {
+        const QLabel* const field = bar->Field(i);
+        return QFontMetrics(field->font()).horizontalAdvance(field->text()) <=
+               field->contentsRect().width();
+    };
+    ASSERT_LT(QFontMetrics(bar->font()).horizontalAdvance(bar->Field(3)->text()),
+              bar->Field(3)->contentsRect().width() * 2)
+        << "the text should need shrinking, not vanish";
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_TRUE(fits(i)) << "field " << i;
+    }
+    EXPECT_LT(bar->Field(3)->font().pointSizeF(), bar->font().pointSizeF());
+    // A field with room keeps the bar's own face, and a wider window gives it back.
+    EXPECT_EQ(bar->Field(0)->font().pointSizeF(), bar->font().pointSizeF());
+    WindowById(3)->resize(1366, 400);
+    EXPECT_TRUE(fits(3));
+    EXPECT_EQ(bar->Field(3)->font().pointSizeF(), bar->font().pointSizeF());
+}
+
 TEST_F(Bars, AtMost256StatusFields) {
     ASSERT_TRUE(OpenWindow(3, 0, 0, 600, 300, "many", TitleBar));
     ASSERT_TRUE(CreateStatusBar(0, 3));
