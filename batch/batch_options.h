@@ -1,0 +1,23 @@
+// The command line of zorvel-batch.
+#pragma once
+
+#include "batch/logbook_conversion.h"
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+struct BatchOptions {
+    std::string input = "-"; // "-" is standard input
+    std::optional<std::string> output;
+    ConversionSettings conversion;
+    bool help = false;
+    bool version = false;
+};
+
+// The options, or the text of what is wrong with them.
+std::variant<BatchOptions, std::string> ParseBatchOptions(const std::vector<std::string>& args);
+
+// The text of --help.
+std::string BatchUsage();
