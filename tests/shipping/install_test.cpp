@@ -211,7 +211,8 @@ TEST(DebianPackage, DependsOnTheRuntimePackagesAndCarriesTheLauncher) {
     for (const char* file : {"./usr/bin/zorvel", "./usr/share/applications/zorvel.desktop",
                              "./usr/share/metainfo/org.example.zorvel.metainfo.xml",
                              "./usr/share/icons/hicolor/32x32/apps/zorvel.png",
-                             "./usr/share/icons/hicolor/256x256/apps/zorvel.png"}) {
+                             "./usr/share/icons/hicolor/256x256/apps/zorvel.png",
+                             "./usr/bin/zorvel-batch", "./usr/share/man/man1/zorvel-batch.1"}) {
         EXPECT_NE(contents.find(file), std::string::npos) << file;
     }
 }
