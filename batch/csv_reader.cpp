@@ -134,6 +134,13 @@ RecordStatus CsvReader::ReadFields(std::vector<std::string>& fields) {
             return failed_ ? RecordStatus::ReadError : RecordStatus::Record;
         } else {
             field += static_cast<char>(c);
+            // The rest of an unquoted field, taken from the buffer in one piece.
+            const std::size_t start = position_;
+            while (position_ < end_ && buffer_[position_] != delimiter_ &&
+                   buffer_[position_] != '\n' && buffer_[position_] != '\r') {
+                ++position_;
+            }
+            field.append(buffer_.data() + start, position_ - start);
         }
         c = Get();
     }

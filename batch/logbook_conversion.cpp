@@ -171,7 +171,7 @@ ConversionReport ConvertLogbook(std::FILE* in, std::FILE* out, const ConversionS
 
     CsvWriter writer(out, settings.outputDelimiter.value_or(reader.Delimiter()), reader.UsesCrlf());
     if (reader.HasByteOrderMark()) {
-        std::fputs("\xEF\xBB\xBF", out);
+        writer.Raw("\xEF\xBB\xBF");
     }
     WriteHeader(writer, header, settings.extended);
 
@@ -201,6 +201,6 @@ ConversionReport ConvertLogbook(std::FILE* in, std::FILE* out, const ConversionS
             progress(report.rows, reader.BytesConsumed());
         }
     }
-    report.writeFailed = std::fflush(out) != 0 || !writer.Good();
+    report.writeFailed = !writer.Flush();
     return report;
 }
