@@ -48,9 +48,12 @@ bool SetValued(BatchOptions& options, std::string_view name, std::string_view va
         settings.outputDelimiter = ParseDelimiter(value);
         return settings.outputDelimiter.has_value();
     }
-    const std::optional<MessageLanguage> language = ParseLanguage(value);
-    settings.language = language.value_or(settings.language);
-    return language.has_value();
+    if (name == "--lang") {
+        const std::optional<MessageLanguage> language = ParseLanguage(value);
+        settings.language = language.value_or(settings.language);
+        return language.has_value();
+    }
+    return false;
 }
 
 bool TakesValue(std::string_view name) {

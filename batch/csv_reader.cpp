@@ -59,7 +59,11 @@ void CsvReader::DetectHeaderLayout() {
     // A header longer than the first buffer is decided on what the buffer holds.
     std::array<std::size_t, 3> counts{}; // ',', ';', '\t'
     bool quoted = false;
-    for (std::size_t at = position_; at < end_; ++at) {
+    std::size_t at = position_;
+    while (at < end_ && (buffer_[at] == '\r' || buffer_[at] == '\n')) {
+        ++at; // empty lines before the header
+    }
+    for (; at < end_; ++at) {
         const char c = buffer_[at];
         if (c == '"') {
             quoted = !quoted;

@@ -42,7 +42,8 @@ int Convert(const BatchOptions& options, std::FILE* in, std::FILE* out) {
         return CannotRead;
     }
     if (report.writeFailed) {
-        Complain(options.output.value_or("standard output"), std::strerror(errno));
+        Complain(options.output.value_or("standard output"),
+                 std::string("cannot write: ") + std::strerror(errno));
         return CannotRead;
     }
     return report.failedRows > 0 ? SomeRowsFailed : AllComputed;

@@ -11,6 +11,8 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -139,10 +141,12 @@ TEST(BatchAgreement, TenThousandRowsMatchTheWindowCellForCell) {
     ASSERT_FALSE(converted.report.inputError);
     EXPECT_EQ(converted.report.rows, rows.size());
 
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(
-        fmemopen(const_cast<char*>(converted.output.data()), converted.output.size(), "rb"),
-        &std::fclose);
-    CsvReader reader(out.get());
+    std::string written = converted.output;
+    std::FILE* const out = fmemopen(written.data(), written.size(), "rb");
+    ASSERT_NE(out, nullptr);
+    const std::unique_ptr<std::FILE, decltype([](std::FILE* file) { std::fclose(file); })> closer(
+        out);
+    CsvReader reader(out);
     std::vector<std::string> fields;
     ASSERT_EQ(reader.Next(fields), RecordStatus::Record);
     EXPECT_EQ(fields.size(), 12u);

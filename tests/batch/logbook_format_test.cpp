@@ -75,7 +75,7 @@ TEST(LogbookFormat, UnreadableInputNamesTheLine) {
     };
     for (const Case& c : {
              Case{"date,twet,p\n1,2,3\n", "no column for the dry-bulb reading (tdry or сух)", 1},
-             Case{"\n\nсух,мокър,date\n",
+             Case{"\n\nсух;мокър;date\n",
                   "no column for the pressure (p or налягане) or the "
                   "altitude (h or височина)",
                   3},
