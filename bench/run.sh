@@ -4,8 +4,11 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${BENCH_BUILD_DIR:-"$root/build"}
-"$root/tools/ensure-packages.sh"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+"$root/tools/ensure-packages.sh" "$root/tools/debian-packages.txt" \
+    "$root/tools/debian-packages-test.txt"
+# On, whatever run.sh (which builds the program alone) left in the shared build folder.
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORVEL_BUILD_BENCH=ON \
+    >/dev/null
 cmake --build "$build" --target zorvel_bench -- -j2
 # Qt wants a private runtime folder; without one it warns on every start.
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}

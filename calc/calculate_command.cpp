@@ -12,6 +12,8 @@ namespace {
 
 constexpr std::string_view ProblemCaption = "Проблем!";
 constexpr std::string_view TemperatureUnit = "   [°C]";
+constexpr std::string_view ImpossibleReadings =
+    "Има грешка при въвеждането на стойностите на сухия и мокрия термометър";
 
 constexpr int DryBulbField = 1;
 constexpr int WetBulbField = 2;
@@ -66,6 +68,12 @@ bool CalculatePressed(InputState& state, BarometerUnit unit, PsychrometerType ty
     const auto& readings = std::get<InputReadings>(outcome);
     const HumidityResult result =
         ComputeHumidity(readings.dryBulb, readings.wetBulb, readings.pressure, type);
+    // The wet bulb too far below the dry bulb for any air (е ≤ 0, so RH ≤ 0 and no dew
+    // point): refused as a failed check is, with nothing written.
+    if (!IsPossibleReading(result)) {
+        toolkit::MessageBox(ProblemCaption, ImpossibleReadings);
+        return false;
+    }
     PresentResults(state, readings, result, unit);
     return true;
 }

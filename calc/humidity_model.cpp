@@ -3,6 +3,7 @@
 #include "calc/humidity_steps.h"
 
 #include <cmath>
+#include <limits>
 
 namespace humidity_detail {
 namespace {
@@ -28,18 +29,8 @@ float ToSingle(double value) {
     return static_cast<float>(value);
 }
 
-// exp and log in double precision rounded once to single give the correctly rounded
-// single result for all arguments this model meets.
-float SingleExp(float x) {
-    return ToSingle(std::exp(static_cast<double>(x)));
-}
-float SingleLog(float x) {
-    return ToSingle(std::log(static_cast<double>(x)));
-}
-
 float SaturationOverWater(double temperature) {
-    const float x = ToSingle(MagnusCoefficient * temperature / (temperature + MagnusOffset));
-    return ToSingle(SaturationAtZero * SingleExp(x));
+    return ToSingle(SaturationAtZero * SingleExp(MagnusExponent(temperature)));
 }
 
 double PsychrometerCoefficient(PsychrometerType type) {
@@ -47,6 +38,24 @@ double PsychrometerCoefficient(PsychrometerType type) {
 }
 
 } // namespace
+
+// Evaluated in long double (64 significant bits or more) and rounded once to single. A
+// double result rounded to single is not always right: ln of 0x1.827a74p-7 in double lies
+// exactly half-way between two singles and rounds to the wrong one. The opt-in exhaustive
+// check (tests/calc/rounding_exhaustive_test.cpp) shows these two give the correctly
+// rounded single for every argument in (0, 1] and every exponent the model meets.
+static_assert(std::numeric_limits<long double>::digits >= 64,
+              "the single-precision exp and ln need an extended long double");
+float SingleExp(float x) {
+    return static_cast<float>(std::exp(static_cast<long double>(x)));
+}
+float SingleLog(float x) {
+    return static_cast<float>(std::log(static_cast<long double>(x)));
+}
+
+float MagnusExponent(double temperature) {
+    return ToSingle(MagnusCoefficient * temperature / (temperature + MagnusOffset));
+}
 
 HumiditySteps ComputeHumiditySteps(float dryBulb, float wetBulb, float pressure,
                                    PsychrometerType type) {

@@ -20,6 +20,13 @@ struct HumiditySteps {
     float absoluteHumidity = 0;   // F
 };
 
+// The correctly rounded single-precision exp and ln of the model.
+float SingleExp(float x);
+float SingleLog(float x);
+
+// The exponent x = 17.62 × T / (T + 243.12) of the saturation formula, rounded to single.
+float MagnusExponent(double temperature);
+
 HumiditySteps ComputeHumiditySteps(float dryBulb, float wetBulb, float pressure,
                                    PsychrometerType type);
 

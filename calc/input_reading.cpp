@@ -1,5 +1,7 @@
 #include "calc/input_reading.h"
 
+#include "calc/reading_text.h"
+
 namespace {
 
 // Bounds and conversion factors take part as single-precision values.
@@ -51,8 +53,16 @@ ReadOutcome ReadInputs(std::string_view pressureText, std::string_view dryBulbTe
     readings.dryBulbText = dryBulbText;
     readings.wetBulbText = wetBulbText;
 
-    if (pressureText.empty()) {
+    // Each text must hold a proper reading before its value is checked: white space only
+    // counts as no data, anything but one number (and a unit text) fails the value check.
+    const ReadingTextForm pressureForm = ClassifyReadingText(pressureText);
+    if (pressureForm == ReadingTextForm::Blank) {
         return std::string("Няма данни за атмосферно налягане");
+    }
+    if (pressureForm == ReadingTextForm::NotWellFormed) {
+        return std::string(unit == BarometerUnit::Altitude
+                               ? "Има грешка при надморската височина"
+                               : "Има грешка при стойността на налягането");
     }
     if (!ToHectopascals(pressureText, unit, readings.pressure)) {
         return std::string("Има грешка при надморската височина");
@@ -61,19 +71,23 @@ ReadOutcome ReadInputs(std::string_view pressureText, std::string_view dryBulbTe
         return std::string("Има грешка при стойността на налягането");
     }
 
-    if (dryBulbText.empty()) {
+    const ReadingTextForm dryBulbForm = ClassifyReadingText(dryBulbText);
+    if (dryBulbForm == ReadingTextForm::Blank) {
         return std::string("Няма данни за сухия термометър");
     }
     readings.dryBulb = ParseDecimal(dryBulbText);
-    if (!Within(readings.dryBulb, LowestTemperature, HighestTemperature)) {
+    if (dryBulbForm == ReadingTextForm::NotWellFormed ||
+        !Within(readings.dryBulb, LowestTemperature, HighestTemperature)) {
         return std::string("Има грешка при стойността на сухия термометър");
     }
 
-    if (wetBulbText.empty()) {
+    const ReadingTextForm wetBulbForm = ClassifyReadingText(wetBulbText);
+    if (wetBulbForm == ReadingTextForm::Blank) {
         return std::string("Няма данни за мокрия термометър");
     }
     readings.wetBulb = ParseDecimal(wetBulbText);
-    if (!Within(readings.wetBulb, LowestTemperature, HighestTemperature)) {
+    if (wetBulbForm == ReadingTextForm::NotWellFormed ||
+        !Within(readings.wetBulb, LowestTemperature, HighestTemperature)) {
         return std::string("Има грешка при стойността на мокрия термометър");
     }
 

@@ -1,6 +1,7 @@
 // Texts of any bytes through the number conversions and the input checks, with
 // properties every answer must have whatever the text.
 #include "calc/input_reading.h"
+#include "calc/reading_text.h"
 #include "calc/result_presentation.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -110,6 +111,9 @@ void CheckParsing(const std::string& text) {
     }
     Require(ParseInteger(text + "  [m]") == ParseInteger(text),
             "a unit text after an integer is ignored");
+    if (ClassifyReadingText(text) == ReadingTextForm::Blank) {
+        Require(ParseDecimal(text) == 0.0f, "a blank text holds no number");
+    }
 }
 
 void CheckIntegerRoundTrip(FuzzedDataProvider& data) {
@@ -127,6 +131,11 @@ void CheckReading(const std::string& pressure, const std::string& dry, const std
                 "a rejection is one of the eight messages");
         return;
     }
+    // Any text that is not well-formed (and a blank one) never yields readings.
+    Require(ClassifyReadingText(pressure) == ReadingTextForm::WellFormed &&
+                ClassifyReadingText(dry) == ReadingTextForm::WellFormed &&
+                ClassifyReadingText(wet) == ReadingTextForm::WellFormed,
+            "only well-formed texts are read");
     const auto& readings = std::get<InputReadings>(outcome);
     Require(readings.pressure >= 640.0f && readings.pressure <= 1150.0f,
             "accepted pressure lies in 640..1150 hPa");

@@ -8,11 +8,7 @@
 
 #include <string_view>
 
-using PathText = FixedText<4096 + 64>;
 using LogEntryText = FixedText<512>;
-
-// directory, a '/' unless the directory already ends with one, and "ErrorLog.dat".
-void JoinErrorLogPath(std::string_view directory, PathText& path);
 
 // The date as "dd/mm/yyyy / hh:ii": two digits with leading zeros, a four-digit year.
 void AppendLogDate(toolkit::Date date, LogEntryText& out);
@@ -30,8 +26,10 @@ toolkit::Date LocalDateWithOffset(long utcOffsetSeconds);
 long CurrentUtcOffset();
 
 // Appends the entry to the file with one write (created with mode 0666 less the umask
-// when missing). False when the file could not be opened or the entry not written whole.
+// when missing). Neither a symbolic link nor anything but a regular file is written, and
+// a FIFO never blocks. False when the file could not be opened or the entry not written
+// whole; a part written then is cut off again.
 bool AppendToFile(const char* path, std::string_view entry);
 
-// Appends the entry to "ErrorLog.dat" in the working directory.
+// Appends the entry to "ErrorLog.dat" in the working directory, however long its path.
 bool AppendToErrorLog(std::string_view entry);

@@ -3,6 +3,7 @@
 #include "lifecycle/error_log.h"
 #include "lifecycle/fault_location.h"
 #include "lifecycle/fault_message.h"
+#include "lifecycle/removed_on_fault.h"
 #include "lifecycle/signal_fault_code.h"
 #include "ui/toolkit/toolkit.h"
 
@@ -103,6 +104,8 @@ void OnFault(int signal, siginfo_t* info, void* context) {
                             StackPointerOf(context)};
     const char* message = FaultMessage(FaultCodeOfSignal(facts, trap.mainStack));
     const char* location = FaultLocationText(CurrentFaultLocation());
+    // The temporary file of a save in progress would otherwise stay behind for good.
+    RemoveRegisteredFilesAfterFault();
     LogEntryText entry;
     ComposeLogEntry(LocalDateWithOffset(trap.utcOffset.load(std::memory_order_relaxed)), message,
                     location, entry);
@@ -122,6 +125,10 @@ void RestoreEarlierActions(std::size_t count) {
 } // namespace
 
 bool InstallFatalErrorTrap() {
+    // A write past the file-size limit then fails with EFBIG and is reported like any
+    // other failed write, instead of ending the program. It stays so after the trap is
+    // removed: the last flush of the shutdown may meet the limit too.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (!trap.installed) {
         trap.mainStack = MainThreadOverflowWindow();
         trap.utcOffset.store(CurrentUtcOffset(), std::memory_order_relaxed);
@@ -174,9 +181,6 @@ int RunFatalReportIfAsked(int argc, char** argv) {
         return -1;
     }
     const std::string text = std::string("Грешката е: ") + argv[2] + " в " + argv[3];
-    if (const char* log = std::getenv(MessageBoxLogVariable); log != nullptr && *log != '\0') {
-        toolkit::SetMessageBoxLog(log);
-    }
     int toolkitArgc = 1; // the report's own arguments are not the toolkit's
     if (!toolkit::InitToolkit(toolkitArgc, argv)) {
         std::fprintf(stderr, "%s\n%s\n", std::string(reportTitle).c_str(), text.c_str());

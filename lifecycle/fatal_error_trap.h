@@ -8,8 +8,10 @@
 #pragma once
 
 // Installs the trap, remembering the handlers in force before, and sets the fault
-// location to "Main". Returns false when the handlers could not be installed (the program
-// then runs without the trap). Installing twice does nothing the second time.
+// location to "Main". SIGXFSZ is ignored from then on, for good: an oversized write fails
+// with EFBIG rather than ending the process. A trapped fault first removes the files
+// registered with RemovedOnFault. Returns false when the handlers could not be installed (the
+// program then runs without the trap). Installing twice does nothing the second time.
 bool InstallFatalErrorTrap();
 
 // Gives back the handlers that were in force before InstallFatalErrorTrap. Does nothing
@@ -32,7 +34,3 @@ int RunFatalReportIfAsked(int argc, char** argv);
 // The first argument that marks a copy of the program started to show a fault's report;
 // the message and the location follow it.
 inline constexpr const char* FatalReportMarker = "--zorvel-fatal-report";
-
-// The environment variable the reporter reads: when set, the box is appended to that file
-// as "<title>|<text>\n" (toolkit::SetMessageBoxLog) instead of being shown. For tests only.
-inline constexpr const char* MessageBoxLogVariable = "ZORVEL_MESSAGEBOX_LOG";

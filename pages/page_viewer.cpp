@@ -2,8 +2,10 @@
 
 #include "lifecycle/fault_location.h"
 #include "pages/picture_store.h"
+#include "pages/save_failure_text.h"
 #include "ui/toolkit/toolkit.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -16,6 +18,17 @@ constexpr int PrintLeft = 600;
 constexpr int PrintTop = 400;
 constexpr int PrintSpareWidth = 900; // 600 on the left, 300 on the right
 
+// How much a page of width x height must shrink so that its area, margins included,
+// fits the room the screen leaves the viewer; 1 when it fits as it is.
+double FitScale(int width, int height, toolkit::Size room) {
+    if (width <= 0 || height <= 0) {
+        return 1.0;
+    }
+    const double across = static_cast<double>(room.width - 2 * PageMargin) / width;
+    const double down = static_cast<double>(room.height - 2 * PageMargin) / height;
+    return std::clamp(std::min(across, down), 0.0, 1.0);
+}
+
 } // namespace
 
 void OpenPageViewer(int pageId, int width, int height) {
@@ -27,13 +40,28 @@ void OpenPageViewer(int pageId, int width, int height) {
         return;
     }
     toolkit::ActivateWindow(PageViewerWindow);
+    toolkit::CloseOnEscape(PageViewerWindow);
     if (toolkit::CreateToolBar(ViewerToolBar, PageViewerWindow)) {
-        toolkit::AddToolBarButton(SavePageCommand, toolkit::StandardImageSave);
-        toolkit::AddToolBarButton(PrintPageCommand, toolkit::StandardImagePrint);
+        toolkit::AddToolBarButton(SavePageCommand, toolkit::StandardImageSave, "Запиши страницата");
+        toolkit::AddToolBarButton(PrintPageCommand, toolkit::StandardImagePrint,
+                                  "Отпечатай страницата");
     }
     const ImageRef page = ImageHandleOf(pageId);
-    toolkit::CreatePicture(PagePicture, PageMargin, PageMargin, width, height,
-                           page ? page->View() : toolkit::PixelView{});
+    const toolkit::PixelView view = page ? page->View() : toolkit::PixelView{};
+    // On a screen too small for the page (a 768-pixel laptop) the whole page is shown
+    // smaller, in its own proportions; Save and Print still use the page itself.
+    const double scale = FitScale(width, height, toolkit::ScreenRoom(PageViewerWindow));
+    if (scale >= 1.0) {
+        toolkit::CreatePicture(PagePicture, PageMargin, PageMargin, width, height, view);
+        return;
+    }
+    const auto shrink = [scale](int length) {
+        return std::max(1, static_cast<int>(length * scale));
+    };
+    toolkit::ResizeWindow(PageViewerWindow, shrink(width) + 2 * PageMargin,
+                          shrink(height) + 2 * PageMargin);
+    toolkit::CreateScaledPicture(PagePicture, PageMargin, PageMargin, shrink(view.width),
+                                 shrink(view.height), view);
 }
 
 void SavePage(int currentPage) {
@@ -43,8 +71,11 @@ void SavePage(int currentPage) {
         toolkit::MessageBox("Опа-а!", "Направихте нещо неправилно  и не записахте файла!");
         return;
     }
-    // A file that could not be written is not reported; the user sees it is missing.
-    SaveImageAsJpeg(currentPage, path);
+    // Closing the dialog looks like success, so a file that was not written is named.
+    SaveFailure why = SaveFailure::None;
+    if (SaveImageAsJpeg(currentPage, path, &why) != 1) {
+        toolkit::MessageBox("Опа-а!", SaveFailureText(path, why));
+    }
 }
 
 PrintedArea PrintedPageArea(int printableWidth, int pageWidth, int pageHeight) {

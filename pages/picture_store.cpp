@@ -41,16 +41,23 @@ ImageRef PictureStore::Find(int imageId) const {
     return found == pictures_.end() ? nullptr : found->second.get();
 }
 
-int PictureStore::SaveAsJpeg(int imageId, std::string_view path) const {
+int PictureStore::SaveAsJpeg(int imageId, std::string_view path, SaveFailure* why) const {
+    SaveFailure ignored = SaveFailure::None;
+    SaveFailure& failure = why != nullptr ? *why : ignored;
+    failure = SaveFailure::Other;
     const ImageRef picture = Find(imageId);
     if (path.empty() || picture == nullptr) {
         return 0;
     }
     ReplacementFile file(path);
-    if (!file.IsOpen() || !WriteJpeg(picture->View(), kSavedPageQualityStep, file.Stream())) {
-        return 0;
+    const bool saved = file.IsOpen() &&
+                       WriteJpeg(picture->View(), kSavedPageQualityStep, file.Stream()) &&
+                       file.Commit();
+    failure = saved ? SaveFailure::None : file.Why();
+    if (!saved && failure == SaveFailure::None) {
+        failure = SaveFailure::Other; // the encoder itself gave up
     }
-    return file.Commit() ? 1 : 0;
+    return saved ? 1 : 0;
 }
 
 PictureStore& ProgramPictureStore() {
@@ -66,8 +73,8 @@ ImageRef ImageHandleOf(int imageId) {
     return ProgramPictureStore().Find(imageId);
 }
 
-int SaveImageAsJpeg(int imageId, std::string_view path) {
-    return ProgramPictureStore().SaveAsJpeg(imageId, path);
+int SaveImageAsJpeg(int imageId, std::string_view path, SaveFailure* why) {
+    return ProgramPictureStore().SaveAsJpeg(imageId, path, why);
 }
 
 void ReleaseAllImages() {

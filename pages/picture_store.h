@@ -2,6 +2,7 @@
 // a JPEG file. Qt-free; pictures reach the screen and the printer as PixelViews.
 #pragma once
 
+#include "pages/replacement_file.h"
 #include "ui/toolkit/pixel_view.h"
 
 #include <cstddef>
@@ -37,8 +38,10 @@ ImageRef ImageHandleOf(int imageId);
 
 // Writes the picture held under imageId to path as a JPEG file (libjpeg quality 70).
 // Returns 1 when the whole file was written, 0 otherwise; an existing file at path is
-// replaced only by a complete new one.
-int SaveImageAsJpeg(int imageId, std::string_view path);
+// replaced only by a complete new one. When `why` is given it receives the reason of a
+// failure (Other for a missing path or picture), None on success.
+using SaveFailure = ReplacementFile::Failure;
+int SaveImageAsJpeg(int imageId, std::string_view path, SaveFailure* why = nullptr);
 
 // Releases every held picture.
 void ReleaseAllImages();
@@ -49,7 +52,7 @@ class PictureStore {
   public:
     ImageRef Load(int imageId, std::span<const unsigned char> data);
     ImageRef Find(int imageId) const;
-    int SaveAsJpeg(int imageId, std::string_view path) const;
+    int SaveAsJpeg(int imageId, std::string_view path, SaveFailure* why = nullptr) const;
     void ReleaseAll() { pictures_.clear(); }
     std::size_t HeldCount() const { return pictures_.size(); }
 

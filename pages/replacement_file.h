@@ -2,13 +2,32 @@
 // a failed write never destroys what the target held.
 #pragma once
 
+#include "lifecycle/removed_on_fault.h"
+
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 
 class ReplacementFile {
   public:
-    // Creates the temporary file in the target's folder. Check IsOpen before writing.
+    // Why the file could not be written. Callers word these for their own users.
+    enum class Failure {
+        None,
+        NoSuchFolder,
+        NoPermission,    // this user may not create files in the folder
+        ReadOnlyDisk,    // the file system is mounted read-only
+        DiskFull,        // no space (or quota) left
+        TooLarge,        // the process's file-size limit was reached
+        IsFolder,        // the name is a folder's
+        WriteProtected,  // the file exists and this user may not write to it
+        NotOrdinaryFile, // a FIFO, a device or a socket: never replaced
+        NameTooLong,
+        Other,
+    };
+
+    // Checks the target and creates the temporary file in the target's folder (a symbolic
+    // link is followed to the file it names). Check IsOpen before writing.
     explicit ReplacementFile(std::string_view targetPath);
     // Removes the temporary file unless Commit succeeded.
     ~ReplacementFile();
@@ -23,11 +42,32 @@ class ReplacementFile {
     // target. True only when every step succeeded; otherwise the target is untouched.
     bool Commit();
 
+    // The first failure met so far (None while all went well), and the system's error
+    // number behind it (0 when the failure was found without one).
+    Failure Why() const { return failure_; }
+    int ErrorNumber() const { return error_; }
+
   private:
+    friend struct ReplacementFileAccess;
+
+    void Fail(Failure failure, int error);
+    void FailWithError(int error);
+    bool OpenTemporary(const std::string& folder, bool targetExists, mode_t mode, uid_t owner,
+                       gid_t group);
+    bool OpenInPlace();
+    bool AttachStream();
     void Discard();
 
     std::string target_;
-    std::string temporary_;
+    std::string temporary_; // empty when the target itself is written
+    bool inPlace_ = false;  // the target is written directly and removed on failure
+    int descriptor_ = -1;
     std::FILE* stream_ = nullptr;
     bool committed_ = false;
+    Failure failure_ = Failure::None;
+    int error_ = 0;
+    RemovedOnFault faultCleanup_;
 };
+
+// The failure an error number of a file operation stands for.
+ReplacementFile::Failure FailureOfError(int error);

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs whatever Debian packages of tools/debian-packages.txt are missing.
+# Installs whatever Debian packages of the given lists are missing (default:
+# tools/debian-packages.txt, what building and running need).
 # Does nothing (and needs no network) when all of them are already there.
+# Usage: tools/ensure-packages.sh [list...]
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-list=${1:-"$here/debian-packages.txt"}
+(($# > 0)) || set -- "$here/debian-packages.txt"
 
-mapfile -t wanted < <(sed -e 's/#.*//' -e 's/[[:space:]]//g' "$list" | grep -v '^$')
+mapfile -t wanted < <(sed -e 's/#.*//' -e 's/[[:space:]]//g' "$@" | grep -v '^$')
 missing=()
 for pkg in "${wanted[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)

@@ -6,7 +6,8 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${SANITIZE_BUILD_DIR:-"$root/build-asan"}
 
-"$root/tools/ensure-packages.sh"
+"$root/tools/ensure-packages.sh" "$root/tools/debian-packages.txt" \
+    "$root/tools/debian-packages-test.txt"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DZORVEL_SANITIZE=ON -DZORVEL_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build" -- -j2

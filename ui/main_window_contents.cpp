@@ -110,6 +110,8 @@ void CreateCommandRows(const LayoutBasis& layout) {
     PlaceButton(layout, 45, CalculateButton, CalculateTip);
     PlaceLabel(layout, 43, ClearHint, toolkit::Sunken);
     PlaceButton(layout, 66, ClearButton, ClearTip);
+    // Enter in an input field calculates, as a press of the button does.
+    toolkit::SetDefaultButton(45);
     if (const toolkit::FontRef font = LoadLayoutFont(layout, 1, "Arial Bold", 0)) {
         GiveFont(font, {37, 45, 66});
     }

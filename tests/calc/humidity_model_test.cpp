@@ -144,6 +144,35 @@ TEST(HumidityEdgeCases, RoundedExponentialDecidesTheShownVapourPressure) {
     EXPECT_EQ(FormatDecimal(r.vapourPressure, 1), "4.6");
 }
 
+TEST(HumidityEdgeCases, LogarithmIsCorrectlyRoundedAtADoubleMidpoint) {
+    // ln of this ratio (an RH of about 1.1794 %) in double lies exactly half-way between
+    // two singles and rounds to the wrong one; the model's ln gives the nearer one. The
+    // exhaustive proof over (0, 1] is the opt-in rounding_exhaustive_test.
+    EXPECT_EQ(humidity_detail::SingleLog(0x1.827a74p-7f), -0x1.1c2b1ep+2f);
+    EXPECT_EQ(static_cast<float>(std::log(double{0x1.827a74p-7f})), -0x1.1c2b2p+2f);
+    EXPECT_EQ(humidity_detail::SingleLog(1.0f), 0.0f);
+    EXPECT_FALSE(std::signbit(humidity_detail::SingleLog(1.0f)));
+    EXPECT_EQ(humidity_detail::SingleExp(0.0f), 1.0f);
+}
+
+TEST(HumidityEdgeCases, PossibleReadingsHaveAPositiveVapourPressure) {
+    EXPECT_FALSE(IsPossibleReading(ComputeHumidity(30, 10, 1013.25f, PsychrometerType::Aspirated)));
+    EXPECT_TRUE(
+        IsPossibleReading(ComputeHumidity(20.5f, 18.3f, 981.1f, PsychrometerType::Aspirated)));
+    // The nearest single-precision wet bulbs on either side of е = 0 at 30 °C, 1013.25 hPa.
+    EXPECT_FALSE(
+        IsPossibleReading(ComputeHumidity(30, 11.0885668f, 1013.25f, PsychrometerType::Aspirated)));
+    EXPECT_TRUE(
+        IsPossibleReading(ComputeHumidity(30, 11.0885677f, 1013.25f, PsychrometerType::Aspirated)));
+    EXPECT_FALSE(IsPossibleReading(
+        ComputeHumidity(30, 16.3547134f, 1013.25f, PsychrometerType::NonAspirated)));
+    EXPECT_TRUE(IsPossibleReading(
+        ComputeHumidity(30, 16.3547153f, 1013.25f, PsychrometerType::NonAspirated)));
+    HumidityResult noNumber;
+    noNumber.vapourPressure = NAN;
+    EXPECT_FALSE(IsPossibleReading(noNumber));
+}
+
 // Bit-exact results from a separate evaluation of the same steps (humidity_reference.py,
 // which rounds by packing into 32-bit floats). Each case is sensitive to
 // something the worked example does not show: the rounding of the exponent x of the

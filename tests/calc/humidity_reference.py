@@ -9,6 +9,7 @@ Python's own arithmetic is double precision. Usage:
 
 prints F, RH, Td, E and е as float literals with nine significant digits.
 """
+import decimal
 import math
 import struct
 import sys
@@ -19,6 +20,33 @@ def single(x):
         return struct.unpack('f', struct.pack('f', x))[0]
     except OverflowError:
         return math.copysign(math.inf, x)
+
+
+def single_bits(x, step):
+    """The single next to the single x, `step` 1 up or -1 down."""
+    bits = struct.unpack('<i', struct.pack('<f', x))[0]
+    bits += step if x > 0 or (x == 0 and step > 0 and math.copysign(1, x) > 0) else -step
+    return struct.unpack('<f', struct.pack('<i', bits))[0]
+
+
+def correctly_rounded(exact):
+    """The single nearest to a Decimal carried to 200 digits (ln and exp of the model are
+    correctly rounded, which double rounded to single is not always)."""
+    candidate = single(float(exact))
+    best = min((candidate, single_bits(candidate, 1), single_bits(candidate, -1)),
+               key=lambda c: abs(decimal.Decimal(c) - exact))
+    return best
+
+
+decimal.getcontext().prec = 200
+
+
+def single_exp(x):
+    return correctly_rounded(decimal.Decimal(x).exp())
+
+
+def single_log(x):
+    return correctly_rounded(decimal.Decimal(x).ln())
 
 
 K = {name: single(value) for name, value in dict(
@@ -32,7 +60,7 @@ def model(tdry, twet, p, kind):
 
     def saturation(t):
         x = single(K['magnus'] * t / (t + K['magnus_off']))
-        return single(K['e0'] * single(math.exp(x)))
+        return single(K['e0'] * single_exp(x))
 
     big_e = single(f * saturation(tdry))
     ew = single(f * saturation(twet))
@@ -42,7 +70,7 @@ def model(tdry, twet, p, kind):
     rh = single(e * K['percent'] / big_e)
     r = single(rh / K['percent'])
     if r > 0:
-        log_r = single(math.log(r))
+        log_r = single_log(r)
     else:
         log_r = -math.inf if r == 0 else math.nan
     gamma = single(log_r + K['tetens'] * tdry / (tdry + K['tetens_off']))

@@ -128,7 +128,8 @@ TEST(ReadInputs, AltitudeIsCheckedAsAnIntegerButConvertedAsADecimal) {
         {"NaN", "20", "10", Altitude, BadPressure},
         // -0.5 reads as the integer 0 and converts to a little above sea level.
         {"-0.5", "20", "10", Altitude, Accepted},
-        {"$BB8", "20", "10", Altitude, Accepted},
+        // ParseInteger reads "$BB8" as 3000, but it is no decimal number: not well-formed.
+        {"$BB8", "20", "10", Altitude, BadAltitude},
         {"$BB9", "20", "10", Altitude, BadAltitude},
         {"3000.9", "20", "10", Altitude, Accepted},
     });
@@ -156,26 +157,158 @@ TEST(ReadInputs, MillimetresOfMercuryCountAsOnePointThirtyThree) {
     });
 }
 
-TEST(ReadInputs, InitialFieldTexts) {
+TEST(ReadInputs, InitialFieldTextsAreNoNumbers) {
     ExpectOutcomes({
         {"P/h=", "Tdry=", "Twet=", Hpa, BadPressure},
         {"P/h=", "Tdry=", "Twet=", Mbar, BadPressure},
         {"P/h=", "Tdry=", "Twet=", Mmhg, BadPressure},
+        // They once read as 0 m, 0 °C and 0 °C and gave a full set of results.
+        {"P/h=", "Tdry=", "Twet=", Altitude, BadAltitude},
+        {"1500", "Tdry=", "Twet=", Altitude, BadDryBulb},
+        {"1500", "20.5", "Twet=", Altitude, BadWetBulb},
     });
-    const InputReadings r = ReadOrFail("P/h=", "Tdry=", "Twet=", Altitude);
-    EXPECT_EQ(r.pressure, 1013.25f);
-    EXPECT_EQ(r.dryBulb, 0.0f);
-    EXPECT_EQ(r.wetBulb, 0.0f);
 }
 
 TEST(ReadInputs, KeepsTheTextsExactlyAsRead) {
-    const InputReadings r = ReadOrFail("981.1  [hPa]", "20,5", "  18.3   [°C]", Hpa);
+    const InputReadings r = ReadOrFail("981.1  [hPa]", "20.5[°C] ", "  18.3   [°C]", Hpa);
     EXPECT_EQ(r.pressureText, "981.1  [hPa]");
-    EXPECT_EQ(r.dryBulbText, "20,5");
+    EXPECT_EQ(r.dryBulbText, "20.5[°C] ");
     EXPECT_EQ(r.wetBulbText, "  18.3   [°C]");
     EXPECT_EQ(r.pressure, 981.1f);
-    EXPECT_EQ(r.dryBulb, 20.0f); // a comma ends the number
+    EXPECT_EQ(r.dryBulb, 20.5f);
     EXPECT_EQ(r.wetBulb, 18.3f);
+}
+
+TEST(ReadInputs, TheTypedExamplesOfTheIssue) {
+    ExpectOutcomes({
+        // The decimal comma a Bulgarian keyboard gives: once read as 20 / 18 / 981.
+        {"981,1", "20,5", "18,3", Hpa, BadPressure},
+        {"981.1", "20,5", "18,3", Hpa, BadDryBulb},
+        {"981.1", "20.5", "18,3", Hpa, BadWetBulb},
+        {"981.1", "abc", "xyz", Hpa, BadDryBulb},
+        {"981.1", "20.5", "xyz", Hpa, BadWetBulb},
+        {"1,500", "20.5", "18.3", Altitude, BadAltitude},
+        {"981.1", "   ", "18.3", Hpa, NoDryBulb},
+        {"981.1", "20.5", "\t", Hpa, NoWetBulb},
+        {" ", "20.5", "18.3", Hpa, NoPressure},
+        {" ", "20.5", "18.3", Altitude, NoPressure},
+        {"981.1  [hPa]", "20.5   [°C]", " 18.3", Hpa, Accepted},
+        {"981.1", "1e1", "1e1", Hpa, Accepted},
+    });
+}
+
+// Where each field's number is good, and the texts around it that keep it good or not.
+struct Field {
+    const char* name;
+    std::string number; // a good reading for the field
+    std::string blankMessage;
+    std::string badMessage;
+    BarometerUnit unit;
+    int index; // 0 pressure, 1 dry bulb, 2 wet bulb
+};
+
+Case WithText(const Field& field, const std::string& text, const std::string& message) {
+    Case c{field.unit == Altitude ? "1500"
+           : field.unit == Mmhg   ? "736"
+                                  : "981.1",
+           "20.5", "18.3", field.unit, message};
+    (field.index == 0 ? c.pressure : field.index == 1 ? c.dryBulb : c.wetBulb) = text;
+    return c;
+}
+
+TEST(ReadInputs, OnlyWellFormedTextsAreRead) {
+    const Field fields[] = {
+        {"P in hPa", "981.1", NoPressure, BadPressure, Hpa, 0},
+        {"P in mBar", "1000", NoPressure, BadPressure, Mbar, 0},
+        {"P in mmHg", "736", NoPressure, BadPressure, Mmhg, 0},
+        {"altitude", "1500", NoPressure, BadAltitude, Altitude, 0},
+        {"Tdry", "20.5", NoDryBulb, BadDryBulb, Hpa, 1},
+        {"Twet", "18.3", NoWetBulb, BadWetBulb, Hpa, 2},
+        {"Tdry, altitude mode", "20.5", NoDryBulb, BadDryBulb, Altitude, 1},
+        {"Twet, mmHg mode", "18.3", NoWetBulb, BadWetBulb, Mmhg, 2},
+    };
+    for (const Field& f : fields) {
+        SCOPED_TRACE(f.name);
+        const std::string& n = f.number;
+        std::string comma = n;
+        if (const std::size_t point = comma.find('.'); point != std::string::npos) {
+            comma[point] = ',';
+        } else {
+            comma = n.substr(0, 1) + "," + n.substr(1);
+        }
+        const std::string good[] = {
+            n,
+            " " + n,
+            n + " ",
+            "\t" + n + "\r\n",
+            "+" + n,
+            n + "e0",
+            "0" + n,
+            // Every unit text, whatever the field or the selected unit.
+            n + "   [°C]",
+            n + "  [hPa]",
+            n + "  [mB]",
+            n + "  [mmHg]",
+            n + "  [m]",
+            n + "[°C]",
+            " " + n + " [hPa] ",
+        };
+        const std::string bad[] = {
+            comma,      "abc",    "xyz",     "Tdry=",        "Twet=",          "P/h=",
+            n + " abc", n + "°C", n + " °C", n + " [mBar]",  n + " [°C] [°C]", n + "e",
+            n + ".5.5", "- " + n, "[°C]",    "\xC2\xA0" + n, n + "x  [hPa]",   "inf",
+            "Infinity", " NaN",
+        };
+        for (const std::string& text : good) {
+            const Case c = WithText(f, text, Accepted);
+            ExpectOutcomes({c});
+            // Read exactly as it was before the rule: the number alone counts.
+            const InputReadings withText = ReadOrFail(c.pressure, c.dryBulb, c.wetBulb, c.unit);
+            const Case plain = WithText(f, n, Accepted);
+            const InputReadings withNumber =
+                ReadOrFail(plain.pressure, plain.dryBulb, plain.wetBulb, plain.unit);
+            EXPECT_EQ(withText.pressure, withNumber.pressure) << text;
+            EXPECT_EQ(withText.dryBulb, withNumber.dryBulb) << text;
+            EXPECT_EQ(withText.wetBulb, withNumber.wetBulb) << text;
+        }
+        for (const std::string& text : bad) {
+            ExpectOutcomes({WithText(f, text, f.badMessage)});
+        }
+        for (const std::string text : {"", " ", "   ", "\t", "\r\n "}) {
+            ExpectOutcomes({WithText(f, text, f.blankMessage)});
+        }
+    }
+}
+
+TEST(ReadInputs, SignsAndExponentsAreReadAsBefore) {
+    ExpectOutcomes({
+        {"+981.1", "+20.5", "-1.83e1", Hpa, Accepted},
+        {"9.811e2", "2.05E+1", "183e-1", Hpa, Accepted},
+        {"981.1", "-5", "-5.5", Hpa, Accepted},
+        {"981.1", "-5", "-4.9", Hpa, WetAboveDry},
+        {"1.5e3", "20.5", "18.3", Altitude, Accepted}, // passes as 1 m, converts as 1500 m
+        {"1e9", "20.5", "18.3", Hpa, BadPressure},
+        {"981.1", "1e999", "18.3", Hpa, BadDryBulb}, // infinite
+        {"981.1", "20.5", "-1e999", Hpa, BadWetBulb},
+    });
+    EXPECT_EQ(ReadOrFail("+981.1", "+20.5", "-1.83e1", Hpa).wetBulb, -18.3f);
+    EXPECT_EQ(ReadOrFail("1.5e3", "20.5", "18.3", Altitude).pressure,
+              ReadOrFail("1500", "20.5", "18.3", Altitude).pressure);
+}
+
+TEST(ReadInputs, TheRuleComesJustBeforeEachValueCheckInTheUsualOrder) {
+    ExpectOutcomes({
+        // A bad pressure text is reported before anything about the thermometers.
+        {"abc", "", "", Hpa, BadPressure},
+        {"abc", "", "", Altitude, BadAltitude},
+        // A good pressure out of range is reported before a bad dry-bulb text.
+        {"500", "abc", "", Hpa, BadPressure},
+        {"981.1", "abc", "", Hpa, BadDryBulb},
+        {"981.1", "99", "abc", Hpa, BadDryBulb},
+        {"981.1", "20.5", "abc", Hpa, BadWetBulb},
+        {"981.1", "   ", "abc", Hpa, NoDryBulb},
+        {"981.1", "abc", "   ", Hpa, BadDryBulb},
+    });
 }
 
 } // namespace

@@ -56,27 +56,6 @@ class TemporaryDirectory {
     std::filesystem::path path_;
 };
 
-TEST(ErrorLogPath, AddsOneSeparatorOnlyWhenTheDirectoryLacksIt) {
-    const auto joined = [](std::string_view directory) {
-        PathText path;
-        JoinErrorLogPath(directory, path);
-        return std::string(path.View());
-    };
-    EXPECT_EQ(joined("/home/ana"), "/home/ana/ErrorLog.dat");
-    EXPECT_EQ(joined("/home/ana/"), "/home/ana/ErrorLog.dat");
-    EXPECT_EQ(joined("/"), "/ErrorLog.dat");
-    EXPECT_EQ(joined("/домашна/Ана"), "/домашна/Ана/ErrorLog.dat");
-}
-
-TEST(ErrorLogPath, TooLongADirectoryIsReportedAsTruncated) {
-    PathText path;
-    JoinErrorLogPath(std::string(5000, 'd'), path);
-    EXPECT_TRUE(path.Truncated());
-    PathText fits;
-    JoinErrorLogPath(std::string(4000, 'd'), fits);
-    EXPECT_FALSE(fits.Truncated());
-}
-
 TEST(LogDate, WritesLeadingZerosAndA24HourClock) {
     EXPECT_EQ(LogDate(DateOf(2027, 3, 5, 8, 4, 59)), "05/03/2027 / 08:04");
     EXPECT_EQ(LogDate(DateOf(2026, 12, 7, 16, 45)), "07/12/2026 / 16:45");
@@ -138,6 +117,29 @@ TEST(AppendToErrorLog, WritesIntoTheWorkingDirectory) {
     std::filesystem::current_path(previous);
     EXPECT_TRUE(written);
     EXPECT_EQ(ReadAll(directory.Path() / "ErrorLog.dat"), "x\ny\n");
+}
+
+TEST(AppendToErrorLog, WritesIntoAWorkingDirectoryDeeperThanAPathMayBeLong) {
+    const TemporaryDirectory directory;
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(directory.Path());
+    // 24 levels of 200 letters: some 4,800 bytes, beyond what one path may hold.
+    const std::string level(200, 'd');
+    for (int i = 0; i < 24; ++i) {
+        std::filesystem::create_directory(level);
+        std::filesystem::current_path(level);
+    }
+    const bool written = AppendToErrorLog("x\ny\n");
+    const std::string log = ReadAll("ErrorLog.dat");
+    // Taken down by relative names, which no full path could reach.
+    std::filesystem::remove("ErrorLog.dat");
+    for (int i = 0; i < 24; ++i) {
+        std::filesystem::current_path("..");
+        std::filesystem::remove(level);
+    }
+    std::filesystem::current_path(previous);
+    EXPECT_TRUE(written);
+    EXPECT_EQ(log, "x\ny\n");
 }
 
 TEST(FixedText, PadsNumbersAndDropsWhatDoesNotFit) {

@@ -1,17 +1,27 @@
 // Faults on purpose in a child program and checks what the trap leaves behind: the
 // bytes of "ErrorLog.dat", the text of the report box and the exit status.
 #include "lifecycle/fatal_error_trap.h"
+#include "tests/support/message_box_hook.h"
 #include "ui/toolkit/date.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <regex>
+#include <sched.h>
 #include <string>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -44,14 +54,29 @@ class TemporaryDirectory {
 struct ProbeEnd {
     bool exited = false;
     int status = -1;
+    bool hung = false;
 };
 
-// Runs the probe in workingDirectory with the report box captured in boxLog.
+// A probe's status that means "this machine cannot set the case up".
+constexpr int kCannot = 92;
+
+struct ProbeSetUp {
+    bool removeWorkingDirectory = false;
+    // Runs in the child before it enters the working directory; false when it cannot.
+    std::function<bool()> prepare;
+};
+
+// Runs the probe in workingDirectory with the report box captured in boxLog. A probe
+// still running after 30 seconds is killed and reported as hung.
 ProbeEnd RunProbe(const fs::path& workingDirectory, const fs::path& boxLog,
                   const std::string& fault, const std::string& place,
-                  bool removeWorkingDirectory = false) {
+                  const ProbeSetUp& setUp = {}) {
+    const bool removeWorkingDirectory = setUp.removeWorkingDirectory;
     const pid_t child = fork();
     if (child == 0) {
+        if (setUp.prepare && !setUp.prepare()) {
+            _exit(kCannot);
+        }
         if (chdir(workingDirectory.c_str()) != 0) {
             _exit(90);
         }
@@ -65,8 +90,15 @@ ProbeEnd RunProbe(const fs::path& workingDirectory, const fs::path& boxLog,
         }
         _exit(91);
     }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
     int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    while (waitpid(child, &status, WNOHANG) != child) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(child, SIGKILL);
+            waitpid(child, &status, 0);
+            return {false, -1, true};
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return {WIFEXITED(status), WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status)};
 }
@@ -110,6 +142,15 @@ std::vector<LogEntry> EntriesOf(const std::string& log) {
         at = secondEnd + 1;
     }
     return entries;
+}
+
+std::vector<std::string> Entries(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 class FatalTrap : public testing::Test {
@@ -219,11 +260,70 @@ TEST_F(FatalTrap, LogThatCannotBeOpenedStillGivesTheBoxAndTheStatus) {
 TEST_F(FatalTrap, RemovedWorkingDirectoryStillGivesTheBoxAndTheStatus) {
     const fs::path gone = work.Path() / "gone";
     fs::create_directory(gone);
-    const ProbeEnd end = RunProbe(gone, BoxLog(), "null-write", "auto", true);
+    const ProbeEnd end = RunProbe(gone, BoxLog(), "null-write", "auto",
+                                  {.removeWorkingDirectory = true, .prepare = {}});
     EXPECT_TRUE(end.exited);
     EXPECT_EQ(end.status, 1);
     EXPECT_FALSE(fs::exists(gone));
     EXPECT_EQ(ReadAll(BoxLog()), "Фатална грешка!|Грешката е: Invalid memory access в Auto\n");
+}
+
+TEST_F(FatalTrap, FaultInTheMiddleOfASaveLeavesNoFileOfIt) {
+    ExpectReported("mid-save", "child", "Invalid memory access", "Child");
+    EXPECT_EQ(Entries(work.Path()), std::vector<std::string>{"ErrorLog.dat"});
+}
+
+TEST_F(FatalTrap, LogThatIsAFifoNeitherHoldsTheEndNorIsWritten) {
+    ASSERT_EQ(mkfifo(ErrorLog().c_str(), 0644), 0);
+    const ProbeEnd end = RunProbe(work.Path(), BoxLog(), "null-write", "auto");
+    EXPECT_FALSE(end.hung) << "the trap waited for a reader of the FIFO";
+    EXPECT_EQ(end.status, 1);
+    struct stat info {};
+    ASSERT_EQ(lstat(ErrorLog().c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    EXPECT_EQ(ReadAll(BoxLog()), "Фатална грешка!|Грешката е: Invalid memory access в Auto\n");
+}
+
+TEST_F(FatalTrap, LogThatIsALinkLeavesItsTargetAlone) {
+    const fs::path target = boxes.Path() / "someone else's file";
+    std::ofstream(target) << "keep\n";
+    fs::create_symlink(target, ErrorLog());
+    const ProbeEnd end = RunProbe(work.Path(), BoxLog(), "null-write", "auto");
+    EXPECT_EQ(end.status, 1);
+    EXPECT_EQ(ReadAll(target), "keep\n");
+    EXPECT_TRUE(fs::is_symlink(ErrorLog()));
+    EXPECT_EQ(ReadAll(BoxLog()), "Фатална грешка!|Грешката е: Invalid memory access в Auto\n");
+}
+
+TEST_F(FatalTrap, LogOnAFullDiskOrAtTheSizeLimitKeepsWholeEntriesOnly) {
+    // An earlier entry, and room for only the first few bytes of the next one.
+    ASSERT_EQ(RunProbe(work.Path(), BoxLog(), "null-write", "main").status, 1);
+    const std::string earlier = ReadAll(ErrorLog());
+    ASSERT_EQ(EntriesOf(earlier).size(), 1u);
+    const rlim_t limit = earlier.size() + 10;
+    const ProbeEnd limited = RunProbe(work.Path(), BoxLog(), "int-divide", "auto",
+                                      {.removeWorkingDirectory = false, .prepare = [limit] {
+                                           const rlimit small{limit, limit};
+                                           return setrlimit(RLIMIT_FSIZE, &small) == 0;
+                                       }});
+    EXPECT_EQ(limited.status, 1) << "the size limit ended the trap itself";
+    EXPECT_EQ(ReadAll(ErrorLog()), earlier);
+
+    // A disk of one page holding an older log that leaves it ten bytes free. The mount
+    // is made in a namespace of this test program's own, which the probe inherits.
+    const std::string older = std::string(4096 - 10 - 1, 'x') + "\n";
+    const char* const disk = work.Path().c_str();
+    if (unshare(CLONE_NEWNS) != 0 ||
+        mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        mount("tmpfs", disk, "tmpfs", 0, "size=4k") != 0) {
+        GTEST_SKIP() << "cannot mount a small tmpfs in a private mount namespace here";
+    }
+    std::ofstream(ErrorLog()) << older;
+    const ProbeEnd full = RunProbe(work.Path(), BoxLog(), "null-write", "auto");
+    const std::string left = ReadAll(ErrorLog());
+    umount2(disk, MNT_DETACH);
+    EXPECT_EQ(full.status, 1);
+    EXPECT_EQ(left, older);
 }
 
 TEST_F(FatalTrap, NormalEndExitsWithZeroAndLeavesNoLog) {

@@ -4,10 +4,13 @@
 //   fault_probe <fault> <place> [remove-working-directory]
 //
 // place: main (while the window is built), auto (in a loop turn), child (after the page
-// viewer opened in that turn). fault "none" ends normally through ShutDown.
+// viewer opened in that turn). fault "none" ends normally through ShutDown; "mid-save"
+// faults while a save into "page.jpg" is half written.
 #include "lifecycle/fatal_error_trap.h"
 #include "lifecycle/fault_location.h"
 #include "lifecycle/shutdown.h"
+#include "pages/replacement_file.h"
+#include "tests/support/message_box_hook.h"
 #include "ui/toolkit/toolkit.h"
 
 #include <cfenv>
@@ -66,6 +69,14 @@ bool Fault(const std::string& kind) {
     } else if (kind == "single-step") {
         asm volatile("pushfq; orq $0x100, (%%rsp); popfq; nop" ::: "memory", "cc");
 #endif
+    } else if (kind == "mid-save") {
+        // Half a page written to the temporary file of a save, then the fault.
+        ReplacementFile page("page.jpg");
+        if (!page.IsOpen() || std::fputs("half a page", page.Stream()) < 0 ||
+            std::fflush(page.Stream()) != 0) {
+            std::exit(4);
+        }
+        *nowhere = 1;
     } else if (kind == "abort") {
         std::abort();
     } else if (kind == "kill-segv") {
@@ -79,6 +90,7 @@ bool Fault(const std::string& kind) {
 } // namespace
 
 int main(int argc, char** argv) {
+    UseMessageBoxLogFromEnvironment();
     if (const int status = RunFatalReportIfAsked(argc, argv); status >= 0) {
         return status;
     }

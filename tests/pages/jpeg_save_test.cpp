@@ -1,3 +1,4 @@
+#include "lifecycle/fatal_error_trap.h"
 #include "pages/embedded_pictures.h"
 #include "pages/picture_store.h"
 #include "tests/pages/test_pictures.h"
@@ -222,14 +223,18 @@ TEST_F(JpegSave, PathsThatCannotBeWrittenFailWithoutLeftovers) {
 }
 
 // Saves in a child process whose files may not grow past `limit` bytes, so that the
-// write fails part way. Returns the child's SaveAsJpeg result, or -1 if it did not end.
+// write fails part way. The child sets up its signals as the program does, so a signal
+// that kills it shows here. Returns the child's SaveAsJpeg result (2 for a failure whose
+// reason is not the size limit), or -1 if it did not end by itself.
 int SaveUnderFileSizeLimit(const PictureStore& store, const std::string& target, rlim_t limit) {
     const pid_t child = fork();
     if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN); // a write past the limit then fails with EFBIG
+        InstallFatalErrorTrap();
         const rlimit small{limit, limit};
         setrlimit(RLIMIT_FSIZE, &small);
-        _exit(store.SaveAsJpeg(kPageId, target));
+        SaveFailure why = SaveFailure::None;
+        const int result = store.SaveAsJpeg(kPageId, target, &why);
+        _exit(result == 0 && why != SaveFailure::TooLarge ? 2 : result);
     }
     int status = 0;
     if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status)) {

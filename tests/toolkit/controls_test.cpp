@@ -3,11 +3,15 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -232,6 +236,107 @@ TEST_F(TabOrder, DisabledHiddenAndReplacedControlsFollowTheRule) {
     ASSERT_TRUE(CreateTextField(1, 10, 10, 100, 24, "", 0));
     EXPECT_EQ(Tab(), 1);
     EXPECT_EQ(Tab(), 2);
+}
+
+} // namespace
+
+namespace {
+
+using namespace toolkit;
+using toolkit_test::DrainEvents;
+using toolkit_test::OpenTestWindow;
+using toolkit_test::SeenEvent;
+
+class EnterKey : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        window = OpenTestWindow(0);
+        ASSERT_NE(window, nullptr);
+        ASSERT_TRUE(CreateTextField(1, 10, 10, 150, 24, "", 0));
+        ASSERT_TRUE(CreateButton(45, 10, 40, 80, 30, "Изчисли"));
+        ASSERT_TRUE(CreateButton(66, 100, 40, 80, 30, "Изчисти"));
+        DrainEvents();
+    }
+    void TearDown() override {
+        CloseAllWindows();
+        DrainEvents();
+    }
+    ToolkitWindow* window = nullptr;
+};
+
+TEST_F(EnterKey, EnterOrReturnInAFieldPressesTheDefaultButtonAsAClickDoes) {
+    SetDefaultButton(45);
+    QWidget* const field = ControlById(1);
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Return, Qt::NoModifier},
+                                         std::pair{Qt::Key_Enter, Qt::KeypadModifier}}) {
+        field->setFocus();
+        DrainEvents();
+        QTest::keyClick(field, key, modifiers);
+        // As with a click, the field loses the focus to the button, which is pressed.
+        EXPECT_EQ(DrainEvents(),
+                  (std::vector<SeenEvent>{{ControlEvent, 1, 0}, {ControlEvent, 45, 0}}));
+        EXPECT_EQ(FocusedControl(), 45);
+    }
+}
+
+TEST_F(EnterKey, WithoutADefaultButtonEnterInAFieldDoesNothing) {
+    QWidget* const field = ControlById(1);
+    field->setFocus();
+    DrainEvents();
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_TRUE(DrainEvents().empty());
+    // A default button that is not a button is no default button.
+    SetDefaultButton(1);
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_TRUE(DrainEvents().empty());
+}
+
+TEST_F(EnterKey, EnterReturnAndSpacePressAFocusedButton) {
+    for (const int id : {45, 66}) {
+        ControlById(id)->setFocus();
+        DrainEvents();
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+            QTest::keyClick(ControlById(id), key);
+            EXPECT_EQ(DrainEvents(), (std::vector<SeenEvent>{{ControlEvent, id, 0}}))
+                << "button " << id << " key " << key;
+        }
+    }
+}
+
+TEST_F(EnterKey, ALabelStartsItsTextAtItsTopEdgeInsideItsBorder) {
+    ASSERT_TRUE(
+        CreateLabel(38, 10, 80, 200, 40, "Абсолютна влажност на въздуха", Centred | Sunken));
+    auto* const label = qobject_cast<QLabel*>(ControlById(38));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->indent(), 0);
+    EXPECT_EQ(label->margin(), 0);
+    EXPECT_TRUE(label->alignment().testFlag(Qt::AlignTop));
+    EXPECT_EQ(label->contentsRect().top(), label->frameWidth());
+}
+
+TEST_F(EnterKey, AScaledPictureHasTheSizeAskedForAndSmoothPixels) {
+    // Two columns, black and white: scaled down smoothly the middle turns grey.
+    const int width = 4;
+    const int height = 2;
+    const int rowSize = 12;
+    std::vector<unsigned char> pixels(rowSize * height, 0);
+    for (int row = 0; row < height; ++row) {
+        for (int x = 2; x < 4; ++x) {
+            for (int c = 0; c < 3; ++c) {
+                pixels[row * rowSize + x * 3 + c] = 255;
+            }
+        }
+    }
+    const PixelView image{width, height, rowSize, pixels.data()};
+    ASSERT_TRUE(CreateScaledPicture(111, 5, 5, 3, 1, image));
+    auto* const picture = qobject_cast<QLabel*>(ControlById(111));
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->geometry(), QRect(5, 5, 3, 1));
+    const QImage shown = picture->pixmap().toImage();
+    ASSERT_EQ(shown.size(), QSize(3, 1));
+    const int middle = qGray(shown.pixel(1, 0));
+    EXPECT_GT(middle, 20);
+    EXPECT_LT(middle, 235);
 }
 
 } // namespace

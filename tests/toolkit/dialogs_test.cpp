@@ -191,3 +191,67 @@ TEST_F(Dialogs, AnsweringNoToReplacingKeepsTheDialogOpen) {
 }
 
 } // namespace
+
+namespace {
+
+using namespace toolkit;
+using toolkit_test::WhenModalOpens;
+
+bool HasCyrillic(const QString& text) {
+    for (const QChar letter : text) {
+        if (letter.script() == QChar::Script_Cyrillic) {
+            return true;
+        }
+    }
+    return false;
+}
+
+class BulgarianDialogs : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        ASSERT_NE(toolkit_test::OpenTestWindow(0), nullptr);
+    }
+    void TearDown() override {
+        CloseAllWindows();
+        toolkit_test::DrainEvents();
+    }
+    QTemporaryDir folder;
+};
+
+// The locale of these tests is C.UTF-8: the dialogs speak Bulgarian whatever it is.
+TEST_F(BulgarianDialogs, TheSaveDialogAndItsOverwriteQuestionSpeakBulgarian) {
+    const QString existing = folder.filePath("page.jpg");
+    std::ofstream(existing.toStdString()) << "the user's file";
+    QString acceptText;
+    QString cancelText;
+    QString question;
+    QString yesText;
+    WhenModalOpens([&](QWidget* modalWidget) {
+        auto* const dialog = qobject_cast<QFileDialog*>(modalWidget);
+        ASSERT_NE(dialog, nullptr);
+        auto* const buttons = dialog->findChild<QDialogButtonBox*>();
+        ASSERT_NE(buttons, nullptr);
+        ASSERT_NE(buttons->button(QDialogButtonBox::Save), nullptr);
+        acceptText = buttons->button(QDialogButtonBox::Save)->text();
+        cancelText = buttons->button(QDialogButtonBox::Cancel)->text();
+        QTest::qWait(200);
+        WhenModalOpens([&](QWidget* box) {
+            auto* const questionBox = qobject_cast<QMessageBox*>(box);
+            ASSERT_NE(questionBox, nullptr);
+            question = questionBox->text();
+            yesText = questionBox->button(QMessageBox::Yes)->text();
+            questionBox->button(QMessageBox::No)->click();
+            QTimer::singleShot(50, dialog, [dialog] { dialog->reject(); });
+        });
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    SaveFileDialog("Запис", existing.toStdString(), "Pic (*.jpg)|*.jpg", 0);
+    EXPECT_TRUE(HasCyrillic(acceptText)) << acceptText.toStdString();
+    EXPECT_TRUE(HasCyrillic(cancelText)) << cancelText.toStdString();
+    EXPECT_TRUE(HasCyrillic(question)) << question.toStdString();
+    EXPECT_FALSE(question.contains("already exists")) << question.toStdString();
+    EXPECT_TRUE(HasCyrillic(yesText)) << yesText.toStdString();
+}
+
+} // namespace

@@ -218,3 +218,116 @@ TEST_F(Windows, TimersQueueTimerEventsAndWaitEventBlocksForThem) {
 }
 
 } // namespace
+
+namespace {
+
+using namespace toolkit;
+using toolkit_test::DrainEvents;
+using toolkit_test::SeenEvent;
+
+class WindowsOnTheDesktop : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        CloseAllWindows();
+        DrainEvents();
+    }
+};
+
+TEST_F(WindowsOnTheDesktop, AMaximizedWindowRestoresToItsCentredRectangle) {
+    ASSERT_TRUE(
+        OpenWindow(8, 0, 0, 300, 200, "max",
+                   CentreOnScreen | TitleBar | SystemMenu | MinimizeBox | Resizable | Maximized));
+    const ToolkitWindow* const window = WindowById(8);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_TRUE(window->isMaximized());
+    EXPECT_EQ(window->frameGeometry(), QGuiApplication::primaryScreen()->availableGeometry());
+    EXPECT_EQ(window->normalGeometry(),
+              QRect((screen.width() - 300) / 2, (screen.height() - 200) / 2, 300, 200));
+    // Caption, system menu, minimize box and a sizing border; never a maximize box.
+    const Qt::WindowFlags flags = window->windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowSystemMenuHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_NE(window->minimumSize(), window->maximumSize());
+}
+
+TEST_F(WindowsOnTheDesktop, ScreenRoomIsTheFreeAreaLessFrameMenuAndToolbars) {
+    ASSERT_TRUE(OpenWindow(9, 0, 0, 300, 200, "room", TitleBar | SystemMenu | CentreOnScreen));
+    ASSERT_TRUE(CreateToolBar(0, 9));
+    AddToolBarButton(1001, StandardImageSave, "Запиши страницата");
+    const ToolkitWindow* const window = WindowById(9);
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    const QSize frame = window->frameGeometry().size() - window->geometry().size();
+    const Size room = ScreenRoom(9);
+    EXPECT_EQ(room.width, free.width() - frame.width());
+    EXPECT_EQ(room.height, free.height() - frame.height() - window->ToolStripHeight());
+    EXPECT_EQ(ScreenRoom(77).width, 0);
+}
+
+TEST_F(WindowsOnTheDesktop, ResizingAFixedCentredWindowKeepsItFixedAndCentred) {
+    ASSERT_TRUE(OpenWindow(9, 0, 0, 300, 200, "fixed", TitleBar | SystemMenu | CentreOnScreen));
+    ASSERT_TRUE(CreateToolBar(0, 9));
+    AddToolBarButton(1001, StandardImageSave);
+    ResizeWindow(9, 240, 150);
+    const ToolkitWindow* const window = WindowById(9);
+    EXPECT_EQ(window->Client()->size(), QSize(240, 150));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QRect outer = window->frameGeometry();
+    EXPECT_EQ(outer.x(), (screen.width() - outer.width()) / 2);
+    EXPECT_EQ(outer.y(), (screen.height() - outer.height()) / 2);
+}
+
+TEST_F(WindowsOnTheDesktop, EscapeAsksToCloseAWindowThatWantsIt) {
+    ToolkitWindow* const plain = toolkit_test::OpenTestWindow(3);
+    ASSERT_NE(plain, nullptr);
+    QTest::keyClick(plain, Qt::Key_Escape);
+    EXPECT_TRUE(DrainEvents().empty());
+
+    ToolkitWindow* const viewer = toolkit_test::OpenTestWindow(199);
+    ASSERT_NE(viewer, nullptr);
+    CloseOnEscape(199);
+    QTest::keyClick(viewer, Qt::Key_Escape);
+    EXPECT_EQ(DrainEvents(), (std::vector<SeenEvent>{{CloseEvent, 0, 199}}));
+    EXPECT_TRUE(viewer->isVisible()); // the program decides
+}
+
+TEST_F(WindowsOnTheDesktop, MessageBoxesHaveACloseBoxButNoMaximizeBox) {
+    bool checked = false;
+    toolkit_test::WhenModalOpens([&](QWidget* box) {
+        checked = true;
+        EXPECT_FALSE(box->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        EXPECT_FALSE(box->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+        EXPECT_TRUE(box->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+        box->close();
+    });
+    MessageBox("Проблем!", "текст");
+    EXPECT_TRUE(checked);
+}
+
+TEST_F(WindowsOnTheDesktop, ATrailingSeparatorOfAMenuIsDrawn) {
+    ASSERT_NE(toolkit_test::OpenTestWindow(3), nullptr);
+    ASSERT_TRUE(CreateMenuBar(0, 3));
+    AddMenuTitle("Меню");
+    AddMenuItem(1, "Точка");
+    AddMenuSeparator();
+    QMenu* const menu = WindowById(3)->MenuBar()->actions().front()->menu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_FALSE(menu->separatorsCollapsible());
+    menu->popup(QPoint(0, 0));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+    const QAction* const last = menu->actions().back();
+    ASSERT_TRUE(last->isSeparator());
+    EXPECT_GT(menu->actionGeometry(const_cast<QAction*>(last)).height(), 0);
+    menu->hide();
+}
+
+// Run with Qt's own options on the command line (see the CMake file): none takes effect.
+TEST(CommandLine, QtSeesTheProgramNameAloneAndItsOptionsChangeNothing) {
+    EXPECT_EQ(QCoreApplication::arguments().size(), 1);
+    EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+    EXPECT_TRUE(qApp->styleSheet().isEmpty());
+}
+
+} // namespace

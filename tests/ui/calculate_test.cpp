@@ -4,6 +4,7 @@
 #include "calc/calculate_command.h"
 #include "calc/field_entry.h"
 #include "tests/ui/main_window_fixture.h"
+#include "ui/toolkit/internal/state.h"
 #include "ui/toolkit/toolkit.h"
 
 #include <QApplication>
@@ -102,6 +103,25 @@ TEST_F(CalculateTest, SampleReadingsAreWrittenBackWithUnitsAndGiveTheWorkedExamp
     EXPECT_TRUE(Messages().empty());
 }
 
+TEST_F(CalculateTest, EnterInTheLastFieldCalculatesAndKeepsWhatWasTyped) {
+    TypeIntoFreshFields("20.5", "18.3", "981.1");
+    QTest::keyClick(Field(3), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    bool pressed = false;
+    while (!toolkit::State().events.Empty()) {
+        if (toolkit::WaitEvent() == toolkit::ControlEvent && toolkit::EventObject() == 45) {
+            pressed = true;
+            EXPECT_TRUE(Press());
+        }
+        Turn();
+    }
+    EXPECT_TRUE(pressed);
+    // The turns after the press leave the inputs as written back, as after a click.
+    EXPECT_EQ(Inputs(), (Texts{"20.5   [°C]", "18.3   [°C]", "981.1  [hPa]"}));
+    EXPECT_EQ(Outputs(), SampleResults);
+    EXPECT_TRUE(State().input.resultsCurrent);
+}
+
 TEST_F(CalculateTest, NonAspiratedPsychrometerLowersTheVapourPressure) {
     State().psychrometerType = PsychrometerType::NonAspirated;
     TypeIntoFreshFields("20.5", "18.3", "981.1");
@@ -165,12 +185,103 @@ TEST_F(CalculateTest, CorrectionsAfterAMessageAreWrittenBackWithoutUnits) {
     EXPECT_EQ(Messages().size(), 1u);
 }
 
-TEST_F(CalculateTest, AltitudeFirstPressReadsThePlaceholdersAsZero) {
+TEST_F(CalculateTest, AltitudeFirstPressRefusesThePlaceholders) {
+    // "P/h=" holds no number; it once read as 0 m and gave a full set of results.
     State().barometerUnit = BarometerUnit::Altitude;
+    EXPECT_FALSE(Press());
+    EXPECT_EQ(Messages(),
+              (std::vector<std::string>{"Проблем!|Има грешка при надморската височина"}));
+    EXPECT_EQ(Inputs(), (Texts{"Tdry=", "Twet=", "P/h="}));
+    EXPECT_EQ(Outputs(), Placeholders);
+    EXPECT_FALSE(State().input.resultsCurrent);
+}
+
+TEST_F(CalculateTest, DecimalCommasAreRefusedAndNotWrittenBack) {
+    TypeIntoFreshFields("20,5", "18,3", "981.1");
+    EXPECT_FALSE(Press());
+    EXPECT_EQ(Messages(),
+              (std::vector<std::string>{"Проблем!|Има грешка при стойността на сухия термометър"}));
+    EXPECT_EQ(Inputs(), (Texts{"20,5", "18,3", "981.1"}));
+    EXPECT_EQ(Outputs(), Placeholders);
+
+    EnterByMouse(1);
+    Retype("20.5");
+    EXPECT_FALSE(Press());
+    EXPECT_EQ(Messages().back(), "Проблем!|Има грешка при стойността на мокрия термометър");
+    EnterByMouse(2);
+    Retype("18.3");
     EXPECT_TRUE(Press());
-    EXPECT_EQ(Inputs(), (Texts{"Tdry=   [°C]", "Twet=   [°C]", "P/h=  [m]"}));
-    EXPECT_EQ(Outputs(),
-              (Results{"4.8 [g/m3]", "100.0 [%]", "0.0  [°C]", "6.1 [hPa]", "6.1 [hPa]"}));
+    EXPECT_EQ(Outputs(), SampleResults);
+}
+
+TEST_F(CalculateTest, ImpossibleReadingsEndInTheBoxWithNothingWritten) {
+    // No air gives a wet bulb 20 degrees below a dry bulb of 30 at sea level: е would be
+    // -1.7 hPa, RH -3.9 % and the dew point no number.
+    TypeIntoFreshFields("30", "10", "1013.25");
+    EXPECT_FALSE(Press());
+    EXPECT_EQ(Messages(), (std::vector<std::string>{
+                              "Проблем!|Има грешка при въвеждането на стойностите на сухия и "
+                              "мокрия термометър"}));
+    EXPECT_EQ(Inputs(), (Texts{"30", "10", "1013.25"}));
+    EXPECT_EQ(Outputs(), Placeholders);
+    EXPECT_FALSE(State().input.resultsCurrent);
+    EXPECT_EQ(State().input.emptiedOnEntry, (std::array<bool, 3>{true, true, true}));
+    EXPECT_EQ(State().input.pressCount, (std::array<unsigned, 3>{1, 1, 1}));
+
+    // Corrected, the next press calculates; the fields are written back without units
+    // (their counts are at 2), as after any failed check.
+    EnterByMouse(2);
+    Retype("20");
+    EXPECT_TRUE(Press());
+    EXPECT_EQ(Inputs(), (Texts{"30", "20", "1013.25"}));
+    EXPECT_EQ(Messages().size(), 1u);
+}
+
+TEST_F(CalculateTest, ImpossibleReadingsAfterResultsKeepTheOldResults) {
+    TypeIntoFreshFields("20.5", "18.3", "981.1");
+    ASSERT_TRUE(Press());
+    EnterByMouse(2);
+    Type("-30");
+    EXPECT_FALSE(Press());
+    EXPECT_EQ(Inputs(), (Texts{"20.5   [°C]", "-30", "981.1  [hPa]"}));
+    EXPECT_EQ(Outputs(), SampleResults);
+    EXPECT_EQ(Messages().size(), 1u);
+}
+
+// At a dry bulb of 30 °C and 1013.25 hPa, the nearest readings on either side of е = 0:
+// typed with one decimal, and as adjacent single-precision values.
+TEST_F(CalculateTest, TheNearestReadingsOnEitherSideOfNoVapour) {
+    struct Case {
+        PsychrometerType type;
+        const char* impossible;
+        const char* possible;
+    };
+    const Case cases[] = {
+        {PsychrometerType::Aspirated, "11", "11.1"},
+        {PsychrometerType::Aspirated, "11.0885668", "11.0885677"},
+        {PsychrometerType::NonAspirated, "16.3", "16.4"},
+        {PsychrometerType::NonAspirated, "16.3547134", "16.3547153"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.possible);
+        Rebuild();
+        State().psychrometerType = c.type;
+        const std::size_t before = Messages().size();
+
+        TypeIntoFreshFields("30", c.impossible, "1013.25");
+        EXPECT_FALSE(Press());
+        ASSERT_EQ(Messages().size(), before + 1);
+        EXPECT_EQ(Messages().back(), "Проблем!|Има грешка при въвеждането на стойностите на "
+                                     "сухия и мокрия термометър");
+        EXPECT_EQ(Outputs(), Placeholders);
+
+        EnterByMouse(2);
+        Retype(c.possible);
+        EXPECT_TRUE(Press());
+        EXPECT_EQ(Messages().size(), before + 1);
+        EXPECT_EQ(toolkit::GetControlText(7), "42.5 [hPa]");
+        EXPECT_NE(toolkit::GetControlText(6), "NaN  [°C]");
+    }
 }
 
 TEST_F(CalculateTest, HpaFirstPressWithoutEnteringAnyFieldIsRejected) {

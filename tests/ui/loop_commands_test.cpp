@@ -156,17 +156,15 @@ TEST_F(LoopCommandsTest, AltitudeIsReadFromTheSameTextAfterTheMenuChoice) {
     EXPECT_EQ(toolkit::GetControlText(3), "300  [m]");
 }
 
-TEST_F(LoopCommandsTest, AltitudeFirstPressWithoutEnteringAnyFieldReadsThePlaceholders) {
+TEST_F(LoopCommandsTest, AltitudeFirstPressWithoutEnteringAnyFieldRefusesThePlaceholders) {
     Choose(3, "По надморска височина в [m]");
     // A few clock ticks: no field is entered by itself in the meantime.
     ASSERT_TRUE(TurnsUntil(toolkit::TimerEvent, 123));
     Click(45);
-    EXPECT_TRUE(Messages().empty());
-    const auto fields = Fields();
-    EXPECT_EQ(fields[0], "Tdry=   [°C]");
-    EXPECT_EQ(fields[1], "Twet=   [°C]");
-    EXPECT_EQ(fields[2], "P/h=  [m]");
-    EXPECT_EQ(fields[6], "6.1 [hPa]");
+    // "P/h=" is no number: the altitude message, and every field as it was.
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Проблем!|Има грешка при надморската височина"});
+    EXPECT_EQ(Fields(), Placeholders);
+    EXPECT_FALSE(State().input.resultsCurrent);
 }
 
 TEST_F(LoopCommandsTest, ClearAfterMmhgAndNonAspiratedRestoresTheDefaults) {

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -17,9 +18,11 @@
 #include <iterator>
 #include <spawn.h>
 #include <string>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 extern char** environ;
@@ -37,8 +40,10 @@ std::string ReadFile(const fs::path& path) {
 // A run of the real executable in a folder of its own, with an environment of our choice.
 class ProgramRun {
   public:
-    explicit ProgramRun(const std::string& name)
-        : folder_(fs::temp_directory_path() /
+    // The shipped program, or the test entry whose message boxes go to a file.
+    explicit ProgramRun(const std::string& name, std::string program = ZORVEL_EXECUTABLE)
+        : program_(std::move(program)),
+          folder_(fs::temp_directory_path() /
                   ("zorvel-program-" + name + "-" + std::to_string(getpid()))) {
         fs::remove_all(folder_);
         fs::create_directories(folder_);
@@ -76,7 +81,7 @@ class ProgramRun {
         const std::string errors = (folder_ / "stderr.txt").string();
         posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errors.c_str(),
                                          O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        std::string program = ZORVEL_EXECUTABLE;
+        std::string program = program_;
         char* argv[] = {program.data(), nullptr};
         const int result =
             posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv, envp.data());
@@ -102,7 +107,10 @@ class ProgramRun {
 
     bool StillRunning() const { return pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) == 0; }
 
+    pid_t Pid() const { return pid_; }
+
   private:
+    std::string program_;
     fs::path folder_;
     pid_t pid_ = 0;
 };
@@ -116,7 +124,7 @@ TEST(ProgramRunTest, WithoutADisplayItSaysSoAndEndsWithStatusOne) {
 }
 
 TEST(ProgramRunTest, AFaultInTheRunningLoopIsLoggedReportedAndEndsWithStatusOne) {
-    ProgramRun run("fault");
+    ProgramRun run("fault", ZORVEL_TEST_ENTRY);
     const fs::path boxes = run.Folder() / "boxes.txt";
     ASSERT_TRUE(run.Start({"QT_QPA_PLATFORM=offscreen", "LC_ALL=C.UTF-8",
                            "ZORVEL_MESSAGEBOX_LOG=" + boxes.string()}));
@@ -132,6 +140,58 @@ TEST(ProgramRunTest, AFaultInTheRunningLoopIsLoggedReportedAndEndsWithStatusOne)
     EXPECT_EQ(lineEnd, std::string("08/12/2026 / 16:45").size()) << log;
     EXPECT_EQ(log.substr(lineEnd + 1), "Invalid memory access  в Auto\n");
     EXPECT_EQ(ReadFile(boxes), "Фатална грешка!|Грешката е: Invalid memory access в Auto\n");
+}
+
+// The signal mask line "SigIgn:" of a running process, as a number.
+unsigned long long IgnoredSignals(pid_t pid) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.starts_with("SigIgn:")) {
+            return std::stoull(line.substr(7), nullptr, 16);
+        }
+    }
+    return 0;
+}
+
+TEST(ProgramRunTest, TheShippedProgramIgnoresTheFileSizeSignalAndReadsNoTestHook) {
+    ProgramRun run("signals");
+    ASSERT_TRUE(run.Start({"QT_QPA_PLATFORM=offscreen", "LC_ALL=C.UTF-8"}));
+    std::this_thread::sleep_for(2s);
+    ASSERT_TRUE(run.StillRunning());
+    EXPECT_NE(IgnoredSignals(run.Pid()) & (1ull << (SIGXFSZ - 1)), 0u)
+        << "a write past the file-size limit would kill the program";
+    // Neither the program nor the copy the fault trap starts takes orders from tests.
+    const std::string executable = ReadFile(ZORVEL_EXECUTABLE);
+    EXPECT_EQ(executable.find("ZORVEL_MESSAGEBOX_LOG"), std::string::npos);
+    EXPECT_EQ(executable.find("ZORVEL_TEST_"), std::string::npos);
+}
+
+TEST(ProgramRunTest, ASaveBeyondTheFileSizeLimitIsReportedAndTheRunGoesOn) {
+    ProgramRun run("limit", ZORVEL_TEST_ENTRY);
+    const fs::path boxes = run.Folder() / "boxes.txt";
+    const fs::path page = run.Folder() / "page.jpg";
+    // As after "ulimit -f 50": the program inherits the limit.
+    rlimit previous{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    const rlimit small{50 * 1024, previous.rlim_max};
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool started = run.Start({"QT_QPA_PLATFORM=offscreen", "LC_ALL=C.UTF-8",
+                                    "ZORVEL_MESSAGEBOX_LOG=" + boxes.string(),
+                                    "ZORVEL_TEST_SAVE_AS=" + page.string()});
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &previous), 0);
+    ASSERT_TRUE(started);
+
+    // The program closes itself after the save; a signal would give 128 + its number.
+    EXPECT_EQ(run.WaitForExit(60s), 0) << ReadFile(run.Folder() / "stderr.txt");
+    EXPECT_EQ(ReadFile(boxes), "Опа-а!|Файлът „" + page.string() +
+                                   "“ не е записан: файлът е по-голям от позволения размер.\n");
+    std::vector<std::string> left;
+    for (const auto& entry : fs::directory_iterator(run.Folder())) {
+        left.push_back(entry.path().filename().string());
+    }
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"boxes.txt", "stderr.txt"}));
 }
 
 TEST(ProgramIconTest, TheExecutableCarriesThe32PixelIcon) {

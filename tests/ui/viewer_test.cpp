@@ -256,6 +256,36 @@ TEST_F(ViewerTest, SaveWritesAJpegOfThePageOwnSizeUnderTheChosenName) {
     ExpectViewerShows(AllPages[8]);
 }
 
+TEST_F(ViewerTest, NameInAMissingFolderIsRefusedByTheDialogWhichStaysOpen) {
+    Open(AllPages[0]);
+    bool stayedOpen = false;
+    WhenDialogOpens([&](QFileDialog* dialog) {
+        TypeNameAndSave(dialog, folder_ / "nodir" / "x.jpg");
+        stayedOpen = dialog->isVisible() && QApplication::activeModalWidget() == dialog;
+        dialog->reject();
+    });
+    PressToolBarButton(1001);
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(Messages(),
+              (std::vector<std::string>{"Запис на Помагалото|Папката „" +
+                                            (folder_ / "nodir").string() + "“ не съществува.",
+                                        CancelledSave}));
+    EXPECT_TRUE(fs::is_empty(folder_));
+}
+
+TEST_F(ViewerTest, FailedSaveNamesTheFileAndTheReasonOnce) {
+    Open(AllPages[0]);
+    // The dialog sees a name in an existing folder; the link leads into a missing one.
+    const fs::path link = folder_ / "link.jpg";
+    fs::create_symlink(folder_ / "gone" / "page.jpg", link);
+    WhenDialogOpens([&](QFileDialog* dialog) { TypeNameAndSave(dialog, link); });
+    PressToolBarButton(1001);
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Опа-а!|Файлът „" + link.string() +
+                                                   "“ не е записан: няма такава папка."});
+    EXPECT_TRUE(fs::is_symlink(link));
+    ExpectViewerShows(AllPages[0]);
+}
+
 TEST_F(ViewerTest, NameWithoutExtensionIsUsedAsTyped) {
     Open(AllPages[0]);
     const fs::path target = folder_ / "страница";

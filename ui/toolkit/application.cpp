@@ -4,8 +4,10 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLibraryInfo>
 #include <QPixmap>
 #include <QScreen>
+#include <QTranslator>
 
 #include <cstdlib>
 #include <filesystem>
@@ -47,6 +49,17 @@ bool DisplayReachable() {
     return true; // offscreen, vnc, ...: nothing to connect to in advance
 }
 
+// Qt's own dialogs (file, print, the questions they ask) speak Bulgarian like the rest
+// of the program, whatever the user's locale. Without the translation they stay English.
+void LoadBulgarianDialogs(ToolkitState& state) {
+    auto translator = std::make_unique<QTranslator>();
+    if (translator->load(QStringLiteral("qtbase_bg"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator.get());
+        state.translator = std::move(translator);
+    }
+}
+
 } // namespace
 
 ToolkitState& State() {
@@ -66,9 +79,16 @@ bool InitToolkit(int& argc, char** argv) {
     if (!DisplayReachable()) {
         return false;
     }
-    state.application = std::make_unique<QApplication>(argc, argv);
+    // The program reads no command line: Qt sees the program's name alone, so its own
+    // options (-reverse, -style, -stylesheet ...) change nothing.
+    state.programName = argc > 0 && argv != nullptr && argv[0] != nullptr ? argv[0] : "zorvel";
+    state.qtArguments = {state.programName.data(), nullptr};
+    state.qtArgumentCount = 1;
+    state.application =
+        std::make_unique<QApplication>(state.qtArgumentCount, state.qtArguments.data());
     // Closing a window is the program's decision, never Qt's.
     QApplication::setQuitOnLastWindowClosed(false);
+    LoadBulgarianDialogs(state);
     return true;
 }
 
@@ -117,6 +137,10 @@ void ShutDownToolkit() {
     ReleaseFonts();
     state.events.Clear();
     state.programIcon = QIcon();
+    if (state.translator) {
+        QCoreApplication::removeTranslator(state.translator.get());
+        state.translator.reset();
+    }
     state.application.reset();
 }
 

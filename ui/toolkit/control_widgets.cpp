@@ -1,7 +1,9 @@
 #include "ui/toolkit/internal/control_widgets.h"
 
 #include "ui/toolkit/internal/state.h"
+#include "ui/toolkit/internal/window_widget.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace toolkit {
@@ -11,6 +13,27 @@ TextField::TextField(int controlId, int windowId, QWidget* parent)
     connect(this, &QLineEdit::textChanged, this, [this] {
         QueueEvent({ControlEvent, controlId_, windowId_, EventDetail::TextChanged});
     });
+    connect(this, &QLineEdit::returnPressed, this, [this] {
+        const auto* const owner = qobject_cast<const ToolkitWindow*>(window());
+        QAbstractButton* const button = owner != nullptr ? owner->DefaultButton() : nullptr;
+        if (button != nullptr && button->isEnabled() && button->isVisible()) {
+            // Exactly as a click: the button takes the focus, so the field is left and
+            // entering it again counts as a new entry.
+            button->setFocus(Qt::OtherFocusReason);
+            button->click();
+        }
+    });
+}
+
+PushButton::PushButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {}
+
+void PushButton::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void TextField::focusInEvent(QFocusEvent* event) {

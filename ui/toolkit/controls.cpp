@@ -73,6 +73,10 @@ bool CreateLabel(int controlId, int x, int y, int width, int height, std::string
                         Qt::AlignTop);
     label->setFrameStyle((options & Sunken) != 0 ? QFrame::StyledPanel | QFrame::Sunken
                                                  : QFrame::NoFrame);
+    // A static text is drawn from its top edge, inside its border only: QLabel would
+    // indent a framed text by half an "x" on its aligned sides, the top among them.
+    label->setIndent(0);
+    label->setMargin(0);
     label->setText(ToQString(text));
     // A static text paints its own background in the platform's face colour, whatever
     // the window behind it is painted in, until a colour of its own is set.
@@ -109,7 +113,7 @@ bool CreateButton(int controlId, int x, int y, int width, int height, std::strin
         return false;
     }
     State().controls.Remove(controlId);
-    auto* const button = new QPushButton(ToQString(text), window->Client());
+    auto* const button = new PushButton(ToQString(text), window->Client());
     button->setFocusPolicy(Qt::StrongFocus);
     button->setAutoDefault(false);
     const int windowId = window->Id();
@@ -120,14 +124,14 @@ bool CreateButton(int controlId, int x, int y, int width, int height, std::strin
     return true;
 }
 
-bool CreatePicture(int controlId, int x, int y, int /*width*/, int /*height*/,
-                   const PixelView& image) {
+namespace {
+
+bool PutPicture(int controlId, int x, int y, const QImage& picture) {
     ToolkitWindow* const window = TargetWindow();
     if (window == nullptr) {
         return false;
     }
     State().controls.Remove(controlId);
-    const QImage picture = ToQImage(image);
     auto* const control = new PictureControl(controlId, window->Id(), window->Client());
     control->setFocusPolicy(Qt::NoFocus);
     if (!picture.isNull()) {
@@ -136,6 +140,34 @@ bool CreatePicture(int controlId, int x, int y, int /*width*/, int /*height*/,
     Register(controlId, ControlKind::Picture, control, *window,
              QRect(QPoint(x, y), picture.size()));
     return true;
+}
+
+} // namespace
+
+bool CreatePicture(int controlId, int x, int y, int /*width*/, int /*height*/,
+                   const PixelView& image) {
+    return PutPicture(controlId, x, y, ToQImage(image));
+}
+
+bool CreateScaledPicture(int controlId, int x, int y, int width, int height,
+                         const PixelView& image) {
+    const QImage picture = ToQImage(image);
+    if (picture.isNull() || width <= 0 || height <= 0) {
+        return PutPicture(controlId, x, y, picture);
+    }
+    return PutPicture(
+        controlId, x, y,
+        picture.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
+void SetDefaultButton(int controlId) {
+    const ControlEntry* const entry = ControlEntryById(controlId);
+    if (entry == nullptr || entry->kind != ControlKind::Button) {
+        return;
+    }
+    if (ToolkitWindow* const window = WindowById(entry->window)) {
+        window->SetDefaultButton(static_cast<QAbstractButton*>(entry->widget.get()));
+    }
 }
 
 } // namespace toolkit

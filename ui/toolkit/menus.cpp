@@ -38,6 +38,8 @@ void AddMenuTitle(std::string_view text) {
     ToolkitState& state = State();
     if (state.lastMenuBar) {
         state.currentMenu = state.lastMenuBar->addMenu(ToQString(text));
+        // A separator is drawn wherever the program puts one, also last in a menu.
+        state.currentMenu->setSeparatorsCollapsible(false);
         PlaceLastMenuBar();
     }
 }

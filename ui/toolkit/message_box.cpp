@@ -24,6 +24,9 @@ int MessageBox(std::string_view title, std::string_view text, unsigned /*flags*/
     QMessageBox box(QMessageBox::NoIcon, ToQString(title), ToQString(text), QMessageBox::Ok, owner);
     box.setObjectName(QStringLiteral("message-box"));
     box.setTextFormat(Qt::PlainText);
+    // Caption with close box, no maximize box.
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     // Every other window of the program waits until the box is closed.
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();

@@ -4,8 +4,33 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace toolkit {
+namespace {
+
+// A name is taken only in a folder that exists: otherwise the user is told, and the
+// dialog stays open for another try instead of closing on a save that must fail.
+class ExistingFolderDialog final : public QFileDialog {
+  public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override {
+        const QString chosen = selectedFiles().value(0);
+        if (!chosen.isEmpty()) {
+            const QString folder = QFileInfo(chosen).absolutePath();
+            if (!QFileInfo(folder).isDir()) {
+                MessageBox(ToUtf8(windowTitle()), "Папката „" +
+                                                      ToUtf8(QDir::toNativeSeparators(folder)) +
+                                                      "“ не съществува.");
+                return;
+            }
+        }
+        QFileDialog::accept();
+    }
+};
+
+} // namespace
 
 std::string SaveFileDialog(std::string_view title, std::string_view defaultFile,
                            std::string_view pattern, int patternIndex) {
@@ -13,7 +38,7 @@ std::string SaveFileDialog(std::string_view title, std::string_view defaultFile,
         return {};
     }
     const DefaultFile proposal = SplitDefaultFile(defaultFile);
-    QFileDialog dialog(QApplication::activeWindow(), ToQString(title));
+    ExistingFolderDialog dialog(QApplication::activeWindow(), ToQString(title));
     dialog.setObjectName(QStringLiteral("save-file-dialog"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);

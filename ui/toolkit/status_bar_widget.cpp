@@ -4,6 +4,8 @@
 #include "ui/toolkit/status_layout.h"
 #include "ui/toolkit/toolkit.h"
 
+#include <QApplication>
+
 #include <algorithm>
 
 namespace toolkit {
@@ -21,9 +23,18 @@ bool WindowIsSizeable(const QWidget& bar) {
 
 StatusBarWidget::StatusBarWidget(QWidget* client) : QFrame(client), grip_(new QSizeGrip(this)) {
     setFrameStyle(QFrame::NoFrame);
-    setAutoFillBackground(true);
+    // A status bar paints its own face in the platform's colours, whatever the window
+    // behind it is painted in; its fields show through to that face.
+    QPalette palette = this->palette();
+    const QPalette defaults = QApplication::palette(this);
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (const auto role : {QPalette::Window, QPalette::WindowText}) {
+            palette.setColor(group, role, defaults.color(group, role));
+        }
+    }
+    setPalette(palette);
     setBackgroundRole(QPalette::Window);
-    setPalette(QPalette());
+    setAutoFillBackground(true);
 }
 
 void StatusBarWidget::AddField(int width) {

@@ -50,7 +50,7 @@ bool CreateToolBar(int toolBarId, int windowId) {
     return true;
 }
 
-void AddToolBarButton(int commandId, int standardImage) {
+void AddToolBarButton(int commandId, int standardImage, std::string_view toolTip) {
     ToolkitState& state = State();
     QToolBar* const bar = state.lastToolBar.data();
     if (bar == nullptr) {
@@ -58,6 +58,9 @@ void AddToolBarButton(int commandId, int standardImage) {
     }
     auto* const action = new QAction(StandardImage(standardImage), QString(), bar);
     action->setObjectName(QStringLiteral("command-%1").arg(commandId));
+    if (!toolTip.empty()) {
+        action->setToolTip(ToQString(toolTip));
+    }
     const int windowId = state.lastToolBarWindow;
     QObject::connect(action, &QAction::triggered, action, [commandId, windowId] {
         QueueEvent({MenuEvent, commandId, windowId, EventDetail::None});

@@ -91,6 +91,18 @@ void CloseWindow(int windowId);
 // Later creations go to windowId; returns the previous target (-1 when none).
 int UseGadgetTarget(int windowId);
 void AddTimer(int windowId, int timerId, int periodMs);
+// The largest client area (below the menu bar and toolbars) the window can have with
+// its whole frame, title bar included, inside the screen's free area.
+struct Size {
+    int width = 0;
+    int height = 0;
+};
+Size ScreenRoom(int windowId);
+// Gives the client area (below the menu bar and toolbars) a new size; a window that
+// cannot be resized keeps that size fixed, a centred window is centred again.
+void ResizeWindow(int windowId, int innerWidth, int innerHeight);
+// Escape in the window raises a CloseEvent for it, as its close box does.
+void CloseOnEscape(int windowId);
 
 // ---- Events --------------------------------------------------------------------------
 enum EventKind : int {
@@ -118,6 +130,12 @@ bool CreateFrame(int controlId, int x, int y, int width, int height, unsigned st
 bool CreateButton(int controlId, int x, int y, int width, int height, std::string_view text);
 // Takes the size of the image whatever width and height say. The pixels are copied.
 bool CreatePicture(int controlId, int x, int y, int width, int height, const PixelView& image);
+// Shows the image smoothly scaled to width x height pixels. The pixels are copied.
+bool CreateScaledPicture(int controlId, int x, int y, int width, int height,
+                         const PixelView& image);
+// Enter or Return in a text field of the button's window presses the button, as a
+// click does. A focused button is pressed by Enter, Return or Space whatever this says.
+void SetDefaultButton(int controlId);
 void SetToolTip(int controlId, std::string_view text);
 // Accessible name and description for screen readers.
 void SetAccessibleText(int controlId, std::string_view name, std::string_view description);
@@ -149,7 +167,7 @@ void SetStatusFieldText(int statusBarId, int field, std::string_view text, unsig
 
 // ---- Toolbar -------------------------------------------------------------------------
 bool CreateToolBar(int toolBarId, int windowId);
-void AddToolBarButton(int commandId, int standardImage);
+void AddToolBarButton(int commandId, int standardImage, std::string_view toolTip = {});
 
 // ---- Dialogs -------------------------------------------------------------------------
 // Modal; one OK button, no icon. Returns 1 when closed.

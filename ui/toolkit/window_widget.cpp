@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QToolBar>
 
@@ -34,6 +35,23 @@ bool TakesTabFocus(const QWidget* widget) {
 }
 
 } // namespace
+
+QPoint CentredOuterPosition(const QWidget& window, QSize outer) {
+    const QScreen* const shownOn =
+        window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
+    const QRect screen = shownOn->geometry();
+    const QRect free = shownOn->availableGeometry();
+    int x = screen.x() + (screen.width() - std::min(screen.width(), outer.width())) / 2;
+    int y = screen.y() + (screen.height() - std::min(screen.height(), outer.height())) / 2;
+    // A panel along an edge of the screen does not hide a window that fits beside it.
+    if (outer.width() <= free.width()) {
+        x = std::clamp(x, free.left(), free.right() + 1 - outer.width());
+    }
+    if (outer.height() <= free.height()) {
+        y = std::clamp(y, free.top(), free.bottom() + 1 - outer.height());
+    }
+    return {x, y};
+}
 
 ClientArea::ClientArea(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("client"));
@@ -112,14 +130,18 @@ void ToolkitWindow::RefitToolStrip() {
         }
         if (centred_) {
             // Centred by the outer size it has now, toolbar included.
-            QScreen* const shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
-            const QRect area = shownOn->geometry();
-            const QSize outer = grown + (frameGeometry().size() - geometry().size());
-            move(area.x() + (area.width() - std::min(area.width(), outer.width())) / 2,
-                 area.y() + (area.height() - std::min(area.height(), outer.height())) / 2);
+            move(CentredOuterPosition(*this, grown + FrameExtra()));
         }
     }
     PlaceChildren();
+}
+
+QSize ToolkitWindow::FrameExtra() const {
+    return frameGeometry().size() - geometry().size();
+}
+
+void ToolkitWindow::Recentre() {
+    move(CentredOuterPosition(*this, size() + FrameExtra()));
 }
 
 void ToolkitWindow::AddToFocusOrder(QWidget* control) {
@@ -143,6 +165,14 @@ void ToolkitWindow::closeEvent(QCloseEvent* event) {
     // The program decides whether and when the window goes.
     event->ignore();
     QueueEvent({CloseEvent, 0, id_, EventDetail::None});
+}
+
+void ToolkitWindow::keyPressEvent(QKeyEvent* event) {
+    if (closeOnEscape_ && event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        QueueEvent({CloseEvent, 0, id_, EventDetail::None});
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void ToolkitWindow::resizeEvent(QResizeEvent* event) {

@@ -24,13 +24,8 @@ QScreen* ScreenOf(const QWidget* widget) {
 
 // The outer rectangle centred on the screen; an outer rectangle larger than the
 // screen starts at the screen's corner.
-QPoint CentredPosition(const QWidget& window, int innerWidth, int innerHeight) {
-    const QRect screen = ScreenOf(&window)->geometry();
-    const QSize frameExtra = window.frameGeometry().size() - window.geometry().size();
-    const int outerWidth = innerWidth + frameExtra.width();
-    const int outerHeight = innerHeight + frameExtra.height();
-    return {screen.x() + (screen.width() - std::min(screen.width(), outerWidth)) / 2,
-            screen.y() + (screen.height() - std::min(screen.height(), outerHeight)) / 2};
+QPoint CentredPosition(const ToolkitWindow& window, int innerWidth, int innerHeight) {
+    return CentredOuterPosition(window, QSize(innerWidth, innerHeight) + window.FrameExtra());
 }
 
 // On a real display the window is mapped asynchronously; give it a moment so that the
@@ -102,9 +97,7 @@ bool OpenWindow(int windowId, int x, int y, int innerWidth, int innerHeight, std
         window->windowHandle()->setTransientParent(owner->windowHandle());
     }
     if (maximized) {
-        // Without a window manager nothing maximizes the window, so it takes the
-        // screen's free area itself and the layout fills the screen everywhere.
-        window->setGeometry(ScreenOf(window.get())->availableGeometry());
+        // The centred rectangle is the restored place the window manager keeps.
         window->showMaximized();
     } else {
         window->show();
@@ -112,6 +105,14 @@ bool OpenWindow(int windowId, int x, int y, int innerWidth, int innerHeight, std
     WaitUntilExposed(*window);
     if (maximized) {
         WaitUntilSizeSettles(*window);
+        // Without a window manager nothing maximizes the window (and nothing frames
+        // it), so it takes the screen's free area itself and the layout fills the
+        // screen everywhere.
+        const QRect free = ScreenOf(window.get())->availableGeometry();
+        if (window->FrameExtra().isNull() && window->geometry() != free) {
+            window->setGeometry(free);
+            WaitUntilSizeSettles(*window);
+        }
     }
     if ((options & CentreOnScreen) != 0 && !maximized) {
         // The frame's size is known once the window is on the screen.
@@ -180,6 +181,41 @@ int UseGadgetTarget(int windowId) {
     const int previous = State().gadgetTarget;
     State().gadgetTarget = windowId;
     return previous;
+}
+
+Size ScreenRoom(int windowId) {
+    const ToolkitWindow* const window = WindowById(windowId);
+    if (window == nullptr) {
+        return {};
+    }
+    const QRect free = ScreenOf(window)->availableGeometry();
+    const QSize frame = window->FrameExtra();
+    const int bars = window->MenuBarHeight() + window->ToolStripHeight();
+    return {std::max(0, free.width() - frame.width()),
+            std::max(0, free.height() - frame.height() - bars)};
+}
+
+void ResizeWindow(int windowId, int innerWidth, int innerHeight) {
+    ToolkitWindow* const window = WindowById(windowId);
+    if (window == nullptr) {
+        return;
+    }
+    const QSize inner(std::max(innerWidth, 0), std::max(innerHeight, 0) + window->MenuBarHeight() +
+                                                   window->ToolStripHeight());
+    if (window->IsResizable()) {
+        window->resize(inner);
+    } else {
+        window->setFixedSize(inner);
+    }
+    if (window->IsCentred()) {
+        window->Recentre();
+    }
+}
+
+void CloseOnEscape(int windowId) {
+    if (ToolkitWindow* const window = WindowById(windowId)) {
+        window->SetCloseOnEscape(true);
+    }
 }
 
 void AddTimer(int windowId, int timerId, int periodMs) {

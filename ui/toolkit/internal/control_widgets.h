@@ -1,9 +1,11 @@
-// The two controls that need more from Qt than a signal: a text field that reports
-// gaining and losing the focus, and a picture that reports a click.
+// The controls that need more from Qt than a signal: a text field that reports gaining
+// and losing the focus and presses its window's default button on Enter, a button that
+// Enter presses, and a picture that reports a click.
 #pragma once
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace toolkit {
 
@@ -19,6 +21,15 @@ class TextField : public QLineEdit {
   private:
     int controlId_;
     int windowId_;
+};
+
+class PushButton : public QPushButton {
+    Q_OBJECT
+  public:
+    PushButton(const QString& text, QWidget* parent);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 class PictureControl : public QLabel {

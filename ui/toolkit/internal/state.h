@@ -1,5 +1,5 @@
 // Everything the toolkit holds between calls. One instance, owned by State(); the
-// application object is its first member so that it goes last.
+// application object comes before every other Qt member so that it goes last.
 #pragma once
 
 #include "ui/toolkit/internal/event_queue.h"
@@ -16,7 +16,9 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QToolBar>
+#include <QTranslator>
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -51,7 +53,12 @@ struct PrintJob {
 };
 
 struct ToolkitState {
+    // What the application object is built from (it keeps references to them).
+    std::string programName;
+    std::array<char*, 2> qtArguments{};
+    int qtArgumentCount = 0;
     std::unique_ptr<QApplication> application;
+    std::unique_ptr<QTranslator> translator; // Qt's own texts in Bulgarian
     QIcon programIcon;
 
     EventQueue events;

@@ -2,6 +2,7 @@
 // area in which controls sit at absolute client coordinates.
 #pragma once
 
+#include <QAbstractButton>
 #include <QMenuBar>
 #include <QPointer>
 #include <QTimer>
@@ -12,6 +13,11 @@
 #include <vector>
 
 namespace toolkit {
+
+// Where a window whose outer size (frame included) is outer goes when centred on its
+// screen: (screen - min(screen, outer)) / 2 from the screen's corner, moved no further
+// than needed to keep the frame inside the screen's free area.
+QPoint CentredOuterPosition(const QWidget& window, QSize outer);
 
 // The client area. It keeps its status bar and toolbar along its edges.
 class ClientArea : public QWidget {
@@ -56,8 +62,22 @@ class ToolkitWindow : public QWidget {
 
     void SetTimer(int timerId, int periodMs);
 
+    // Size of the frame the window manager puts around the window (0 x 0 without one).
+    QSize FrameExtra() const;
+    // Centres the window again by its present outer size (for a centred window).
+    void Recentre();
+    bool IsCentred() const { return centred_; }
+
+    // Escape raises a CloseEvent, as the close box does.
+    void SetCloseOnEscape(bool closes) { closeOnEscape_ = closes; }
+
+    // The button that Enter in one of the window's text fields presses.
+    void SetDefaultButton(QAbstractButton* button) { defaultButton_ = button; }
+    QAbstractButton* DefaultButton() const { return defaultButton_.data(); }
+
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
@@ -66,12 +86,14 @@ class ToolkitWindow : public QWidget {
     int id_;
     bool resizable_;
     bool centred_;
+    bool closeOnEscape_ = false;
     ClientArea* client_;
     QPointer<QMenuBar> menuBar_;
     QWidget* toolStrip_ = nullptr; // made with the first toolbar
     int toolStripHeight_ = 0;
     std::vector<QPointer<QWidget>> focusOrder_;
     std::map<int, QTimer*> timers_;
+    QPointer<QAbstractButton> defaultButton_;
 };
 
 } // namespace toolkit

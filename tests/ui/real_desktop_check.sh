@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# The real program on a real desktop: a 1366 x 768 X server (Xvfb) with a window manager
+# (openbox) that frames the windows with title bars. Opens a help page as a user does
+# and checks that the viewer's frame lies wholly on the screen, then that no caption of
+# the main window is clipped under the title bar.
+#
+#   real_desktop_check.sh ZORVEL FRAME_PROBE DESKTOP_TEST WORK_DIR
+#
+# Exits 77 (skipped) only when Xvfb or openbox is not installed.
+set -euo pipefail
+zorvel=$1 probe=$2 desktop_test=$3 work=$4
+
+for tool in Xvfb openbox; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "skipped: $tool is not installed"
+        exit 77
+    fi
+done
+
+rm -rf "$work"
+mkdir -p "$work/home" "$work/config"
+export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work
+export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
+# Under the sanitizers the X11 client libraries' process-wide caches would read as
+# leaks at exit; the offscreen suite checks the program's own memory.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+unset WAYLAND_DISPLAY
+
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    wait 2>/dev/null || true
+}
+trap cleanup EXIT
+
+# A free display number, chosen by the server itself, so that parallel runs never meet.
+Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+number=
+for _ in $(seq 100); do
+    number=$(tr -dc 0-9 <"$work/display")
+    [[ -n $number ]] && break
+    sleep 0.1
+done
+[[ -n $number ]] || { echo "FAIL: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+export DISPLAY=:$number
+echo "display $DISPLAY, 1366x768"
+
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+pids+=($!)
+"$probe" wm || { echo "FAIL: openbox did not start"; cat "$work/openbox.log"; exit 1; }
+
+fail=0
+within_screen() { # what, then the probe's line
+    local what=$1
+    read -r _ sw sh _ fx fy fw fh _ cx cy cw ch <<<"$2"
+    echo "$what: frame ${fw}x${fh} at ${fx},${fy}; client ${cw}x${ch} at ${cx},${cy}"
+    if ((fx < 0 || fy < 0 || fx + fw > sw || fy + fh > sh)); then
+        echo "FAIL: the $what's frame does not lie wholly on the ${sw}x${sh} screen"
+        fail=1
+    fi
+}
+
+"$zorvel" >"$work/zorvel.log" 2>&1 &
+zorvel_pid=$!
+pids+=($zorvel_pid)
+main=$("$probe" frame " Зорвел - Софтуер за работа с психрометър ") ||
+    { echo "FAIL: the main window did not appear"; cat "$work/zorvel.log"; exit 1; }
+within_screen "main window" "$main"
+read -r _ _ _ _ _ _ _ _ _ cx cy _ _ <<<"$main"
+
+# "Дефиниции " / "За влажност на въздуха", the first page, by mouse and keyboard: the
+# first menu title is opened with a click, then Right twice, Down, Return.
+if command -v xdotool >/dev/null; then
+    xdotool mousemove $((cx + 40)) $((cy + 8)) click 1
+    sleep 0.5
+    xdotool key Right Right Down Return
+    viewer=$("$probe" frame "Зорвел- помощна информация") ||
+        { echo "FAIL: the page viewer did not open"; exit 1; }
+    within_screen "page viewer" "$viewer"
+else
+    echo "FAIL: xdotool is not installed (it is on the package list)"
+    fail=1
+fi
+kill "$zorvel_pid"
+
+# The main window again, built in the test program under the same window manager: every
+# caption's text fits the label it is drawn in.
+if ! "$desktop_test" --gtest_filter='*EveryLabelsTextFitsTheHeightItIsGiven*' \
+    >"$work/captions.log" 2>&1; then
+    echo "FAIL: a caption is clipped under the window manager"
+    cat "$work/captions.log"
+    fail=1
+else
+    echo "captions: every label's text fits"
+fi
+exit $fail
