@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -16,8 +17,12 @@ struct BatchOptions {
     bool version = false;
 };
 
-// The options, or the text of what is wrong with them.
+// The options, or the text of what is wrong with them in the language they ask for.
 std::variant<BatchOptions, std::string> ParseBatchOptions(const std::vector<std::string>& args);
 
+// The language --lang asks for, looked up alone so that even a command line that cannot
+// be parsed is answered in it.
+MessageLanguage RequestedLanguage(const std::vector<std::string>& args);
+
 // The text of --help.
-std::string BatchUsage();
+std::string_view BatchUsage(MessageLanguage language);

@@ -1,6 +1,7 @@
 #include "batch/logbook_columns.h"
 
 #include "batch/text_folding.h"
+#include "batch/two_languages.h"
 
 #include <array>
 #include <string_view>
@@ -12,27 +13,38 @@ enum Role : std::size_t { DryBulb, WetBulb, Pressure, Altitude, Unit, Type, Role
 struct RoleNames {
     std::string_view english;
     std::string_view bulgarian;
-    std::string_view meaning;
+    std::string_view meaningInEnglish;
+    std::string_view meaningInBulgarian;
 };
 
 constexpr std::array<RoleNames, RoleCount> Names{{
-    {"tdry", "сух", "dry-bulb reading"},
-    {"twet", "мокър", "wet-bulb reading"},
-    {"p", "налягане", "pressure"},
-    {"h", "височина", "altitude"},
-    {"unit", "единица", "unit"},
-    {"type", "вид", "psychrometer type"},
+    {"tdry", "сух", "the dry-bulb reading", "показанието на сухия термометър"},
+    {"twet", "мокър", "the wet-bulb reading", "показанието на мокрия термометър"},
+    {"p", "налягане", "the pressure", "налягането"},
+    {"h", "височина", "the altitude", "надморската височина"},
+    {"unit", "единица", "the unit", "мерната единица"},
+    {"type", "вид", "the psychrometer type", "вида на психрометъра"},
 }};
 
-std::string Describe(Role role) {
-    return std::string(Names[role].meaning) + " (" + std::string(Names[role].english) + " or " +
-           std::string(Names[role].bulgarian) + ")";
+std::string Describe(Role role, MessageLanguage language) {
+    const RoleNames& names = Names[role];
+    std::string text(TextIn(language, names.meaningInBulgarian, names.meaningInEnglish));
+    text += " (";
+    text += names.english;
+    text += TextIn(language, " или ", " or ");
+    text += names.bulgarian;
+    text += ")";
+    return text;
+}
+
+std::string NoColumnFor(MessageLanguage language) {
+    return std::string(TextIn(language, "няма колона за ", "no column for "));
 }
 
 } // namespace
 
-std::variant<LogbookColumns, std::string>
-FindLogbookColumns(const std::vector<std::string>& header) {
+std::variant<LogbookColumns, std::string> FindLogbookColumns(const std::vector<std::string>& header,
+                                                             MessageLanguage language) {
     std::array<std::optional<std::size_t>, RoleCount> found;
     for (std::size_t column = 0; column < header.size(); ++column) {
         const std::string name = FoldForMatching(header[column]);
@@ -41,19 +53,21 @@ FindLogbookColumns(const std::vector<std::string>& header) {
                 continue;
             }
             if (found[role]) {
-                return "two columns for the " + Describe(static_cast<Role>(role));
+                return std::string(TextIn(language, "две колони за ", "two columns for ")) +
+                       Describe(static_cast<Role>(role), language);
             }
             found[role] = column;
         }
     }
     if (!found[DryBulb]) {
-        return "no column for the " + Describe(DryBulb);
+        return NoColumnFor(language) + Describe(DryBulb, language);
     }
     if (!found[WetBulb]) {
-        return "no column for the " + Describe(WetBulb);
+        return NoColumnFor(language) + Describe(WetBulb, language);
     }
     if (!found[Pressure] && !found[Altitude]) {
-        return "no column for the " + Describe(Pressure) + " or the " + Describe(Altitude);
+        return NoColumnFor(language) + Describe(Pressure, language) +
+               std::string(TextIn(language, " или ", " or ")) + Describe(Altitude, language);
     }
     LogbookColumns columns;
     columns.dryBulb = *found[DryBulb];

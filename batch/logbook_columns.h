@@ -1,6 +1,8 @@
 // Which column of a logbook holds which reading, found by its header name.
 #pragma once
 
+#include "batch/row_messages.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -18,6 +20,7 @@ struct LogbookColumns {
 
 // Names in English or Bulgarian, letter case and surrounding spaces aside: tdry/сух,
 // twet/мокър, p/налягане, h/височина, unit/единица, type/вид. Any other column is the
-// logbook's own. A missing reading column or a doubled known one is reported as a text.
-std::variant<LogbookColumns, std::string>
-FindLogbookColumns(const std::vector<std::string>& header);
+// logbook's own. A missing reading column or a doubled known one is reported as a text in
+// `language`.
+std::variant<LogbookColumns, std::string> FindLogbookColumns(const std::vector<std::string>& header,
+                                                             MessageLanguage language);

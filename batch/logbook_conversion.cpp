@@ -5,6 +5,7 @@
 #include "batch/logbook_columns.h"
 #include "batch/logbook_row.h"
 #include "batch/reading_names.h"
+#include "batch/two_languages.h"
 
 #include <algorithm>
 #include <array>
@@ -143,9 +144,11 @@ bool FitToHeader(std::vector<std::string>& fields, std::size_t width) {
     return true;
 }
 
-std::string Describe(RecordStatus status) {
-    return status == RecordStatus::UnclosedQuote ? "a quoted field is not closed"
-                                                 : "the input could not be read";
+std::string Describe(RecordStatus status, MessageLanguage language) {
+    return std::string(
+        status == RecordStatus::UnclosedQuote
+            ? TextIn(language, "поле в кавички не е затворено", "a quoted field is not closed")
+            : TextIn(language, "входът не може да бъде прочетен", "the input could not be read"));
 }
 
 } // namespace
@@ -158,11 +161,13 @@ ConversionReport ConvertLogbook(std::FILE* in, std::FILE* out, const ConversionS
     const RecordStatus headerStatus = reader.Next(header);
     if (headerStatus != RecordStatus::Record) {
         report.inputError =
-            headerStatus == RecordStatus::End ? "no header row" : Describe(headerStatus);
+            headerStatus == RecordStatus::End
+                ? std::string(TextIn(settings.language, "няма заглавен ред", "no header row"))
+                : Describe(headerStatus, settings.language);
         report.inputErrorLine = reader.RecordLine();
         return report;
     }
-    const auto found = FindLogbookColumns(header);
+    const auto found = FindLogbookColumns(header, settings.language);
     if (const auto* problem = std::get_if<std::string>(&found)) {
         report.inputError = *problem;
         report.inputErrorLine = reader.RecordLine();
@@ -184,12 +189,14 @@ ConversionReport ConvertLogbook(std::FILE* in, std::FILE* out, const ConversionS
             break;
         }
         if (status != RecordStatus::Record) {
-            report.inputError = Describe(status);
+            report.inputError = Describe(status, settings.language);
             report.inputErrorLine = reader.RecordLine();
             break;
         }
         if (!FitToHeader(fields, header.size())) {
-            report.inputError = "the row has more fields than the header";
+            report.inputError =
+                std::string(TextIn(settings.language, "редът има повече полета от заглавния",
+                                   "the row has more fields than the header"));
             report.inputErrorLine = reader.RecordLine();
             break;
         }

@@ -1,5 +1,7 @@
 #include "batch/progress_line.h"
 
+#include "batch/two_languages.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,7 +12,8 @@ constexpr std::uint64_t RowsBeforeProgress = 100'000;
 
 } // namespace
 
-ProgressLine::ProgressLine(std::FILE* in, std::FILE* err) : err_(err) {
+ProgressLine::ProgressLine(std::FILE* in, std::FILE* err, MessageLanguage language)
+    : err_(err), rowsWord_(TextIn(language, "реда", "rows").data()) {
     struct stat status {};
     if (isatty(fileno(err)) == 1 && fstat(fileno(in), &status) == 0 && S_ISREG(status.st_mode)) {
         wanted_ = true;
@@ -29,8 +32,8 @@ void ProgressLine::Update(std::uint64_t rows, std::uint64_t bytes) {
         return;
     }
     const std::uint64_t percent = fileBytes_ > 0 ? bytes * 100 / fileBytes_ : 0;
-    std::fprintf(err_, "\rzorvel-batch: %llu rows, %llu %%", static_cast<unsigned long long>(rows),
-                 static_cast<unsigned long long>(percent));
+    std::fprintf(err_, "\rzorvel-batch: %llu %s, %llu %%", static_cast<unsigned long long>(rows),
+                 rowsWord_, static_cast<unsigned long long>(percent));
     std::fflush(err_);
     shown_ = true;
 }

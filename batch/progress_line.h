@@ -2,13 +2,15 @@
 // come. Pipes and log files get nothing: the line rewrites itself with carriage returns.
 #pragma once
 
+#include "batch/row_messages.h"
+
 #include <cstdint>
 #include <cstdio>
 
 class ProgressLine {
   public:
     // Shown only when `err` is a terminal and `in` a regular file; `in` gives the size.
-    ProgressLine(std::FILE* in, std::FILE* err);
+    ProgressLine(std::FILE* in, std::FILE* err, MessageLanguage language);
     // Ends the line when one was shown.
     ~ProgressLine();
     ProgressLine(const ProgressLine&) = delete;
@@ -18,6 +20,7 @@ class ProgressLine {
 
   private:
     std::FILE* err_;
+    const char* rowsWord_; // a literal, so terminated
     std::uint64_t fileBytes_ = 0;
     bool wanted_ = false;
     bool shown_ = false;

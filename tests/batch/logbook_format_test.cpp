@@ -68,6 +68,8 @@ TEST(LogbookFormat, UnitAndTypeComeFromTheRowThenTheOptionsThenTheColumns) {
 }
 
 TEST(LogbookFormat, UnreadableInputNamesTheLine) {
+    ConversionSettings english;
+    english.language = MessageLanguage::English;
     struct Case {
         const char* input;
         const char* problem;
@@ -84,7 +86,7 @@ TEST(LogbookFormat, UnreadableInputNamesTheLine) {
              Case{"tdry,twet,p\n1,1,700\n2,2,700,x\n", "the row has more fields than the header",
                   3},
          }) {
-        const ConvertedText converted = ConvertText(c.input);
+        const ConvertedText converted = ConvertText(c.input, english);
         ASSERT_TRUE(converted.report.inputError) << c.input;
         EXPECT_EQ(*converted.report.inputError, c.problem);
         EXPECT_EQ(converted.report.inputErrorLine, c.line) << c.input;
