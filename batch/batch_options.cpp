@@ -1,0 +1,169 @@
+#include "batch/batch_options.h"
+
+#include "batch/reading_names.h"
+#include "batch/two_languages.h"
+
+namespace {
+
+std::optional<char> ParseDelimiter(std::string_view text) {
+    if (text == "," || text == "comma") {
+        return ',';
+    }
+    if (text == ";" || text == "semicolon") {
+        return ';';
+    }
+    if (text == "\t" || text == "tab" || text == "\\t") {
+        return '\t';
+    }
+    return std::nullopt;
+}
+
+std::optional<MessageLanguage> ParseLanguage(std::string_view text) {
+    if (text == "bg") {
+        return MessageLanguage::Bulgarian;
+    }
+    if (text == "en") {
+        return MessageLanguage::English;
+    }
+    return std::nullopt;
+}
+
+// Sets the option that takes `value`; false when the value means nothing to it.
+bool SetValued(BatchOptions& options, std::string_view name, std::string_view value) {
+    ConversionSettings& settings = options.conversion;
+    if (name == "-o" || name == "--output") {
+        options.output = std::string(value);
+        return !value.empty();
+    }
+    if (name == "--unit") {
+        settings.unit = ParseUnitName(value);
+        return settings.unit.has_value();
+    }
+    if (name == "--type") {
+        settings.type = ParseTypeName(value);
+        return settings.type.has_value();
+    }
+    if (name == "--delimiter") {
+        settings.outputDelimiter = ParseDelimiter(value);
+        return settings.outputDelimiter.has_value();
+    }
+    if (name == "--lang") {
+        const std::optional<MessageLanguage> language = ParseLanguage(value);
+        settings.language = language.value_or(settings.language);
+        return language.has_value();
+    }
+    return false;
+}
+
+bool TakesValue(std::string_view name) {
+    return name == "-o" || name == "--output" || name == "--unit" || name == "--type" ||
+           name == "--delimiter" || name == "--lang";
+}
+
+} // namespace
+
+std::variant<BatchOptions, std::string> ParseBatchOptions(const std::vector<std::string>& args) {
+    const MessageLanguage language = RequestedLanguage(args);
+    BatchOptions options;
+    bool inputGiven = false;
+    for (std::size_t at = 0; at < args.size(); ++at) {
+        std::string_view arg = args[at];
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
+        } else if (arg == "--extended") {
+            options.conversion.extended = true;
+        } else if (arg.starts_with("-") && arg != "-") {
+            std::string_view value;
+            const std::size_t equals = arg.find('=');
+            if (equals != std::string_view::npos && arg.starts_with("--")) {
+                value = arg.substr(equals + 1);
+                arg = arg.substr(0, equals);
+            } else if (TakesValue(arg) && at + 1 < args.size()) {
+                value = args[++at];
+            } else if (TakesValue(arg)) {
+                return std::string(TextIn(language, "опцията ", "")) + std::string(arg) +
+                       std::string(TextIn(language, " иска стойност", " needs a value"));
+            }
+            if (!TakesValue(arg)) {
+                return std::string(TextIn(language, "непозната опция ", "unknown option ")) +
+                       std::string(arg);
+            }
+            if (!SetValued(options, arg, value)) {
+                return std::string(TextIn(language, "неприемлива стойност „", "invalid value '")) +
+                       std::string(value) + std::string(TextIn(language, "“ за ", "' for ")) +
+                       std::string(arg);
+            }
+        } else if (inputGiven) {
+            return std::string(
+                TextIn(language, "повече от един входен файл", "more than one input file"));
+        } else {
+            options.input = std::string(arg);
+            inputGiven = true;
+        }
+    }
+    return options;
+}
+
+MessageLanguage RequestedLanguage(const std::vector<std::string>& args) {
+    MessageLanguage language = MessageLanguage::Bulgarian;
+    for (std::size_t at = 0; at < args.size(); ++at) {
+        const std::string_view arg = args[at];
+        const std::optional<MessageLanguage> asked =
+            arg.starts_with("--lang=")                ? ParseLanguage(arg.substr(7))
+            : arg == "--lang" && at + 1 < args.size() ? ParseLanguage(args[at + 1])
+                                                      : std::nullopt;
+        language = asked.value_or(language);
+    }
+    return language;
+}
+
+std::string_view BatchUsage(MessageLanguage language) {
+    return TextIn(
+        language,
+        "Употреба: zorvel-batch [ОПЦИЯ]... [ФАЙЛ]\n"
+        "Изчислява влажността за всеки ред на дневник с показания на психрометър (CSV).\n"
+        "Без ФАЙЛ или когато ФАЙЛ е -, чете стандартния вход.\n"
+        "\n"
+        "Заглавният ред назовава колоните: tdry/сух, twet/мокър, p/налягане или\n"
+        "h/височина, и по желание unit/единица (hPa, mBar, mmHg, m) и type/вид\n"
+        "(с аспирация, без аспирация, 1, 2). Другите колони се копират непроменени.\n"
+        "\n"
+        "  -o, --output ФАЙЛ      записва във ФАЙЛ (заменя го само с цялата таблица)\n"
+        "      --unit ЕДИНИЦА     за редовете без своя: hPa, mBar, mmHg или m\n"
+        "      --type ВИД         психрометър за редовете без свой: aspirated\n"
+        "                         (с аспирация, подразбира се) или non-aspirated\n"
+        "                         (без аспирация)\n"
+        "      --delimiter Р      разделител на изхода: ',', ';' или tab (подразбира се\n"
+        "                         този на входа)\n"
+        "      --lang bg|en       език на колоната error и на съобщенията\n"
+        "                         (подразбира се bg)\n"
+        "      --extended         добавя отношение на смесване r, специфична влажност q\n"
+        "                         и енталпия h\n"
+        "      --help             показва тази помощ и излиза\n"
+        "      --version          показва версията и излиза\n"
+        "\n"
+        "Изходен код: 0 всички редове са изчислени, 2 някои редове носят грешка,\n"
+        "1 входът не може да бъде прочетен или таблицата записана.\n",
+        "Usage: zorvel-batch [OPTION]... [FILE]\n"
+        "Compute the humidity of every reading in a psychrometer logbook (CSV).\n"
+        "With no FILE, or when FILE is -, read standard input.\n"
+        "\n"
+        "The header names the columns: tdry/сух, twet/мокър, p/налягане or h/височина,\n"
+        "and optionally unit/единица (hPa, mBar, mmHg, m) and type/вид (aspirated,\n"
+        "non-aspirated, 1, 2). Other columns are copied unchanged.\n"
+        "\n"
+        "  -o, --output FILE      write to FILE (replaced only when complete)\n"
+        "      --unit UNIT        unit for rows without one: hPa, mBar, mmHg or m\n"
+        "      --type TYPE        psychrometer for rows without one: aspirated or\n"
+        "                         non-aspirated (default aspirated)\n"
+        "      --delimiter D      output delimiter: ',', ';' or tab (default the input's)\n"
+        "      --lang bg|en       language of the error column and messages (default bg)\n"
+        "      --extended         add mixing ratio r, specific humidity q, enthalpy h\n"
+        "      --help             show this help and exit\n"
+        "      --version          show the version and exit\n"
+        "\n"
+        "Exit status: 0 all rows computed, 2 some rows carry an error,\n"
+        "1 the input could not be read or the table written.\n");
+}

@@ -1,0 +1,28 @@
+// The command line of zorvel-batch.
+#pragma once
+
+#include "batch/logbook_conversion.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+struct BatchOptions {
+    std::string input = "-"; // "-" is standard input
+    std::optional<std::string> output;
+    ConversionSettings conversion;
+    bool help = false;
+    bool version = false;
+};
+
+// The options, or the text of what is wrong with them in the language they ask for.
+std::variant<BatchOptions, std::string> ParseBatchOptions(const std::vector<std::string>& args);
+
+// The language --lang asks for, looked up alone so that even a command line that cannot
+// be parsed is answered in it.
+MessageLanguage RequestedLanguage(const std::vector<std::string>& args);
+
+// The text of --help.
+std::string_view BatchUsage(MessageLanguage language);

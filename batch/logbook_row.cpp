@@ -1,0 +1,42 @@
+#include "batch/logbook_row.h"
+
+#include "batch/moist_air.h"
+#include "calc/result_presentation.h"
+
+namespace {
+
+// The calculator shows every result with one decimal.
+constexpr int ShownDecimals = 1;
+
+std::string Shown(double value) {
+    return FormatDecimal(static_cast<float>(value), ShownDecimals);
+}
+
+} // namespace
+
+RowCells CalculateRow(const RowReadings& row, bool extended, MessageLanguage language) {
+    RowCells cells;
+    const ReadOutcome outcome =
+        ReadInputs(row.pressureText, row.dryBulbText, row.wetBulbText, row.unit);
+    if (const auto* message = std::get_if<std::string>(&outcome)) {
+        cells.error = InLanguage(*message, language);
+        return cells;
+    }
+    const auto& readings = std::get<InputReadings>(outcome);
+    const HumidityResult result =
+        ComputeHumidity(readings.dryBulb, readings.wetBulb, readings.pressure, row.type);
+    if (!IsPossibleReading(result)) {
+        cells.error = InLanguage(ImpossibleReadingsMessage, language);
+        return cells;
+    }
+    cells.results = {Shown(result.absoluteHumidity), Shown(result.relativeHumidity),
+                     Shown(result.dewPoint), Shown(result.saturationPressure),
+                     Shown(result.vapourPressure)};
+    if (extended) {
+        const MoistAirExtras extras =
+            ComputeMoistAirExtras(result.vapourPressure, readings.pressure, readings.dryBulb);
+        cells.extras = {Shown(extras.mixingRatio), Shown(extras.specificHumidity),
+                        Shown(extras.enthalpy)};
+    }
+    return cells;
+}

@@ -1,0 +1,27 @@
+// One logbook row through the calculator's own checks and computation.
+#pragma once
+
+#include "batch/row_messages.h"
+#include "calc/humidity_model.h"
+#include "calc/input_reading.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+struct RowReadings {
+    std::string_view pressureText; // pressure or altitude, in `unit`
+    std::string_view dryBulbText;
+    std::string_view wetBulbText;
+    BarometerUnit unit = BarometerUnit::Hpa;
+    PsychrometerType type = PsychrometerType::Aspirated;
+};
+
+// Either the result texts or, for a row the calculator refuses, its message.
+struct RowCells {
+    std::array<std::string, 5> results; // F, RH, Td, E, е, as the calculator shows them
+    std::array<std::string, 3> extras;  // r, q, h; filled only when asked for
+    std::string error;
+};
+
+RowCells CalculateRow(const RowReadings& row, bool extended, MessageLanguage language);

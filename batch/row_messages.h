@@ -1,0 +1,19 @@
+// The texts of the error column: the calculator's own Bulgarian messages, or their English
+// translations.
+#pragma once
+
+#include "calc/input_reading.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+enum class MessageLanguage : std::uint8_t { Bulgarian, English };
+
+// `message` as ReadInputs or the impossible-readings check gave it, in `language`; a text
+// without a translation stays as it is.
+std::string_view InLanguage(std::string_view message, MessageLanguage language);
+
+// A unit or type cell that names nothing known.
+std::string_view UnknownUnitMessage(MessageLanguage language);
+std::string_view UnknownTypeMessage(MessageLanguage language);
