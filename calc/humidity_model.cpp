@@ -29,6 +29,13 @@ float ToSingle(double value) {
     return static_cast<float>(value);
 }
 
+} // namespace
+
+float EnhancementFactor(double pressure) {
+    return ToSingle((pressure * EnhancementPressureTerm - EnhancementInverseTerm / pressure) +
+                    EnhancementBase);
+}
+
 float SaturationOverWater(double temperature) {
     return ToSingle(SaturationAtZero * SingleExp(MagnusExponent(temperature)));
 }
@@ -36,8 +43,6 @@ float SaturationOverWater(double temperature) {
 double PsychrometerCoefficient(PsychrometerType type) {
     return type == PsychrometerType::NonAspirated ? NonAspiratedCoefficient : AspiratedCoefficient;
 }
-
-} // namespace
 
 // Evaluated in long double (64 significant bits or more) and rounded once to single. A
 // double result rounded to single is not always right: ln of 0x1.827a74p-7 in double lies
@@ -64,8 +69,7 @@ HumiditySteps ComputeHumiditySteps(float dryBulb, float wetBulb, float pressure,
     const double p = pressure;
     HumiditySteps s;
 
-    s.enhancementFactor =
-        ToSingle((p * EnhancementPressureTerm - EnhancementInverseTerm / p) + EnhancementBase);
+    s.enhancementFactor = EnhancementFactor(p);
     s.dryBulbSaturation = SaturationOverWater(tDry);
     s.wetBulbSaturation = SaturationOverWater(tWet);
 
@@ -76,7 +80,11 @@ HumiditySteps ComputeHumiditySteps(float dryBulb, float wetBulb, float pressure,
     s.depressionTerm = ((tWet * PsychrometerTemperatureTerm + 1) * PsychrometerCoefficient(type)) *
                        p * (tDry - tWet);
     s.vapourPressure = ToSingle(s.wetBulbPressure - s.depressionTerm);
+    DeriveFromVapourPressure(s, tDry);
+    return s;
+}
 
+void DeriveFromVapourPressure(HumiditySteps& s, double tDry) {
     const double e = s.vapourPressure;
     s.relativeHumidity = ToSingle(e * Percent / s.saturationPressure);
 
@@ -90,15 +98,9 @@ HumiditySteps ComputeHumiditySteps(float dryBulb, float wetBulb, float pressure,
 
     s.absoluteHumidity =
         ToSingle(e * AbsoluteHumidityFactor / (tDry + AbsoluteHumidityOffset) * GramsPerKilogram);
-    return s;
 }
 
-} // namespace humidity_detail
-
-HumidityResult ComputeHumidity(float dryBulb, float wetBulb, float pressure,
-                               PsychrometerType type) {
-    const humidity_detail::HumiditySteps s =
-        humidity_detail::ComputeHumiditySteps(dryBulb, wetBulb, pressure, type);
+HumidityResult ResultOf(const HumiditySteps& s) {
     HumidityResult result;
     result.absoluteHumidity = s.absoluteHumidity;
     result.relativeHumidity = s.relativeHumidity;
@@ -106,6 +108,14 @@ HumidityResult ComputeHumidity(float dryBulb, float wetBulb, float pressure,
     result.saturationPressure = s.saturationPressure;
     result.vapourPressure = s.vapourPressure;
     return result;
+}
+
+} // namespace humidity_detail
+
+HumidityResult ComputeHumidity(float dryBulb, float wetBulb, float pressure,
+                               PsychrometerType type) {
+    return humidity_detail::ResultOf(
+        humidity_detail::ComputeHumiditySteps(dryBulb, wetBulb, pressure, type));
 }
 
 bool IsPossibleReading(const HumidityResult& result) {

@@ -19,6 +19,11 @@ struct HumidityResult {
 // Tdry and Twet in °C, P in hPa; the inputs are the checked readings of ReadInputs.
 HumidityResult ComputeHumidity(float dryBulb, float wetBulb, float pressure, PsychrometerType type);
 
+// The same for a wet bulb coated with ice (Twet ≤ 0 °C): the wet bulb's saturation over ice
+// and the ice coefficient; E and RH stay relative to water.
+HumidityResult ComputeHumidityIceBulb(float dryBulb, float wetBulb, float pressure,
+                                      PsychrometerType type);
+
 // A wet bulb too far below the dry bulb gives a partial vapour pressure of zero or less (or
 // no number at all): no air has such a pair of readings, and the relative humidity and dew
 // point computed from it mean nothing.

@@ -27,6 +27,22 @@ float SingleLog(float x);
 // The exponent x = 17.62 × T / (T + 243.12) of the saturation formula, rounded to single.
 float MagnusExponent(double temperature);
 
+// Shared by both wet-bulb routes: the enhancement factor f, ew over water and A0.
+float EnhancementFactor(double pressure);
+float SaturationOverWater(double temperature);
+double PsychrometerCoefficient(PsychrometerType type);
+
+// The five results among the steps.
+HumidityResult ResultOf(const HumiditySteps& steps);
+
+// RH, Td and F from the е and E already in `steps`.
+void DeriveFromVapourPressure(HumiditySteps& steps, double dryBulb);
+
+// The ice route keeps its intermediate values in the same places: ei and Ei stand where
+// ew(Twet) and Ew stand over water.
+HumiditySteps ComputeIceBulbSteps(float dryBulb, float wetBulb, float pressure,
+                                  PsychrometerType type);
+
 HumiditySteps ComputeHumiditySteps(float dryBulb, float wetBulb, float pressure,
                                    PsychrometerType type);
 
