@@ -60,6 +60,29 @@ void AddMenuItem(int commandId, std::string_view text) {
     PlaceLastMenuBar();
 }
 
+void AddMenuCheckItem(int commandId, std::string_view text) {
+    AddMenuItem(commandId, text);
+    QMenu* const menu = State().currentMenu.data();
+    if (menu == nullptr || menu->actions().isEmpty()) {
+        return;
+    }
+    QAction* const item = menu->actions().back();
+    item->setCheckable(true);
+    // Named after its command, so that SetMenuItemChecked finds it.
+    item->setObjectName(QStringLiteral("command-%1").arg(commandId));
+}
+
+void SetMenuItemChecked(int menuId, int commandId, bool checked) {
+    const BarEntry<QMenuBar>* const bar = State().menuBars.Find(menuId);
+    if (bar == nullptr || !bar->widget) {
+        return;
+    }
+    const QString name = QStringLiteral("command-%1").arg(commandId);
+    if (auto* const item = bar->widget->findChild<QAction*>(name)) {
+        item->setChecked(checked);
+    }
+}
+
 void AddMenuSeparator() {
     if (QMenu* const menu = State().currentMenu.data()) {
         menu->addSeparator();

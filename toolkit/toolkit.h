@@ -162,6 +162,10 @@ bool CreateMenuBar(int menuId, int windowId);
 void AddMenuTitle(std::string_view text);
 void AddMenuItem(int commandId, std::string_view text);
 void AddMenuSeparator();
+// An item that can carry a check mark, unchecked at first. Choosing it raises its command
+// like any item; the program then sets the mark it wants shown.
+void AddMenuCheckItem(int commandId, std::string_view text);
+void SetMenuItemChecked(int menuId, int commandId, bool checked);
 
 // ---- Status bar ----------------------------------------------------------------------
 bool CreateStatusBar(int statusBarId, int windowId);

@@ -47,7 +47,8 @@ void ShowResult(ControlId field, float value, std::string_view suffix) {
 
 } // namespace
 
-bool CalculatePressed(InputState& state, BarometerUnit unit, PsychrometerType type) {
+bool CalculatePressed(InputState& state, BarometerUnit unit, PsychrometerType type,
+                      WetBulbCover cover) {
     for (unsigned& count : state.pressCount) {
         ++count;
     }
@@ -63,15 +64,14 @@ bool CalculatePressed(InputState& state, BarometerUnit unit, PsychrometerType ty
         return false;
     }
     const auto& readings = std::get<InputReadings>(outcome);
-    const HumidityResult result =
-        ComputeHumidity(readings.dryBulb, readings.wetBulb, readings.pressure, type);
-    // The wet bulb too far below the dry bulb for any air (е ≤ 0, so RH ≤ 0 and no dew
-    // point): refused as a failed check is, with nothing written.
-    if (!IsPossibleReading(result)) {
-        toolkit::MessageBox(ProblemCaption, ImpossibleReadingsMessage);
+    // Readings the model refuses (е ≤ 0, or an iced bulb above 0 °C) are refused as a
+    // failed check is, with nothing written.
+    const HumidityOutcome computed = ComputeCheckedHumidity(readings, type, cover);
+    if (const auto* message = std::get_if<std::string_view>(&computed)) {
+        toolkit::MessageBox(ProblemCaption, *message);
         return false;
     }
-    PresentResults(state, readings, result, unit);
+    PresentResults(state, readings, std::get<HumidityResult>(computed), unit);
     return true;
 }
 

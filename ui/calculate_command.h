@@ -2,11 +2,13 @@
 #pragma once
 
 #include "calc/humidity_model.h"
+#include "calc/humidity_route.h"
 #include "calc/input_reading.h"
 #include "calc/input_state.h"
 
 // Returns true when the press went as far as showing results.
-bool CalculatePressed(InputState& state, BarometerUnit unit, PsychrometerType type);
+bool CalculatePressed(InputState& state, BarometerUnit unit, PsychrometerType type,
+                      WetBulbCover cover = WetBulbCover::Water);
 
 // Writes the inputs back (with unit texts where a field's press count is exactly 1) and
 // the five results into the output fields, and marks the results current.

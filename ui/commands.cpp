@@ -67,6 +67,12 @@ void OpenPage(ProgramState& state, const PageCommand& page) {
     state.currentPage = page.pageId;
 }
 
+void ToggleWetBulbCover(ProgramState& state) {
+    state.wetBulbCover =
+        state.wetBulbCover == WetBulbCover::Ice ? WetBulbCover::Water : WetBulbCover::Ice;
+    ShowWetBulbCover(state.wetBulbCover);
+}
+
 } // namespace
 
 const std::string_view AboutText =
@@ -81,6 +87,13 @@ const std::string_view AboutText =
     "\n"
     "Програмата е безплатна (freeware) и се разпространява при условията на "
     "лицензионното споразумение от менюто „Помагало“.";
+
+void ShowWetBulbCover(WetBulbCover cover) {
+    const bool iced = cover == WetBulbCover::Ice;
+    toolkit::SetMenuItemChecked(Id(MenuBarId::MainMenuBar), Id(IceBulbCommand), iced);
+    toolkit::SetStatusFieldText(Id(StatusBarId::MainStatusBar), Id(StatusFieldId::IceBulbField),
+                                iced ? StatusIceBulb : std::string_view(), toolkit::Centred);
+}
 
 std::optional<PageCommand> PageOfCommand(int commandId) {
     for (const PageEntry& entry : PageCommands) {
@@ -115,6 +128,9 @@ void RunMenuCommand(ProgramState& state, int commandId) {
         return;
     }
     switch (static_cast<CommandId>(commandId)) {
+    case IceBulbCommand:
+        ToggleWetBulbCover(state);
+        break;
     case AboutCommand:
         toolkit::MessageBox(AboutCaption, AboutText);
         break;

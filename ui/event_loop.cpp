@@ -36,7 +36,8 @@ void RunTurn(ProgramState& state, const TurnContext& context, toolkit::EventKind
 
     if (kind == toolkit::ControlEvent) {
         if (objectId == Id(ControlId::CalculateButton)) {
-            if (CalculatePressed(state.input, state.barometerUnit, state.psychrometerType)) {
+            if (CalculatePressed(state.input, state.barometerUnit, state.psychrometerType,
+                                 state.wetBulbCover)) {
                 toolkit::UseGadgetTarget(MainWindow);
             }
         } else if (objectId == Id(ControlId::ClearButton)) {

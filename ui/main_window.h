@@ -7,5 +7,5 @@
 void BuildMainWindowFrame(ProgramState& state);
 
 // Stage two, at start-up and on every Clear: controls, fonts, status bar, timer, and the
-// selections back to hPa and the aspirated psychrometer.
+// selections back to hPa, the aspirated psychrometer and a wet bulb without ice.
 void BuildMainWindowContents(ProgramState& state);

@@ -2,6 +2,7 @@
 // Clear runs it again; the toolkit replaces each object created under a live id, so a
 // rebuild leaves exactly one of everything.
 #include "toolkit/toolkit.h"
+#include "ui/commands.h"
 #include "ui/main_window.h"
 #include "ui/main_window_style.h"
 #include "ui/main_window_texts.h"
@@ -192,4 +193,6 @@ void BuildMainWindowContents(ProgramState& state) {
     state.keptGadgetTarget = toolkit::UseGadgetTarget(Id(WindowId::MainWindow));
     state.barometerUnit = BarometerUnit::Hpa;
     state.psychrometerType = PsychrometerType::Aspirated;
+    state.wetBulbCover = WetBulbCover::Water;
+    ShowWetBulbCover(state.wetBulbCover);
 }

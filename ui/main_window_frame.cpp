@@ -12,7 +12,7 @@
 
 namespace {
 
-enum class MenuLine { Title, Item, Separator };
+enum class MenuLine { Title, Item, CheckItem, Separator };
 
 struct MenuEntry {
     MenuLine line;
@@ -26,7 +26,7 @@ constexpr CommandId NoCommand{};
 
 // The mBar item stands second although its id comes later (ui/program_ids.h).
 // "Дефиниции " keeps its trailing space.
-constexpr std::array<MenuEntry, 28> MenuTable = {{
+constexpr std::array<MenuEntry, 30> MenuTable = {{
     {MenuLine::Title, NoCommand, "Скала на барометъра"},
     {MenuLine::Item, HpaCommand, "Данни от барометър в [hPa]"},
     {MenuLine::Item, MbarCommand, "Данни от барометър в [mBar]"},
@@ -36,6 +36,8 @@ constexpr std::array<MenuEntry, 28> MenuTable = {{
     {MenuLine::Title, NoCommand, "Вид на психрометъра"},
     {MenuLine::Item, AspiratedCommand, "С аспирация"},
     {MenuLine::Item, NonAspiratedCommand, "Без аспирация"},
+    {MenuLine::Separator, NoCommand, {}},
+    {MenuLine::CheckItem, IceBulbCommand, "Заледен мокър термометър"},
     {MenuLine::Separator, NoCommand, {}},
     {MenuLine::Title, NoCommand, "Дефиниции "},
     {MenuLine::Item, AirHumidityCommand, "За влажност на въздуха"},
@@ -68,6 +70,9 @@ void AttachMenus() {
             break;
         case MenuLine::Item:
             toolkit::AddMenuItem(Id(entry.command), entry.text);
+            break;
+        case MenuLine::CheckItem:
+            toolkit::AddMenuCheckItem(Id(entry.command), entry.text);
             break;
         case MenuLine::Separator:
             toolkit::AddMenuSeparator();

@@ -82,5 +82,6 @@ inline constexpr std::string_view StatusMmhg = "  Работите с наляг
 inline constexpr std::string_view StatusAltitude = "  Работите с надморска височина в [m]   ";
 inline constexpr std::string_view StatusAspirated = "Използвате психрометър с аспирация";
 inline constexpr std::string_view StatusNonAspirated = "Използвате психрометър без аспирация";
+inline constexpr std::string_view StatusIceBulb = "Мокрият термометър е заледен";
 
 } // namespace main_window_texts

@@ -62,6 +62,7 @@ enum class CommandId : int {
     WaterVapourCommand = 8,
     TemperatureScalesCommand = 9,
     MbarCommand = 18,
+    IceBulbCommand = 19,
     TaleCommand = 23,
     TextbookCommand = 24,
     AugustCommand = 25,
@@ -82,7 +83,7 @@ enum class StatusBarId : int { MainStatusBar = 0 };
 enum class StatusFieldId : int {
     TemperatureUnitField = 0,
     PressureUnitField = 1,
-    SpareField = 2, // never written
+    IceBulbField = 2, // empty unless the wet bulb is iced
     PsychrometerTypeField = 3,
     ClockField = 4,
 };

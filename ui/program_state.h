@@ -2,6 +2,7 @@
 #pragma once
 
 #include "calc/humidity_model.h"
+#include "calc/humidity_route.h"
 #include "calc/input_reading.h"
 #include "calc/input_state.h"
 #include "ui/main_window_layout.h"
@@ -10,6 +11,7 @@ struct ProgramState {
     InputState input;
     BarometerUnit barometerUnit = BarometerUnit::Hpa;
     PsychrometerType psychrometerType = PsychrometerType::Aspirated;
+    WetBulbCover wetBulbCover = WetBulbCover::Water;
     bool quitRequested = false;
     int currentPage = 0;      // image id Save and Print act on, 0 = none
     LayoutBasis layout;       // measured once when the main window is built

@@ -4,7 +4,7 @@
 //   window-<id>          a window (the top-level widget)
 //   client               the area of a window below its menu bar and toolbar
 //   control-<id>         a control: field, label, button, frame, picture
-//   command-<id>         a toolbar button (a QAction)
+//   command-<id>         a toolbar button or a menu item with a check mark (a QAction)
 //   status-field-<n>     the n-th field of a status bar, counted from 0
 #pragma once
 

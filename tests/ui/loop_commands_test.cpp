@@ -2,6 +2,7 @@
 // buttons and close boxes one loop turn at a time.
 #include "lifecycle/fault_location.h"
 #include "tests/support/loop_fixture.h"
+#include "tests/support/widget_names.h"
 #include "toolkit/toolkit.h"
 #include "ui/commands.h"
 #include "ui/program_ids.h"
@@ -127,6 +128,48 @@ TEST_F(LoopCommandsTest, PsychrometerMenuSetsTheTypeAndItsCentredStatusText) {
     EXPECT_EQ(State().psychrometerType, PsychrometerType::Aspirated);
     ExpectStatusField(Id(StatusFieldId::PsychrometerTypeField), DefaultTypeText, Qt::AlignHCenter);
     EXPECT_EQ(Fields(), Placeholders);
+}
+
+TEST_F(LoopCommandsTest, IceBulbItemTogglesItsMarkAndStatusTextUntilClear) {
+    const QString iceItem = "Заледен мокър термометър";
+    auto* const item = Window(WindowId::MainWindow)
+                           ->findChild<QAction*>(CommandName(Id(CommandId::IceBulbCommand)));
+    ASSERT_NE(item, nullptr);
+    ASSERT_TRUE(item->isCheckable());
+    for (const bool iced : {true, false, true}) {
+        Choose(CommandId::IceBulbCommand, iceItem);
+        EXPECT_EQ(item->isChecked(), iced);
+        EXPECT_EQ(State().wetBulbCover, iced ? WetBulbCover::Ice : WetBulbCover::Water);
+        ExpectStatusField(Id(StatusFieldId::IceBulbField),
+                          iced ? "Мокрият термометър е заледен" : "", Qt::AlignHCenter);
+    }
+    Click(ControlId::ClearButton);
+    EXPECT_FALSE(item->isChecked());
+    EXPECT_EQ(State().wetBulbCover, WetBulbCover::Water);
+    ExpectStatusField(Id(StatusFieldId::IceBulbField), "", Qt::AlignHCenter);
+    ExpectDefaultSelections();
+}
+
+TEST_F(LoopCommandsTest, CalculateFollowsTheIceItem) {
+    Choose(CommandId::IceBulbCommand, "Заледен мокър термометър");
+    EnterAndType(1, "-10");
+    EnterAndType(2, "-11");
+    EnterAndType(3, "1013.25");
+    Click(ControlId::CalculateButton);
+    // 68.6 over water.
+    EXPECT_EQ(Fields()[4], "61.7 [%]");
+
+    EnterAndType(1, "5");
+    EnterAndType(2, "0.1");
+    Click(ControlId::CalculateButton);
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Проблем!|При заледен мокър термометър "
+                                                   "показанието му не може да е над 0 °C"});
+    EXPECT_EQ(Fields()[4], "61.7 [%]");
+
+    Choose(CommandId::IceBulbCommand, "Заледен мокър термометър");
+    Click(ControlId::CalculateButton);
+    EXPECT_EQ(Fields()[4], "31.8 [%]");
+    EXPECT_EQ(Messages().size(), 1u);
 }
 
 TEST_F(LoopCommandsTest, UnitChangeKeepsTheFieldsAndTakesEffectAtTheNextCalculate) {
