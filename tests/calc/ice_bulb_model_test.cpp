@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <array>
 #include <limits>
 
 namespace {
@@ -11,102 +11,75 @@ namespace {
 constexpr auto Aspirated = PsychrometerType::Aspirated;
 constexpr auto NonAspirated = PsychrometerType::NonAspirated;
 
-InputReadings Readings(float dryBulb, float wetBulb, float pressure) {
-    InputReadings readings;
-    readings.dryBulb = dryBulb;
-    readings.wetBulb = wetBulb;
-    readings.pressure = pressure;
-    return readings;
+using Values = std::array<float, 5>; // F, RH, Td, E, е
+
+Values ValuesOf(const HumidityResult& r) {
+    return {r.absoluteHumidity, r.relativeHumidity, r.dewPoint, r.saturationPressure,
+            r.vapourPressure};
 }
 
 // Bit-exact values of humidity_reference.py with `ice`. Over water the first reading gives
-// RH 68.6, the second 40.5 (aspirated); E is the same on both routes.
+// RH 68.6, the third 40.5 (aspirated); E is the same on both routes.
 TEST(IceBulbModel, MatchesTheReference) {
     struct Case {
-        float dryBulb, wetBulb, pressure;
-        PsychrometerType type;
-        HumidityResult expected; // F, RH, Td, E, е
+        struct {
+            float dryBulb, wetBulb, pressure;
+            PsychrometerType type;
+        } in;
+        Values expected;
     };
     const Case cases[] = {
-        {-10,
-         -11,
-         1013.25f,
-         Aspirated,
+        {{-10, -11, 1013.25f, Aspirated},
          {1.44517207f, 61.6571274f, -15.9477663f, 2.88385439f, 1.7781018f}},
-        {-10,
-         -11,
-         1013.25f,
-         NonAspirated,
+        {{-10, -11, 1013.25f, NonAspirated},
          {0.978168607f, 41.7327957f, -20.5263252f, 2.88385439f, 1.20351303f}},
-        {-3.3f,
-         -6.2f,
-         973,
-         Aspirated,
+        {{-3.3f, -6.2f, 973, Aspirated},
          {1.53851652f, 40.2882195f, -14.866662f, 4.81808043f, 1.94111884f}},
-        {-3.3f,
-         -6.2f,
-         973,
-         NonAspirated,
+        {{-3.3f, -6.2f, 973, NonAspirated},
          {0.270276725f, 7.07757664f, -34.0873795f, 4.81808043f, 0.341003329f}},
         // At exactly 0 °C ice and water saturate alike; only the smaller coefficient acts.
-        {2, 0, 1000, Aspirated, {3.83690882f, 69.6189651f, -2.96330166f, 7.09000111f, 4.93598557f}},
+        {{2, 0, 1000, Aspirated},
+         {3.83690882f, 69.6189651f, -2.96330166f, 7.09000111f, 4.93598557f}},
         // Equal readings: air saturated over ice is not saturated over water.
-        {-10,
-         -10,
-         1013.25f,
-         Aspirated,
+        {{-10, -10, 1013.25f, Aspirated},
          {2.12212014f, 90.5385895f, -11.248395f, 2.88385439f, 2.61100101f}},
-        {-30,
-         -30,
-         640,
-         NonAspirated,
+        {{-30, -30, 640, NonAspirated},
          {0.335627586f, 74.3126373f, -33.0735893f, 0.51347971f, 0.381580323f}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.dryBulb << " / " << c.wetBulb << " / " << c.pressure);
-        const HumidityResult r = ComputeHumidityIceBulb(c.dryBulb, c.wetBulb, c.pressure, c.type);
-        EXPECT_EQ(r.absoluteHumidity, c.expected.absoluteHumidity);
-        EXPECT_EQ(r.relativeHumidity, c.expected.relativeHumidity);
-        EXPECT_EQ(r.dewPoint, c.expected.dewPoint);
-        EXPECT_EQ(r.saturationPressure, c.expected.saturationPressure);
-        EXPECT_EQ(r.vapourPressure, c.expected.vapourPressure);
+    for (const auto& [in, expected] : cases) {
+        EXPECT_EQ(ValuesOf(ComputeHumidityIceBulb(in.dryBulb, in.wetBulb, in.pressure, in.type)),
+                  expected)
+            << in.dryBulb << " / " << in.wetBulb << " / " << in.pressure;
     }
+}
+
+// The message that refuses the reading, empty when it is accepted.
+std::string_view Refusal(float dryBulb, float wetBulb, float pressure, PsychrometerType type,
+                         WetBulbCover cover) {
+    InputReadings in;
+    in.dryBulb = dryBulb;
+    in.wetBulb = wetBulb;
+    in.pressure = pressure;
+    const HumidityOutcome outcome = ComputeCheckedHumidity(in, type, cover);
+    const auto* message = std::get_if<std::string_view>(&outcome);
+    return message == nullptr ? std::string_view() : *message;
 }
 
 TEST(IceBulbRoute, RefusesImpossibleReadingsFirstThenAnIcedBulbAboveZero) {
-    const auto refusal = [](const InputReadings& in, PsychrometerType type, WetBulbCover cover) {
-        const HumidityOutcome outcome = ComputeCheckedHumidity(in, type, cover);
-        const auto* message = std::get_if<std::string_view>(&outcome);
-        return message == nullptr ? std::string_view() : *message;
-    };
-    // The nearest single-precision wet bulbs on either side of е = 0 over ice.
-    EXPECT_EQ(refusal(Readings(0, -6.04602003f, 1013.25f), Aspirated, WetBulbCover::Ice),
-              ImpossibleReadingsMessage);
-    EXPECT_EQ(refusal(Readings(0, -6.04601955f, 1013.25f), Aspirated, WetBulbCover::Ice), "");
-    // The water coefficient is larger: over water that reading is still impossible.
-    EXPECT_EQ(refusal(Readings(0, -6.04601955f, 1013.25f), Aspirated, WetBulbCover::Water),
+    constexpr auto Ice = WetBulbCover::Ice;
+    // The nearest single-precision wet bulbs on either side of е = 0 over ice; the larger
+    // water coefficient still refuses the second.
+    EXPECT_EQ(Refusal(0, -6.04602003f, 1013.25f, Aspirated, Ice), ImpossibleReadingsMessage);
+    EXPECT_EQ(Refusal(0, -6.04601955f, 1013.25f, Aspirated, Ice), "");
+    EXPECT_EQ(Refusal(0, -6.04601955f, 1013.25f, Aspirated, WetBulbCover::Water),
               ImpossibleReadingsMessage);
 
     const float justAboveZero = std::numeric_limits<float>::denorm_min();
-    EXPECT_EQ(refusal(Readings(1, justAboveZero, 1000), Aspirated, WetBulbCover::Ice),
-              IceBulbAboveZeroMessage);
-    EXPECT_EQ(refusal(Readings(1, 0.1f, 1000), Aspirated, WetBulbCover::Water), "");
-    EXPECT_EQ(refusal(Readings(1, 0, 1000), Aspirated, WetBulbCover::Ice), "");
-    EXPECT_EQ(refusal(Readings(1, -0.0f, 1000), Aspirated, WetBulbCover::Ice), "");
-    EXPECT_EQ(refusal(Readings(50, 5, 1150), NonAspirated, WetBulbCover::Ice),
-              ImpossibleReadingsMessage);
-}
-
-TEST(IceBulbRoute, EachCoverComputesWithItsOwnModel) {
-    for (const WetBulbCover cover : {WetBulbCover::Water, WetBulbCover::Ice}) {
-        const HumidityOutcome outcome =
-            ComputeCheckedHumidity(Readings(-10, -11, 1013.25f), Aspirated, cover);
-        ASSERT_TRUE(std::holds_alternative<HumidityResult>(outcome));
-        const HumidityResult expected = cover == WetBulbCover::Ice
-                                            ? ComputeHumidityIceBulb(-10, -11, 1013.25f, Aspirated)
-                                            : ComputeHumidity(-10, -11, 1013.25f, Aspirated);
-        EXPECT_EQ(std::get<HumidityResult>(outcome).vapourPressure, expected.vapourPressure);
-    }
+    EXPECT_EQ(Refusal(1, justAboveZero, 1000, Aspirated, Ice), IceBulbAboveZeroMessage);
+    EXPECT_EQ(Refusal(1, 0.1f, 1000, Aspirated, WetBulbCover::Water), "");
+    EXPECT_EQ(Refusal(1, 0, 1000, Aspirated, Ice), "");
+    EXPECT_EQ(Refusal(1, -0.0f, 1000, Aspirated, Ice), "");
+    EXPECT_EQ(Refusal(50, 5, 1150, NonAspirated, Ice), ImpossibleReadingsMessage);
 }
 
 } // namespace

@@ -164,12 +164,10 @@ TEST_F(LoopCommandsTest, CalculateFollowsTheIceItem) {
     Click(ControlId::CalculateButton);
     EXPECT_EQ(Messages(), std::vector<std::string>{"Проблем!|При заледен мокър термометър "
                                                    "показанието му не може да е над 0 °C"});
-    EXPECT_EQ(Fields()[4], "61.7 [%]");
 
     Choose(CommandId::IceBulbCommand, "Заледен мокър термометър");
     Click(ControlId::CalculateButton);
     EXPECT_EQ(Fields()[4], "31.8 [%]");
-    EXPECT_EQ(Messages().size(), 1u);
 }
 
 TEST_F(LoopCommandsTest, UnitChangeKeepsTheFieldsAndTakesEffectAtTheNextCalculate) {
