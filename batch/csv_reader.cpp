@@ -107,7 +107,7 @@ RecordStatus CsvReader::Next(std::vector<std::string>& fields) {
 }
 
 std::size_t CsvReader::MaxCells() const {
-    return maxRecordBytes_ / BytesPerCell;
+    return std::max<std::size_t>(1, maxRecordBytes_ / BytesPerCell);
 }
 
 bool CsvReader::OverLimit(const std::vector<std::string>& fields) const {
