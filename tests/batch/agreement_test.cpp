@@ -146,7 +146,8 @@ TEST(BatchAgreement, TenThousandRowsMatchTheWindowCellForCell) {
     ASSERT_NE(out, nullptr);
     const std::unique_ptr<std::FILE, decltype([](std::FILE* file) { std::fclose(file); })> closer(
         out);
-    CsvReader reader(out);
+    DecodedInput decoded(out, TextEncoding::Utf8);
+    CsvReader reader(decoded);
     std::vector<std::string> fields;
     ASSERT_EQ(reader.Next(fields), RecordStatus::Record);
     EXPECT_EQ(fields.size(), 12u);
