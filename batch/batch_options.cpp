@@ -65,6 +65,11 @@ bool SetValued(BatchOptions& options, std::string_view name, std::string_view va
         settings.type = ParseTypeName(value);
         return settings.type.has_value();
     }
+    if (name == "--bulb") {
+        const std::optional<BulbChoice> bulb = ParseBulbName(value, true);
+        settings.bulb = bulb.value_or(settings.bulb);
+        return bulb.has_value();
+    }
     if (name == "--delimiter") {
         settings.outputDelimiter = ParseDelimiter(value);
         return settings.outputDelimiter.has_value();
@@ -97,7 +102,7 @@ bool SetValued(BatchOptions& options, std::string_view name, std::string_view va
 
 bool TakesValue(std::string_view name) {
     return name == "-o" || name == "--output" || name == "--unit" || name == "--type" ||
-           name == "--delimiter" || name == "--lang" || name == "--encoding" ||
+           name == "--bulb" || name == "--delimiter" || name == "--lang" || name == "--encoding" ||
            name == "--output-encoding" || name == "--decimal" || name == "--max-row-bytes";
 }
 
@@ -168,14 +173,18 @@ std::string_view BatchUsage(MessageLanguage language) {
         "Без ФАЙЛ или когато ФАЙЛ е -, чете стандартния вход.\n"
         "\n"
         "Заглавният ред назовава колоните: tdry/сух, twet/мокър, p/налягане или\n"
-        "h/височина, и по желание unit/единица (hPa, mBar, mmHg, m) и type/вид\n"
-        "(с аспирация, без аспирация, 1, 2). Другите колони се копират непроменени.\n"
+        "h/височина, и по желание unit/единица (hPa, mBar, mmHg, m), type/вид\n"
+        "(с аспирация, без аспирация, 1, 2) и bulb/термометър (вода, лед). Другите\n"
+        "колони се копират непроменени.\n"
         "\n"
         "  -o, --output ФАЙЛ      записва във ФАЙЛ (заменя го само с цялата таблица)\n"
         "      --unit ЕДИНИЦА     за редовете без своя: hPa, mBar, mmHg или m\n"
         "      --type ВИД         психрометър за редовете без свой: aspirated\n"
         "                         (с аспирация, подразбира се) или non-aspirated\n"
         "                         (без аспирация)\n"
+        "      --bulb water|ice|auto  мокър термометър за редовете без свой: с вода\n"
+        "                         (подразбира се), заледен, или auto: заледен при\n"
+        "                         показание под 0 °C\n"
         "      --delimiter Р      разделител на изхода: ',', ';' или tab (подразбира се\n"
         "                         този на входа)\n"
         "      --lang bg|en       език на колоната error и на съобщенията\n"
@@ -199,13 +208,16 @@ std::string_view BatchUsage(MessageLanguage language) {
         "With no FILE, or when FILE is -, read standard input.\n"
         "\n"
         "The header names the columns: tdry/сух, twet/мокър, p/налягане or h/височина,\n"
-        "and optionally unit/единица (hPa, mBar, mmHg, m) and type/вид (aspirated,\n"
-        "non-aspirated, 1, 2). Other columns are copied unchanged.\n"
+        "and optionally unit/единица (hPa, mBar, mmHg, m), type/вид (aspirated,\n"
+        "non-aspirated, 1, 2) and bulb/термометър (water, ice). Other columns are\n"
+        "copied unchanged.\n"
         "\n"
         "  -o, --output FILE      write to FILE (replaced only when complete)\n"
         "      --unit UNIT        unit for rows without one: hPa, mBar, mmHg or m\n"
         "      --type TYPE        psychrometer for rows without one: aspirated or\n"
         "                         non-aspirated (default aspirated)\n"
+        "      --bulb water|ice|auto  wet bulb for rows without one: water (default),\n"
+        "                         ice, or auto: ice when it reads below 0 °C\n"
         "      --delimiter D      output delimiter: ',', ';' or tab (default the input's)\n"
         "      --lang bg|en       language of the error column and messages (default bg)\n"
         "      --extended         add mixing ratio r, specific humidity q, enthalpy h\n"

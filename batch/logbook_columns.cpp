@@ -8,7 +8,7 @@
 
 namespace {
 
-enum Role : std::size_t { DryBulb, WetBulb, Pressure, Altitude, Unit, Type, RoleCount };
+enum Role : std::size_t { DryBulb, WetBulb, Pressure, Altitude, Unit, Type, Bulb, RoleCount };
 
 struct RoleNames {
     std::string_view english;
@@ -24,6 +24,7 @@ constexpr std::array<RoleNames, RoleCount> Names{{
     {"h", "височина", "the altitude", "надморската височина"},
     {"unit", "единица", "the unit", "мерната единица"},
     {"type", "вид", "the psychrometer type", "вида на психрометъра"},
+    {"bulb", "термометър", "the wet bulb's state", "състоянието на мокрия термометър"},
 }};
 
 std::string Describe(Role role, MessageLanguage language) {
@@ -76,5 +77,6 @@ std::variant<LogbookColumns, std::string> FindLogbookColumns(const std::vector<s
     columns.altitude = found[Altitude];
     columns.unit = found[Unit];
     columns.type = found[Type];
+    columns.bulb = found[Bulb];
     return columns;
 }

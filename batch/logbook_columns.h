@@ -16,10 +16,12 @@ struct LogbookColumns {
     std::optional<std::size_t> altitude;
     std::optional<std::size_t> unit;
     std::optional<std::size_t> type;
+    std::optional<std::size_t> bulb;
 };
 
 // Names in English or Bulgarian, letter case and surrounding spaces aside: tdry/сух,
-// twet/мокър, p/налягане, h/височина, unit/единица, type/вид. Any other column is the
+// twet/мокър, p/налягане, h/височина, unit/единица, type/вид, bulb/термометър. Any other
+// column is the
 // logbook's own. A missing reading column or a doubled known one is reported as a text in
 // `language`.
 std::variant<LogbookColumns, std::string> FindLogbookColumns(const std::vector<std::string>& header,

@@ -60,6 +60,10 @@ class RowReader {
         if (!type) {
             return Refused(UnknownTypeMessage(settings_.language));
         }
+        const std::optional<BulbChoice> bulb = BulbOf(fields);
+        if (!bulb) {
+            return Refused(UnknownBulbMessage(settings_.language));
+        }
         pressure_ = fields[PressureColumn(*unit)];
         dryBulb_ = fields[columns_.dryBulb];
         wetBulb_ = fields[columns_.wetBulb];
@@ -68,8 +72,8 @@ class RowReader {
             UseDecimalPoint(dryBulb_);
             UseDecimalPoint(wetBulb_);
         }
-        return CalculateRow({pressure_, dryBulb_, wetBulb_, *unit, *type}, settings_.extended,
-                            settings_.language);
+        return CalculateRow({pressure_, dryBulb_, wetBulb_, *unit, *type, *bulb},
+                            settings_.extended, settings_.language);
     }
 
   private:
@@ -94,6 +98,13 @@ class RowReader {
             return ParseTypeName(fields[*columns_.type]);
         }
         return settings_.type.value_or(PsychrometerType::Aspirated);
+    }
+
+    std::optional<BulbChoice> BulbOf(const std::vector<std::string>& fields) const {
+        if (columns_.bulb && !fields[*columns_.bulb].empty()) {
+            return ParseBulbName(fields[*columns_.bulb], false);
+        }
+        return settings_.bulb;
     }
 
     // A logbook with both columns gives the altitude for rows in metres and the pressure

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "batch/csv_reader.h"
+#include "batch/logbook_row.h"
 #include "batch/row_messages.h"
 #include "batch/text_encoding.h"
 #include "calc/humidity_model.h"
@@ -16,9 +17,10 @@
 enum class DecimalMark : std::uint8_t { Point, Comma };
 
 struct ConversionSettings {
-    // Used for rows without a unit or type cell of their own.
+    // Used for rows without a unit, type or bulb cell of their own.
     std::optional<BarometerUnit> unit;
     std::optional<PsychrometerType> type;
+    BulbChoice bulb = BulbChoice::Water;
     // The input's own delimiter when not given.
     std::optional<char> outputDelimiter;
     bool extended = false;

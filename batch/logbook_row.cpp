@@ -1,6 +1,7 @@
 #include "batch/logbook_row.h"
 
 #include "batch/moist_air.h"
+#include "calc/humidity_route.h"
 #include "calc/result_presentation.h"
 
 namespace {
@@ -10,6 +11,13 @@ constexpr int ShownDecimals = 1;
 
 std::string Shown(double value) {
     return FormatDecimal(static_cast<float>(value), ShownDecimals);
+}
+
+WetBulbCover CoverOf(BulbChoice bulb, float wetBulb) {
+    if (bulb == BulbChoice::Auto) {
+        return wetBulb < 0 ? WetBulbCover::Ice : WetBulbCover::Water;
+    }
+    return bulb == BulbChoice::Ice ? WetBulbCover::Ice : WetBulbCover::Water;
 }
 
 } // namespace
@@ -23,12 +31,13 @@ RowCells CalculateRow(const RowReadings& row, bool extended, MessageLanguage lan
         return cells;
     }
     const auto& readings = std::get<InputReadings>(outcome);
-    const HumidityResult result =
-        ComputeHumidity(readings.dryBulb, readings.wetBulb, readings.pressure, row.type);
-    if (!IsPossibleReading(result)) {
-        cells.error = InLanguage(ImpossibleReadingsMessage, language);
+    const HumidityOutcome computed =
+        ComputeCheckedHumidity(readings, row.type, CoverOf(row.bulb, readings.wetBulb));
+    if (const auto* message = std::get_if<std::string_view>(&computed)) {
+        cells.error = InLanguage(*message, language);
         return cells;
     }
+    const auto& result = std::get<HumidityResult>(computed);
     cells.results = {Shown(result.absoluteHumidity), Shown(result.relativeHumidity),
                      Shown(result.dewPoint), Shown(result.saturationPressure),
                      Shown(result.vapourPressure)};

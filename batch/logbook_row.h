@@ -6,8 +6,13 @@
 #include "calc/input_reading.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
+
+// How a row's wet bulb is taken: as a bulb cell or --bulb says, or (Auto) as ice when it
+// reads below 0 °C, the convention of ASHRAE-based psychrometric libraries.
+enum class BulbChoice : std::uint8_t { Water, Ice, Auto };
 
 struct RowReadings {
     std::string_view pressureText; // pressure or altitude, in `unit`
@@ -15,6 +20,7 @@ struct RowReadings {
     std::string_view wetBulbText;
     BarometerUnit unit = BarometerUnit::Hpa;
     PsychrometerType type = PsychrometerType::Aspirated;
+    BulbChoice bulb = BulbChoice::Water;
 };
 
 // Either the result texts or, for a row the calculator refuses, its message.

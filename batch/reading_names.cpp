@@ -48,3 +48,16 @@ std::optional<PsychrometerType> ParseTypeName(std::string_view text) {
     }};
     return Lookup(Names, text);
 }
+
+std::optional<BulbChoice> ParseBulbName(std::string_view text, bool allowAuto) {
+    static constexpr std::array<std::pair<std::string_view, BulbChoice>, 6> Names{{
+        {"water", BulbChoice::Water},
+        {"вода", BulbChoice::Water},
+        {"ice", BulbChoice::Ice},
+        {"лед", BulbChoice::Ice},
+        {"auto", BulbChoice::Auto},
+        {"авто", BulbChoice::Auto},
+    }};
+    const std::optional<BulbChoice> bulb = Lookup(Names, text);
+    return bulb == BulbChoice::Auto && !allowAuto ? std::nullopt : bulb;
+}

@@ -2,6 +2,7 @@
 // its own column or in the --unit and --type options.
 #pragma once
 
+#include "batch/logbook_row.h"
 #include "calc/humidity_model.h"
 #include "calc/input_reading.h"
 
@@ -12,3 +13,5 @@
 std::optional<BarometerUnit> ParseUnitName(std::string_view text);
 // aspirated / с аспирация / 1, non-aspirated / без аспирация / 2.
 std::optional<PsychrometerType> ParseTypeName(std::string_view text);
+// water / вода, ice / лед; auto / авто too when `allowAuto`.
+std::optional<BulbChoice> ParseBulbName(std::string_view text, bool allowAuto);

@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 8> Translations{{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 9> Translations{{
     {"Няма данни за атмосферно налягане", "No atmospheric pressure given"},
     {"Има грешка при надморската височина", "Error in the altitude"},
     {"Има грешка при стойността на налягането", "Error in the pressure value"},
@@ -14,6 +14,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 8> Translati
     {"Няма данни за мокрия термометър", "No wet-bulb reading given"},
     {"Има грешка при стойността на мокрия термометър", "Error in the wet-bulb reading"},
     {ImpossibleReadingsMessage, "Error in the dry-bulb and wet-bulb readings taken together"},
+    {IceBulbAboveZeroMessage, "An iced wet bulb cannot read above 0 °C"},
 }};
 
 } // namespace
@@ -37,4 +38,9 @@ std::string_view UnknownUnitMessage(MessageLanguage language) {
 std::string_view UnknownTypeMessage(MessageLanguage language) {
     return language == MessageLanguage::English ? "Unknown psychrometer type"
                                                 : "Непознат вид на психрометъра";
+}
+
+std::string_view UnknownBulbMessage(MessageLanguage language) {
+    return language == MessageLanguage::English ? "Unknown wet-bulb state (water or ice)"
+                                                : "Непознато състояние на мокрия термометър";
 }

@@ -2,6 +2,7 @@
 // translations.
 #pragma once
 
+#include "calc/humidity_route.h"
 #include "calc/input_reading.h"
 
 #include <cstdint>
@@ -10,10 +11,11 @@
 
 enum class MessageLanguage : std::uint8_t { Bulgarian, English };
 
-// `message` as ReadInputs or the impossible-readings check gave it, in `language`; a text
+// `message` as ReadInputs or ComputeCheckedHumidity gave it, in `language`; a text
 // without a translation stays as it is.
 std::string_view InLanguage(std::string_view message, MessageLanguage language);
 
-// A unit or type cell that names nothing known.
+// A unit, type or bulb cell that names nothing known.
 std::string_view UnknownUnitMessage(MessageLanguage language);
 std::string_view UnknownTypeMessage(MessageLanguage language);
+std::string_view UnknownBulbMessage(MessageLanguage language);

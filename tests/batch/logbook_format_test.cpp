@@ -1,6 +1,7 @@
 // What a logbook may look like on the way in (spreadsheet exports in two locales, quoting,
 // header names in two languages) and what is written back, row and column for row and
 // column; and the extended quantities against published tables.
+#include "batch/batch_options.h"
 #include "batch/moist_air.h"
 #include "tests/batch/conversion_probe.h"
 
@@ -65,6 +66,30 @@ TEST(LogbookFormat, UnitAndTypeComeFromTheRowThenTheOptionsThenTheColumns) {
                                 "30\t10\t0\tm\t\t\t\t\t\tError in the dry-bulb and wet-bulb "
                                 "readings taken together\n");
     EXPECT_EQ(converted.report.failedRows, 4u);
+}
+
+TEST(LogbookFormat, BulbComesFromTheRowThenTheOptionAndAutoIcesOnlyBelowZero) {
+    EXPECT_TRUE(std::holds_alternative<std::string>(ParseBatchOptions({"--bulb", "snow"})));
+    const auto options = ParseBatchOptions({"--bulb=auto", "--extended", "--lang", "en"});
+    ASSERT_TRUE(std::holds_alternative<BatchOptions>(options));
+    const ConvertedText converted = ConvertText("tdry,twet,p,Термометър\n"
+                                                "-10,-11,1013.25,\n"
+                                                "-10,-11,1013.25,ВОДА\n"
+                                                "2,0,1000,\n"
+                                                "5,0.1,1013.25,ice\n"
+                                                "5,0.1,1013.25,auto\n",
+                                                std::get<BatchOptions>(options).conversion);
+    // Over ice RH 61.7 and е 1.78 give r = 622 е / (P − е) = 1.09 g/kg; over water 68.6 and
+    // 1.98 give 1.22. At exactly 0 °C auto keeps the water route (RH 69.6 over ice); a cell
+    // names a bulb, never auto.
+    EXPECT_EQ(converted.output,
+              "tdry,twet,p,Термометър,F [g/m3],RH [%],Td [°C],E [hPa],е [hPa],r [g/kg],q [g/kg],"
+              "h [kJ/kg],error\n"
+              "-10,-11,1013.25,,1.4,61.7,-15.9,2.9,1.8,1.1,1.1,-7.3,\n"
+              "-10,-11,1013.25,ВОДА,1.6,68.6,-14.7,2.9,2.0,1.2,1.2,-7.0,\n"
+              "2,0,1000,,3.7,67.3,-3.4,7.1,4.8,3.0,3.0,9.5,\n"
+              "5,0.1,1013.25,ice,,,,,,,,,An iced wet bulb cannot read above 0 °C\n"
+              "5,0.1,1013.25,auto,,,,,,,,,Unknown wet-bulb state (water or ice)\n");
 }
 
 TEST(LogbookFormat, UnreadableInputNamesTheLine) {
