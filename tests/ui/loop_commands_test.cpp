@@ -130,44 +130,38 @@ TEST_F(LoopCommandsTest, PsychrometerMenuSetsTheTypeAndItsCentredStatusText) {
     EXPECT_EQ(Fields(), Placeholders);
 }
 
-TEST_F(LoopCommandsTest, IceBulbItemTogglesItsMarkAndStatusTextUntilClear) {
+TEST_F(LoopCommandsTest, IceBulbItemSetsTheRouteItsMarkAndStatusTextUntilClear) {
     const QString iceItem = "Заледен мокър термометър";
     auto* const item = Window(WindowId::MainWindow)
                            ->findChild<QAction*>(CommandName(Id(CommandId::IceBulbCommand)));
     ASSERT_NE(item, nullptr);
-    ASSERT_TRUE(item->isCheckable());
-    for (const bool iced : {true, false, true}) {
-        Choose(CommandId::IceBulbCommand, iceItem);
+    const auto expectIced = [&](bool iced) {
         EXPECT_EQ(item->isChecked(), iced);
         EXPECT_EQ(State().wetBulbCover, iced ? WetBulbCover::Ice : WetBulbCover::Water);
         ExpectStatusField(Id(StatusFieldId::IceBulbField),
                           iced ? "Мокрият термометър е заледен" : "", Qt::AlignHCenter);
-    }
-    Click(ControlId::ClearButton);
-    EXPECT_FALSE(item->isChecked());
-    EXPECT_EQ(State().wetBulbCover, WetBulbCover::Water);
-    ExpectStatusField(Id(StatusFieldId::IceBulbField), "", Qt::AlignHCenter);
-    ExpectDefaultSelections();
-}
-
-TEST_F(LoopCommandsTest, CalculateFollowsTheIceItem) {
-    Choose(CommandId::IceBulbCommand, "Заледен мокър термометър");
+    };
+    Choose(CommandId::IceBulbCommand, iceItem);
+    expectIced(true);
     EnterAndType(1, "-10");
     EnterAndType(2, "-11");
     EnterAndType(3, "1013.25");
     Click(ControlId::CalculateButton);
-    // 68.6 over water.
-    EXPECT_EQ(Fields()[4], "61.7 [%]");
+    EXPECT_EQ(Fields()[4], "61.7 [%]"); // 68.6 over water
 
     EnterAndType(1, "5");
     EnterAndType(2, "0.1");
     Click(ControlId::CalculateButton);
     EXPECT_EQ(Messages(), std::vector<std::string>{"Проблем!|При заледен мокър термометър "
                                                    "показанието му не може да е над 0 °C"});
-
-    Choose(CommandId::IceBulbCommand, "Заледен мокър термометър");
+    Choose(CommandId::IceBulbCommand, iceItem);
+    expectIced(false);
     Click(ControlId::CalculateButton);
     EXPECT_EQ(Fields()[4], "31.8 [%]");
+
+    Choose(CommandId::IceBulbCommand, iceItem);
+    Click(ControlId::ClearButton);
+    expectIced(false);
 }
 
 TEST_F(LoopCommandsTest, UnitChangeKeepsTheFieldsAndTakesEffectAtTheNextCalculate) {
