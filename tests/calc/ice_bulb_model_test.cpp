@@ -53,33 +53,27 @@ TEST(IceBulbModel, MatchesTheReference) {
     }
 }
 
-// The message that refuses the reading, empty when it is accepted.
-std::string_view Refusal(float dryBulb, float wetBulb, float pressure, PsychrometerType type,
-                         WetBulbCover cover) {
+// The message that refuses the reading on the ice route, empty when it is accepted.
+std::string_view Refusal(float dryBulb, float wetBulb, float pressure, PsychrometerType type) {
     InputReadings in;
     in.dryBulb = dryBulb;
     in.wetBulb = wetBulb;
     in.pressure = pressure;
-    const HumidityOutcome outcome = ComputeCheckedHumidity(in, type, cover);
+    const HumidityOutcome outcome = ComputeCheckedHumidity(in, type, WetBulbCover::Ice);
     const auto* message = std::get_if<std::string_view>(&outcome);
     return message == nullptr ? std::string_view() : *message;
 }
 
 TEST(IceBulbRoute, RefusesImpossibleReadingsFirstThenAnIcedBulbAboveZero) {
-    constexpr auto Ice = WetBulbCover::Ice;
-    // The nearest single-precision wet bulbs on either side of е = 0 over ice; the larger
-    // water coefficient still refuses the second.
-    EXPECT_EQ(Refusal(0, -6.04602003f, 1013.25f, Aspirated, Ice), ImpossibleReadingsMessage);
-    EXPECT_EQ(Refusal(0, -6.04601955f, 1013.25f, Aspirated, Ice), "");
-    EXPECT_EQ(Refusal(0, -6.04601955f, 1013.25f, Aspirated, WetBulbCover::Water),
-              ImpossibleReadingsMessage);
+    // The nearest single-precision wet bulbs on either side of е = 0 over ice.
+    EXPECT_EQ(Refusal(0, -6.04602003f, 1013.25f, Aspirated), ImpossibleReadingsMessage);
+    EXPECT_EQ(Refusal(0, -6.04601955f, 1013.25f, Aspirated), "");
 
     const float justAboveZero = std::numeric_limits<float>::denorm_min();
-    EXPECT_EQ(Refusal(1, justAboveZero, 1000, Aspirated, Ice), IceBulbAboveZeroMessage);
-    EXPECT_EQ(Refusal(1, 0.1f, 1000, Aspirated, WetBulbCover::Water), "");
-    EXPECT_EQ(Refusal(1, 0, 1000, Aspirated, Ice), "");
-    EXPECT_EQ(Refusal(1, -0.0f, 1000, Aspirated, Ice), "");
-    EXPECT_EQ(Refusal(50, 5, 1150, NonAspirated, Ice), ImpossibleReadingsMessage);
+    EXPECT_EQ(Refusal(1, justAboveZero, 1000, Aspirated), IceBulbAboveZeroMessage);
+    EXPECT_EQ(Refusal(1, 0, 1000, Aspirated), "");
+    EXPECT_EQ(Refusal(1, -0.0f, 1000, Aspirated), "");
+    EXPECT_EQ(Refusal(50, 5, 1150, NonAspirated), ImpossibleReadingsMessage);
 }
 
 } // namespace
