@@ -49,17 +49,6 @@ bool DisplayReachable() {
     return true; // offscreen, vnc, ...: nothing to connect to in advance
 }
 
-// Qt's own dialogs (file, print, the questions they ask) speak Bulgarian like the rest
-// of the program, whatever the user's locale. Without the translation they stay English.
-void LoadBulgarianDialogs(ToolkitState& state) {
-    auto translator = std::make_unique<QTranslator>();
-    if (translator->load(QStringLiteral("qtbase_bg"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(translator.get());
-        state.translator = std::move(translator);
-    }
-}
-
 } // namespace
 
 ToolkitState& State() {
@@ -69,6 +58,20 @@ ToolkitState& State() {
 
 bool Started() {
     return State().application != nullptr;
+}
+
+void UseBulgarianQtTexts() {
+    ToolkitState& state = State();
+    if (!Started() || state.translationTried) {
+        return;
+    }
+    state.translationTried = true;
+    auto translator = std::make_unique<QTranslator>();
+    if (translator->load(QStringLiteral("qtbase_bg"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator.get());
+        state.translator = std::move(translator);
+    }
 }
 
 bool InitToolkit(int& argc, char** argv) {
@@ -88,7 +91,8 @@ bool InitToolkit(int& argc, char** argv) {
         std::make_unique<QApplication>(state.qtArgumentCount, state.qtArguments.data());
     // Closing a window is the program's decision, never Qt's.
     QApplication::setQuitOnLastWindowClosed(false);
-    LoadBulgarianDialogs(state);
+    // Qt's own texts in Bulgarian come later (UseBulgarianQtTexts): reading the
+    // translation is not worth keeping the window from the screen.
     return true;
 }
 
@@ -141,6 +145,7 @@ void ShutDownToolkit() {
         QCoreApplication::removeTranslator(state.translator.get());
         state.translator.reset();
     }
+    state.translationTried = false;
     state.application.reset();
 }
 
