@@ -5,9 +5,9 @@
 #include <cerrno>
 #include <csignal>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <poll.h>
-#include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -116,24 +116,18 @@ double NowSeconds() {
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
-double ProcessCpuSeconds(pid_t pid) {
-    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
-    std::string line;
-    std::getline(in, line);
-    // The command name may hold spaces; the fields after it are plain.
-    const std::size_t close = line.rfind(')');
-    if (close == std::string::npos) {
-        return -1;
+double ProcessRunSeconds(pid_t pid) {
+    std::error_code error;
+    const std::filesystem::path tasks = "/proc/" + std::to_string(pid) + "/task";
+    long long nanoseconds = 0;
+    for (const auto& task : std::filesystem::directory_iterator(tasks, error)) {
+        std::ifstream schedstat(task.path() / "schedstat");
+        long long onCpu = 0;
+        if (schedstat >> onCpu) {
+            nanoseconds += onCpu;
+        }
     }
-    std::istringstream fields(line.substr(close + 2));
-    std::string skipped;
-    for (int i = 3; i <= 13; ++i) { // fields 3..13: state .. cmajflt
-        fields >> skipped;
-    }
-    double user = 0;
-    double system = 0;
-    fields >> user >> system;
-    return (user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
+    return error ? -1 : static_cast<double>(nanoseconds) * 1e-9;
 }
 
 long ProcessMemoryKb(pid_t pid, const std::string& field) {

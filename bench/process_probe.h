@@ -46,7 +46,9 @@ class MapWatcher {
 
 // Seconds since an arbitrary fixed point, monotonic.
 double NowSeconds();
-// User plus system processor seconds a process has used so far.
-double ProcessCpuSeconds(pid_t pid);
+// Processor seconds a process has used so far, to the nanosecond, from the scheduler's
+// account of every thread: fine enough for a start-up of a few tens of milliseconds and an
+// idle program's few milliseconds a second. Negative when unknown.
+double ProcessRunSeconds(pid_t pid);
 // A "VmXXX:" value of /proc/<pid>/status in kB (e.g. "VmHWM", "VmRSS"); -1 when unknown.
 long ProcessMemoryKb(pid_t pid, const std::string& field);

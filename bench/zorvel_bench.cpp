@@ -2,9 +2,11 @@
 //  - opening each help page (LoadEmbeddedImage) vs a bare libjpeg-turbo decode;
 //  - saving a page (SaveImageAsJpeg) vs a bare libjpeg-turbo compression into a file;
 //  - one Calculate press;
-//  - start-up to the main window shown vs a bare Qt program showing one maximized window;
+//  - start-up to the main window shown vs a bare Qt program showing one maximized window,
+//    and where the calculator's start-up goes, step by step;
 //  - processor time of the idle program, the clock ticking;
-//  - peak memory with all nine pages opened vs the bare Qt window.
+//  - peak memory with the main window alone and with all nine pages opened vs the bare Qt
+//    window.
 // The process-level part needs an X server (bench/run.sh starts Xvfb). Own options:
 //   --process=0          skip the process-level part
 //   --idle-seconds=N     length of the idle measurement (default 30)
@@ -29,6 +31,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <unistd.h>
@@ -146,8 +149,11 @@ void CalculateLogic(benchmark::State& state) {
     }
 }
 
-// The whole press as the program runs it, on real text fields.
-void CalculatePress(benchmark::State& state) {
+// The whole press as the program runs it, on real text fields. With newResults=false every
+// press gives the results the fields already show; with newResults=true the psychrometer
+// type changes between presses, so that all five results are written anew (the write-backs
+// of the inputs, as after any second press, find their texts in place).
+void CalculatePress(benchmark::State& state, bool newResults) {
     constexpr int kWindow = Id(WindowId::MainWindow);
     if (!toolkit::OpenWindow(kWindow, 0, 0, 800, 600, "Изчисли", toolkit::TitleBar)) {
         state.SkipWithError("no window");
@@ -164,15 +170,26 @@ void CalculatePress(benchmark::State& state) {
         toolkit::CreateTextField(Id(field), 10, 30 * row++, 200, 25, text, toolkit::Centred);
     }
     InputState input;
+    PsychrometerType type = PsychrometerType::Aspirated;
     for (auto _ : state) {
+        if (newResults) {
+            type = type == PsychrometerType::Aspirated ? PsychrometerType::NonAspirated
+                                                       : PsychrometerType::Aspirated;
+        }
         input.resultsCurrent = false;
-        if (!CalculatePressed(input, BarometerUnit::Hpa, PsychrometerType::Aspirated)) {
+        if (!CalculatePressed(input, BarometerUnit::Hpa, type)) {
             state.SkipWithError("the sample readings were rejected");
             break;
         }
     }
     const std::string relativeHumidity = toolkit::GetControlText(Id(RelativeHumidityField));
-    if (relativeHumidity != "81.0 [%]") {
+    // The last press's type decides; the aspirated figure is the one the README quotes.
+    const std::string expected =
+        newResults
+            ? FormatDecimal(ComputeHumidity(20.5f, 18.3f, 981.1f, type).relativeHumidity, 1) +
+                  " [%]"
+            : "81.0 [%]";
+    if (relativeHumidity != expected) {
         state.SkipWithError(("unexpected result: " + relativeHumidity).c_str());
     }
     toolkit::CloseWindow(kWindow);
@@ -215,15 +232,68 @@ double Median(std::vector<double> values) {
     return values.empty() ? -1 : values[values.size() / 2];
 }
 
-double StartupSeconds(MapWatcher& watcher, const std::vector<std::string>& command) {
+struct Startup {
+    double seconds = -1;    // wall clock from the start until the window is mapped
+    double runSeconds = -1; // processor time the program had used by then
+};
+
+Startup StartupFigures(MapWatcher& watcher, const std::vector<std::string>& command) {
     watcher.Drain();
     const double start = NowSeconds();
     ChildProgram child(command);
-    if (!child.running()) {
-        return -1;
+    if (!child.running() || watcher.SecondsUntilMapped(20) < 0) {
+        return {};
     }
+    return {NowSeconds() - start, ProcessRunSeconds(child.pid())};
+}
+
+// Where the calculator's start-up goes: zorvel_startup_probe takes zorvel's steps and
+// prints when each ended; the map is seen here, as for the program itself.
+struct StartupStep {
+    std::string name;
+    std::vector<double> wallMs;
+    std::vector<double> cpuMs;
+};
+
+void AddProbeRun(MapWatcher& watcher, std::vector<StartupStep>& steps, std::vector<double>& mapMs) {
+    watcher.Drain();
+    const double start = NowSeconds();
+    ChildProgram child({ZORVEL_STARTUP_PROBE});
     const double mapped = watcher.SecondsUntilMapped(20);
-    return mapped < 0 ? -1 : NowSeconds() - start;
+    mapMs.push_back(mapped < 0 ? -1 : (NowSeconds() - start) * 1e3);
+    std::istringstream lines(child.WaitForOutput());
+    double previousEnd = start;
+    char name[32];
+    double end = 0;
+    double cpu = 0;
+    for (std::string line; std::getline(lines, line);) {
+        if (std::sscanf(line.c_str(), "%31s %lf %lf", name, &end, &cpu) != 3) {
+            continue;
+        }
+        auto step = std::find_if(steps.begin(), steps.end(),
+                                 [&name](const StartupStep& known) { return known.name == name; });
+        if (step == steps.end()) {
+            step = steps.insert(steps.end(), StartupStep{name, {}, {}});
+        }
+        step->wallMs.push_back((end - previousEnd) * 1e3);
+        step->cpuMs.push_back(cpu);
+        previousEnd = end;
+    }
+}
+
+void PrintStartupSteps(MapWatcher& watcher, int runs) {
+    std::vector<StartupStep> steps;
+    std::vector<double> mapMs;
+    for (int run = 0; run < runs; ++run) {
+        AddProbeRun(watcher, steps, mapMs);
+    }
+    std::printf("Start-up steps of the calculator (median of %d; wall clock, processor time):\n",
+                runs);
+    for (const StartupStep& step : steps) {
+        std::printf("  %-16s %7.2f ms  (%.2f ms)\n", step.name.c_str(), Median(step.wallMs),
+                    Median(step.cpuMs));
+    }
+    std::printf("  window mapped %.2f ms after the start\n", Median(mapMs));
 }
 
 void ProcessFigures(const Options& options, Verdict& verdict) {
@@ -237,15 +307,23 @@ void ProcessFigures(const Options& options, Verdict& verdict) {
 
     std::vector<double> programTimes;
     std::vector<double> bareTimes;
+    std::vector<double> programRun;
+    std::vector<double> bareRun;
     for (int run = 0; run < options.startupRuns; ++run) {
-        bareTimes.push_back(StartupSeconds(watcher, bare));
-        programTimes.push_back(StartupSeconds(watcher, program));
+        const Startup bareStartup = StartupFigures(watcher, bare);
+        const Startup programStartup = StartupFigures(watcher, program);
+        bareTimes.push_back(bareStartup.seconds);
+        programTimes.push_back(programStartup.seconds);
+        bareRun.push_back(bareStartup.runSeconds);
+        programRun.push_back(programStartup.runSeconds);
     }
     const double programStart = Median(programTimes);
     const double bareStart = Median(bareTimes);
     std::printf("\nStart-up to the window shown (median of %d): calculator %.1f ms, bare Qt "
-                "window %.1f ms\n",
-                options.startupRuns, programStart * 1e3, bareStart * 1e3);
+                "window %.1f ms; processor time by then %.1f ms and %.1f ms\n",
+                options.startupRuns, programStart * 1e3, bareStart * 1e3, Median(programRun) * 1e3,
+                Median(bareRun) * 1e3);
+    PrintStartupSteps(watcher, options.startupRuns);
 
     // Idle: the clock ticks ten times a second; nothing else happens.
     double idlePercent = -1;
@@ -255,11 +333,11 @@ void ProcessFigures(const Options& options, Verdict& verdict) {
         ChildProgram child(program);
         if (watcher.SecondsUntilMapped(20) >= 0) {
             std::this_thread::sleep_for(std::chrono::seconds(2));
-            const double cpuBefore = ProcessCpuSeconds(child.pid());
+            const double cpuBefore = ProcessRunSeconds(child.pid());
             const double wallBefore = NowSeconds();
             std::this_thread::sleep_for(std::chrono::seconds(options.idleSeconds));
             idlePercent =
-                100.0 * (ProcessCpuSeconds(child.pid()) - cpuBefore) / (NowSeconds() - wallBefore);
+                100.0 * (ProcessRunSeconds(child.pid()) - cpuBefore) / (NowSeconds() - wallBefore);
             idleResidentKb = ProcessMemoryKb(child.pid(), "VmRSS");
         }
     }
@@ -269,20 +347,25 @@ void ProcessFigures(const Options& options, Verdict& verdict) {
     // Peak memory: the program's libraries driven through all nine pages, against the bare
     // window.
     ChildProgram pagesProbe({ZORVEL_PAGES_PROBE});
+    long windowPeakKb = -1;
     long pagesPeakKb = -1;
     int pagesOpened = 0;
-    std::sscanf(pagesProbe.WaitForOutput().c_str(), "%ld %d", &pagesPeakKb, &pagesOpened);
+    std::sscanf(pagesProbe.WaitForOutput().c_str(), "%ld %ld %d", &windowPeakKb, &pagesPeakKb,
+                &pagesOpened);
     ChildProgram bareProbe({ZORVEL_BARE_WINDOW, "--report-peak"});
     long barePeakKb = -1;
     std::sscanf(bareProbe.WaitForOutput().c_str(), "%ld", &barePeakKb);
-    std::printf("Peak resident memory: %d pages opened %ld kB, bare Qt window %ld kB\n",
-                pagesOpened, pagesPeakKb, barePeakKb);
+    std::printf("Peak resident memory: main window alone %ld kB, %d pages opened %ld kB, bare Qt "
+                "window %ld kB\n",
+                windowPeakKb, pagesOpened, pagesPeakKb, barePeakKb);
 
     std::printf("\nProcess-level figures against their targets:\n");
-    verdict.Line("start-up, calculator / bare window", programStart / bareStart, "x", 1.5, true);
-    verdict.Line("idle processor time", idlePercent, "% core", 1.0, true);
+    verdict.Line("start-up, calculator / bare window", programStart / bareStart, "x", 1.10, true);
+    // The same comparison in processor time, which other work on the machine does not stretch.
+    std::printf("  %-44s (%.3f x processor time)\n", "", Median(programRun) / Median(bareRun));
+    verdict.Line("idle processor time", idlePercent, "% core", 0.10, true);
     verdict.Line("pages opened", pagesOpened, "", 9, false);
-    verdict.Line("peak memory above the bare window", (pagesPeakKb - barePeakKb) / 1024.0, "MB", 40,
+    verdict.Line("peak memory above the bare window", (pagesPeakKb - barePeakKb) / 1024.0, "MB", 28,
                  true);
 }
 
@@ -334,7 +417,10 @@ int main(int argc, char** argv) {
             ->Unit(benchmark::kMillisecond);
     }
     benchmark::RegisterBenchmark("calculate/logic", CalculateLogic)->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("calculate/press", CalculatePress)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("calculate/press", CalculatePress, false)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("calculate/press-new-results", CalculatePress, true)
+        ->Unit(benchmark::kMicrosecond);
 
     FigureCollector figures;
     benchmark::RunSpecifiedBenchmarks(&figures);
@@ -371,8 +457,12 @@ int main(int argc, char** argv) {
         }
     }
     if (figures.seconds.count("calculate/press")) {
-        verdict.Line("one Calculate press", figures.seconds["calculate/press"] * 1e6, "us", 10,
+        verdict.Line("one Calculate press", figures.seconds["calculate/press"] * 1e6, "us", 3,
                      true);
+    }
+    if (figures.seconds.count("calculate/press-new-results")) {
+        verdict.Line("one Calculate press, five new results",
+                     figures.seconds["calculate/press-new-results"] * 1e6, "us", 3, true);
     }
     if (options.process) {
         ProcessFigures(options, verdict);

@@ -50,17 +50,6 @@ bool DisplayReachable() {
     return true; // offscreen, vnc, ...: nothing to connect to in advance
 }
 
-// Qt's own dialogs (file, print, the questions they ask) speak Bulgarian like the rest
-// of the program, whatever the user's locale. Without the translation they stay English.
-void LoadBulgarianDialogs(ToolkitState& state) {
-    auto translator = std::make_unique<QTranslator>();
-    if (translator->load(QStringLiteral("qtbase_bg"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(translator.get());
-        state.translator = std::move(translator);
-    }
-}
-
 // Qt ends the process with exit(1) when the connection to the display breaks, with every
 // window still standing; the program's own ends release the toolkit first. Destroying the
 // windows then would talk to a display that is gone and crash on the way out, so they are
@@ -83,6 +72,20 @@ bool Started() {
     return State().application != nullptr;
 }
 
+void UseBulgarianQtTexts() {
+    ToolkitState& state = State();
+    if (!Started() || state.translationTried) {
+        return;
+    }
+    state.translationTried = true;
+    auto translator = std::make_unique<QTranslator>();
+    if (translator->load(QStringLiteral("qtbase_bg"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator.get());
+        state.translator = std::move(translator);
+    }
+}
+
 bool InitToolkit(int& argc, char** argv) {
     ToolkitState& state = State();
     if (state.application) {
@@ -103,7 +106,8 @@ bool InitToolkit(int& argc, char** argv) {
     (void)leaveRegistered;
     // Closing a window is the program's decision, never Qt's.
     QApplication::setQuitOnLastWindowClosed(false);
-    LoadBulgarianDialogs(state);
+    // Qt's own texts in Bulgarian come later (UseBulgarianQtTexts): reading the
+    // translation is not worth keeping the window from the screen.
     return true;
 }
 
@@ -156,6 +160,7 @@ void ShutDownToolkit() {
         QCoreApplication::removeTranslator(state.translator.get());
         state.translator.reset();
     }
+    state.translationTried = false;
     state.application.reset();
 }
 

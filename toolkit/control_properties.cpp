@@ -26,6 +26,14 @@ void SetRoles(QWidget& control, std::initializer_list<QPalette::ColorRole> roles
     control.setPalette(palette);
 }
 
+// A text field that a write of value would leave exactly as it is: same text, the start of
+// it in view, nothing selected, nothing to undo. Laying its text out again (as setText
+// does) would only cost time: a Calculate press writes back inputs that already show it.
+bool AlreadyShows(const QLineEdit& field, const QString& value) {
+    return field.cursorPosition() == 0 && !field.hasSelectedText() && !field.isUndoAvailable() &&
+           !field.isRedoAvailable() && field.text() == value;
+}
+
 } // namespace
 
 void SetToolTip(int controlId, std::string_view text) {
@@ -77,6 +85,9 @@ void SetControlText(int controlId, std::string_view text) {
     const EventQueue::Silence quiet(State().events);
     const QString value = ToQString(text);
     if (auto* const field = qobject_cast<QLineEdit*>(control)) {
+        if (AlreadyShows(*field, value)) {
+            return;
+        }
         field->setText(value);
         field->setCursorPosition(0);
     } else if (auto* const label = qobject_cast<QLabel*>(control)) {

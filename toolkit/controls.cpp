@@ -126,7 +126,8 @@ bool CreateButton(int controlId, int x, int y, int width, int height, std::strin
 
 namespace {
 
-bool PutPicture(int controlId, int x, int y, const QImage& picture) {
+// The picture's memory goes to the pixmap: the control keeps the only copy on screen.
+bool PutPicture(int controlId, int x, int y, QImage picture) {
     ToolkitWindow* const window = TargetWindow();
     if (window == nullptr) {
         return false;
@@ -134,11 +135,11 @@ bool PutPicture(int controlId, int x, int y, const QImage& picture) {
     State().controls.Remove(controlId);
     auto* const control = new PictureControl(controlId, window->Id(), window->Client());
     control->setFocusPolicy(Qt::NoFocus);
+    const QSize size = picture.size();
     if (!picture.isNull()) {
-        control->setPixmap(QPixmap::fromImage(picture));
+        control->setPixmap(QPixmap::fromImage(std::move(picture)));
     }
-    Register(controlId, ControlKind::Picture, control, *window,
-             QRect(QPoint(x, y), picture.size()));
+    Register(controlId, ControlKind::Picture, control, *window, QRect(QPoint(x, y), size));
     return true;
 }
 
@@ -146,14 +147,14 @@ bool PutPicture(int controlId, int x, int y, const QImage& picture) {
 
 bool CreatePicture(int controlId, int x, int y, int /*width*/, int /*height*/,
                    const PixelView& image) {
-    return PutPicture(controlId, x, y, ToQImage(image));
+    return PutPicture(controlId, x, y, ToScreenImage(image));
 }
 
 bool CreateScaledPicture(int controlId, int x, int y, int width, int height,
                          const PixelView& image) {
-    const QImage picture = ToQImage(image);
+    QImage picture = ToScreenImage(image);
     if (picture.isNull() || width <= 0 || height <= 0) {
-        return PutPicture(controlId, x, y, picture);
+        return PutPicture(controlId, x, y, std::move(picture));
     }
     return PutPicture(
         controlId, x, y,

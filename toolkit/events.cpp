@@ -9,6 +9,7 @@ EventKind WaitEvent() {
         if (!Started()) {
             return NoEvent;
         }
+        UseBulgarianQtTexts();
         // Sleeps in Qt's dispatcher until the platform has something; whatever it
         // dispatches may queue events of ours.
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

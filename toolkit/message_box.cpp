@@ -21,6 +21,7 @@ int MessageBox(std::string_view title, std::string_view text, unsigned /*flags*/
     if (!Started()) {
         return 0;
     }
+    UseBulgarianQtTexts();
     QWidget* const owner = QApplication::activeWindow();
     QMessageBox box(QMessageBox::NoIcon, ToQString(title), ToQString(text), QMessageBox::Ok, owner);
     box.setObjectName(QStringLiteral("message-box"));

@@ -42,6 +42,7 @@ bool PrintDialog() {
         return false;
     }
     job.printer.reset(); // a printer chosen earlier goes first
+    UseBulgarianQtTexts();
     if (!State().printToPdf.empty()) {
         job.printer = PdfPrinter(State().printToPdf);
         return true;

@@ -37,6 +37,7 @@ std::string SaveFileDialog(std::string_view title, std::string_view defaultFile,
     if (!Started()) {
         return {};
     }
+    UseBulgarianQtTexts();
     const DefaultFile proposal = SplitDefaultFile(defaultFile);
     ExistingFolderDialog dialog(QApplication::activeWindow(), ToQString(title));
     dialog.setObjectName(QStringLiteral("save-file-dialog"));

@@ -33,6 +33,27 @@ void FitTextIntoField(QLabel& field, const QFont& barFont) {
     field.setFont(font);
 }
 
+// Frame, alignment and margins of a field for the options of SetStatusFieldText.
+void ApplyLook(QLabel& field, unsigned options) {
+    if ((options & toolkit::Raised) != 0) {
+        field.setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    } else if ((options & toolkit::Borderless) != 0) {
+        field.setFrameStyle(QFrame::NoFrame);
+    } else {
+        field.setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    }
+    Qt::Alignment horizontal = Qt::AlignLeft;
+    int rightIndent = 0;
+    if ((options & toolkit::Centred) != 0) {
+        horizontal = Qt::AlignHCenter;
+    } else if ((options & toolkit::RightAligned) != 0) {
+        horizontal = Qt::AlignRight;
+        rightIndent = RightAlignedIndent;
+    }
+    field.setAlignment(horizontal | Qt::AlignVCenter);
+    field.setContentsMargins(2, 0, 2 + rightIndent, 0);
+}
+
 bool WindowIsSizeable(const QWidget& bar) {
     const auto* const window = qobject_cast<const ToolkitWindow*>(bar.window());
     return window != nullptr && window->IsResizable();
@@ -70,6 +91,7 @@ void StatusBarWidget::AddField(int width) {
     field->show();
     widths_.push_back(width);
     fields_.push_back(field);
+    options_.push_back(NoOptionsYet);
     PlaceFields();
 }
 
@@ -78,23 +100,17 @@ void StatusBarWidget::SetFieldText(int index, const QString& text, unsigned opti
     if (field == nullptr) {
         return;
     }
-    if ((options & toolkit::Raised) != 0) {
-        field->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
-    } else if ((options & toolkit::Borderless) != 0) {
-        field->setFrameStyle(QFrame::NoFrame);
-    } else {
-        field->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    // The clock writes its field ten times a second and changes it once: a field that
+    // already shows the text in the same look is left alone, so that such a write costs
+    // no layout, no measuring and no repaint.
+    unsigned& shownOptions = options_[static_cast<std::size_t>(index)];
+    if (shownOptions == options && field->text() == text) {
+        return;
     }
-    Qt::Alignment horizontal = Qt::AlignLeft;
-    int rightIndent = 0;
-    if ((options & toolkit::Centred) != 0) {
-        horizontal = Qt::AlignHCenter;
-    } else if ((options & toolkit::RightAligned) != 0) {
-        horizontal = Qt::AlignRight;
-        rightIndent = RightAlignedIndent;
+    if (shownOptions != options) {
+        ApplyLook(*field, options);
+        shownOptions = options;
     }
-    field->setAlignment(horizontal | Qt::AlignVCenter);
-    field->setContentsMargins(2, 0, 2 + rightIndent, 0);
     field->setText(text);
     FitTextIntoField(*field, font());
 }

@@ -20,8 +20,6 @@ int StartProgram(int argc, char** argv) {
         return 1;
     }
     toolkit::SetApplicationData(zorvel::ApplicationName, zorvel::FileVersion, "zorvel");
-    const auto icon = ProgramIconFile();
-    toolkit::SetProgramIcon(icon.data(), icon.size());
 
     ProgramState state;
 
@@ -33,6 +31,10 @@ int StartProgram(int argc, char** argv) {
     WarnWhenGraphicsUnusable();
 
     BuildMainWindowFrame(state);
+    // Decoding the icon takes as long as a good part of the window's own start, so it
+    // comes once the window is on the screen; the desktop shows it a moment later.
+    const auto icon = ProgramIconFile();
+    toolkit::SetProgramIcon(icon.data(), icon.size());
     BuildMainWindowContents(state);
 
     RunEventLoop(state);

@@ -51,6 +51,29 @@ inline void WhenModalOpens(std::function<void(QWidget*)> act) {
     poll->start(20);
 }
 
+// Counts the paint events a widget gets, once what was pending has been painted.
+class PaintCounter : public QObject {
+  public:
+    explicit PaintCounter(QWidget* widget) {
+        QCoreApplication::processEvents();
+        widget->installEventFilter(this);
+    }
+    // The paints since the counter was made, once Qt has delivered what is pending.
+    int Paints() {
+        QCoreApplication::processEvents();
+        return paints_;
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        paints_ += event->type() == QEvent::Paint ? 1 : 0;
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    int paints_ = 0;
+};
+
 // A window to test in, opened at a fixed place and made active.
 inline toolkit::ToolkitWindow* OpenTestWindow(int windowId, int width = 400, int height = 300,
                                               unsigned options = toolkit::TitleBar |

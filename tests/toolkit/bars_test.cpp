@@ -97,6 +97,30 @@ TEST_F(Bars, StatusFieldOptionsAndTheirPrecedence) {
     EXPECT_EQ(bar->FieldCount(), 4);
 }
 
+// The clock writes its field ten times a second and changes it once.
+TEST_F(Bars, RewritingAStatusFieldAsItIsCostsNoRepaintButANewTextOrLookIsShown) {
+    ASSERT_TRUE(OpenWindow(2, 0, 0, 600, 300, "clock", TitleBar));
+    ASSERT_TRUE(CreateStatusBar(0, 2));
+    AddStatusField(Automatic);
+    AddStatusField(100);
+    QLabel* const clock = StatusBar(0)->Field(1);
+    SetStatusFieldText(0, 1, "12:00:00", RightAligned);
+    toolkit_test::PaintCounter unchanged(clock);
+    for (int tick = 0; tick < 9; ++tick) {
+        SetStatusFieldText(0, 1, "12:00:00", RightAligned);
+    }
+    EXPECT_EQ(unchanged.Paints(), 0);
+
+    toolkit_test::PaintCounter nextSecond(clock);
+    SetStatusFieldText(0, 1, "12:00:01", RightAligned);
+    EXPECT_GT(nextSecond.Paints(), 0);
+    EXPECT_EQ(clock->text(), "12:00:01");
+    // The same text in another look takes the new look.
+    SetStatusFieldText(0, 1, "12:00:01", Raised | Centred);
+    EXPECT_EQ(clock->frameShadow(), QFrame::Raised);
+    EXPECT_TRUE(clock->alignment() & Qt::AlignHCenter);
+}
+
 TEST_F(Bars, AStatusTextWiderThanItsFieldShrinksInsteadOfBeingCutOff) {
     ASSERT_TRUE(OpenWindow(3, 0, 0, 1024, 400, "narrow", TitleBar | Resizable));
     ASSERT_TRUE(CreateStatusBar(2, 3));

@@ -126,6 +126,29 @@ TEST_F(Controls, SettingATextRaisesNoEventWhileTypingDoes) {
     EXPECT_EQ(GetControlText(1), "120.5");
 }
 
+TEST_F(Controls, AFieldWrittenWithWhatItShowsIsLeftAloneUnlessTheUserMovedInIt) {
+    ASSERT_TRUE(CreateTextField(1, 10, 10, 150, 24, "Tdry=", Centred));
+    auto* const field = qobject_cast<QLineEdit*>(ControlById(1));
+    SetControlText(1, "981.1  [hPa]");
+    toolkit_test::PaintCounter paints(field);
+    SetControlText(1, "981.1  [hPa]");
+    EXPECT_EQ(paints.Paints(), 0);
+
+    // A write still takes the view home, drops a selection and what there was to undo.
+    field->setSelection(3, 4);
+    SetControlText(1, "981.1  [hPa]");
+    EXPECT_EQ(field->cursorPosition(), 0);
+    EXPECT_FALSE(field->hasSelectedText());
+    field->setCursorPosition(5);
+    QTest::keyClicks(field, "7");
+    field->undo();
+    ASSERT_TRUE(field->isRedoAvailable());
+    SetControlText(1, "981.1  [hPa]");
+    EXPECT_FALSE(field->isRedoAvailable());
+    EXPECT_EQ(field->cursorPosition(), 0);
+    EXPECT_EQ(GetControlText(1), "981.1  [hPa]");
+}
+
 TEST_F(Controls, ButtonPressesAndFocusChangesOfFieldsBecomeControlEvents) {
     ASSERT_TRUE(CreateTextField(2, 10, 10, 150, 24, "", 0));
     ASSERT_TRUE(CreateButton(66, 10, 40, 80, 30, "Изчисти"));

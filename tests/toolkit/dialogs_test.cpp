@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -16,6 +17,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
 namespace {
@@ -253,6 +255,26 @@ TEST_F(BulgarianDialogs, TheSaveDialogAndItsOverwriteQuestionSpeakBulgarian) {
     EXPECT_TRUE(HasCyrillic(question)) << question.toStdString();
     EXPECT_FALSE(question.contains("already exists")) << question.toStdString();
     EXPECT_TRUE(HasCyrillic(yesText)) << yesText.toStdString();
+}
+
+// The translation is read after start-up, but before the loop first waits for the user:
+// a text field's context menu is Qt's own, and never seen in English.
+TEST_F(BulgarianDialogs, AFieldsContextMenuSpeaksBulgarianOnceTheLoopWaits) {
+    ToolkitState& state = State();
+    if (state.translator) {
+        QCoreApplication::removeTranslator(state.translator.get());
+        state.translator.reset();
+    }
+    state.translationTried = false;
+    QLineEdit field;
+    const auto firstItem = [&field] {
+        const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+        return menu->actions().value(0) ? menu->actions().value(0)->text() : QString();
+    };
+    ASSERT_FALSE(HasCyrillic(firstItem())) << "the translation should not be there yet";
+    QTimer::singleShot(0, [] { PostEvent(TimerEvent, 123, 0); });
+    EXPECT_EQ(WaitEvent(), TimerEvent);
+    EXPECT_TRUE(HasCyrillic(firstItem())) << firstItem().toStdString();
 }
 
 } // namespace

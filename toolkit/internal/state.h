@@ -59,6 +59,7 @@ struct ToolkitState {
     int qtArgumentCount = 0;
     std::unique_ptr<QApplication> application;
     std::unique_ptr<QTranslator> translator; // Qt's own texts in Bulgarian
+    bool translationTried = false;
     QIcon programIcon;
 
     EventQueue events;
@@ -87,6 +88,12 @@ struct ToolkitState {
 
 ToolkitState& State();
 bool Started();
+
+// Qt's own dialogs and menus (file, print, the questions they ask, a text field's context
+// menu) speak Bulgarian like the rest of the program, whatever the user's locale. Loads
+// the translation the first time it is called: before the first dialog and before the
+// loop first waits for the user, so nothing of Qt's is ever seen in English.
+void UseBulgarianQtTexts();
 
 ToolkitWindow* WindowById(int windowId);
 QWidget* ControlById(int controlId);

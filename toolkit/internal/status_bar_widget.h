@@ -36,6 +36,9 @@ class StatusBarWidget : public QFrame {
 
     std::vector<int> widths_;
     std::vector<QLabel*> fields_;
+    // The options each field was last given; NoOptionsYet before the first text.
+    static constexpr unsigned NoOptionsYet = ~0u;
+    std::vector<unsigned> options_;
     QSizeGrip* grip_;
 };
 
