@@ -96,10 +96,12 @@ void BuildMainWindowFrame(ProgramState& state) {
                CentreOnScreen | TitleBar | SystemMenu | MinimizeBox | Resizable | Maximized);
     ActivateWindow(Main);
     SetWindowBackground(Main, main_window_style::Green);
-    // Measured once, before the menu bar takes its strip: the layout never moves again.
+    // Measured before the menu bar takes its strip (the inner height counts it anyway);
+    // from here on the layout follows every change of size (FitMainWindowContents).
     const int height = InnerHeight(Main);
     const int width = InnerWidth(Main);
     state.layout = ComputeLayoutBasis(width, height);
+    SetMinimumInnerSize(Main, MinimumInnerWidth, MinimumInnerHeight);
     ShowLogo(state.layout);
     AttachMenus();
 }
