@@ -41,6 +41,13 @@ void WriteBack(ControlId field, unsigned pressCount, const std::string& text,
     }
 }
 
+// The user sees what to correct and types over it at once.
+void Refuse(std::string_view message) {
+    toolkit::MessageBox(ProblemCaption, message);
+    constexpr std::array<ControlId, 3> Fields{DryBulbField, WetBulbField, PressureField};
+    toolkit::FocusControl(Id(Fields[static_cast<std::size_t>(FieldOfMessage(message))]));
+}
+
 void ShowResult(ControlId field, float value, std::string_view suffix) {
     toolkit::SetControlText(Id(field), FormatDecimal(value, 1) + std::string(suffix));
 }
@@ -59,7 +66,7 @@ bool CalculatePressed(InputState& state, BarometerUnit unit, PsychrometerType ty
     const std::string wetBulbText = toolkit::GetControlText(Id(WetBulbField));
     const ReadOutcome outcome = ReadInputs(pressureText, dryBulbText, wetBulbText, unit);
     if (const auto* message = std::get_if<std::string>(&outcome)) {
-        toolkit::MessageBox(ProblemCaption, *message);
+        Refuse(*message);
         return false;
     }
     const auto& readings = std::get<InputReadings>(outcome);
@@ -68,7 +75,7 @@ bool CalculatePressed(InputState& state, BarometerUnit unit, PsychrometerType ty
     // The wet bulb too far below the dry bulb for any air (е ≤ 0, so RH ≤ 0 and no dew
     // point): refused as a failed check is, with nothing written.
     if (!IsPossibleReading(result)) {
-        toolkit::MessageBox(ProblemCaption, ImpossibleReadingsMessage);
+        Refuse(ImpossibleReadingsMessage);
         return false;
     }
     PresentResults(state, readings, result, unit);

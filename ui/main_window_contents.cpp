@@ -141,7 +141,9 @@ void CreateResultArea(const LayoutBasis& layout) {
 
 void BuildMainWindowContents(ProgramState& state) {
     const LayoutBasis& layout = state.layout;
-    state.input.resultsCurrent = false;
+    // The fields come back with their initial texts, so each is emptied on entry again as
+    // on the first start, and no press has counted since (results not current either).
+    state.input = InputState{};
 
     PlaceInputField(layout, ControlId::DryBulbField, DryBulbPlaceholder, DryBulbTip);
     PlaceInputField(layout, ControlId::WetBulbField, WetBulbPlaceholder, WetBulbTip);

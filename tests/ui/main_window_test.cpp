@@ -405,9 +405,9 @@ TEST_F(MainWindowTest, ClearBringsBackTheDefaultSelectionsAndKeepsTheMainWindowA
     EXPECT_EQ(State().barometerUnit, BarometerUnit::Hpa);
     EXPECT_EQ(State().psychrometerType, PsychrometerType::Aspirated);
     EXPECT_FALSE(State().input.resultsCurrent);
-    // Clear leaves what the user emptied and how often Calculate was pressed.
-    EXPECT_EQ(State().input.emptiedOnEntry, (std::array<bool, 3>{true, false, true}));
-    EXPECT_EQ(State().input.pressCount, (std::array<unsigned, 3>{4, 5, 6}));
+    // Fields back at their initial texts empty on entry again, with no press counted.
+    EXPECT_EQ(State().input.emptiedOnEntry, (std::array<bool, 3>{false, false, false}));
+    EXPECT_EQ(State().input.pressCount, (std::array<unsigned, 3>{0, 0, 0}));
     EXPECT_EQ(toolkit::GetControlText(Id(ControlId::AbsoluteHumidityField)), "F [g/m3]");
     EXPECT_EQ(State().keptGadgetTarget, 0);
 }
