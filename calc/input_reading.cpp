@@ -15,6 +15,14 @@ constexpr double HpaPerMmhg = 1.33f;
 constexpr double MetresPerMmhg = 11.0f;
 constexpr double SeaLevelPressure = 1013.25f;
 
+constexpr std::string_view NoPressureMessage = "Няма данни за атмосферно налягане";
+constexpr std::string_view AltitudeMessage = "Има грешка при надморската височина";
+constexpr std::string_view PressureMessage = "Има грешка при стойността на налягането";
+constexpr std::string_view NoDryBulbMessage = "Няма данни за сухия термометър";
+constexpr std::string_view DryBulbMessage = "Има грешка при стойността на сухия термометър";
+constexpr std::string_view NoWetBulbMessage = "Няма данни за мокрия термометър";
+constexpr std::string_view WetBulbMessage = "Има грешка при стойността на мокрия термометър";
+
 // Written so that a NaN falls outside every range.
 bool Within(float value, float lowest, float highest) {
     return value >= lowest && value <= highest;
@@ -57,42 +65,50 @@ ReadOutcome ReadInputs(std::string_view pressureText, std::string_view dryBulbTe
     // counts as no data, anything but one number (and a unit text) fails the value check.
     const ReadingTextForm pressureForm = ClassifyReadingText(pressureText);
     if (pressureForm == ReadingTextForm::Blank) {
-        return std::string("Няма данни за атмосферно налягане");
+        return std::string(NoPressureMessage);
     }
     if (pressureForm == ReadingTextForm::NotWellFormed) {
-        return std::string(unit == BarometerUnit::Altitude
-                               ? "Има грешка при надморската височина"
-                               : "Има грешка при стойността на налягането");
+        return std::string(unit == BarometerUnit::Altitude ? AltitudeMessage : PressureMessage);
     }
     if (!ToHectopascals(pressureText, unit, readings.pressure)) {
-        return std::string("Има грешка при надморската височина");
+        return std::string(AltitudeMessage);
     }
     if (!Within(readings.pressure, LowestPressure, HighestPressure)) {
-        return std::string("Има грешка при стойността на налягането");
+        return std::string(PressureMessage);
     }
 
     const ReadingTextForm dryBulbForm = ClassifyReadingText(dryBulbText);
     if (dryBulbForm == ReadingTextForm::Blank) {
-        return std::string("Няма данни за сухия термометър");
+        return std::string(NoDryBulbMessage);
     }
     readings.dryBulb = ParseDecimal(dryBulbText);
     if (dryBulbForm == ReadingTextForm::NotWellFormed ||
         !Within(readings.dryBulb, LowestTemperature, HighestTemperature)) {
-        return std::string("Има грешка при стойността на сухия термометър");
+        return std::string(DryBulbMessage);
     }
 
     const ReadingTextForm wetBulbForm = ClassifyReadingText(wetBulbText);
     if (wetBulbForm == ReadingTextForm::Blank) {
-        return std::string("Няма данни за мокрия термометър");
+        return std::string(NoWetBulbMessage);
     }
     readings.wetBulb = ParseDecimal(wetBulbText);
     if (wetBulbForm == ReadingTextForm::NotWellFormed ||
         !Within(readings.wetBulb, LowestTemperature, HighestTemperature)) {
-        return std::string("Има грешка при стойността на мокрия термометър");
+        return std::string(WetBulbMessage);
     }
 
     if (readings.dryBulb < readings.wetBulb) {
         return std::string(ImpossibleReadingsMessage);
     }
     return readings;
+}
+
+InputField FieldOfMessage(std::string_view message) {
+    if (message == NoPressureMessage || message == AltitudeMessage || message == PressureMessage) {
+        return InputField::Pressure;
+    }
+    if (message == NoDryBulbMessage || message == DryBulbMessage) {
+        return InputField::DryBulb;
+    }
+    return InputField::WetBulb;
 }

@@ -34,6 +34,12 @@ using ReadOutcome = std::variant<InputReadings, std::string>;
 ReadOutcome ReadInputs(std::string_view pressureText, std::string_view dryBulbText,
                        std::string_view wetBulbText, BarometerUnit unit);
 
+// The input field a message of ReadInputs (or ImpossibleReadingsMessage) is about; the
+// values index InputState's per-field arrays. The order and impossible-readings messages
+// are about the wet bulb, the reading that is out of step with the other.
+enum class InputField : std::uint8_t { DryBulb = 0, WetBulb = 1, Pressure = 2 };
+InputField FieldOfMessage(std::string_view message);
+
 // '.' is the decimal point whatever the process locale.
 float ParseDecimal(std::string_view text);
 std::int64_t ParseInteger(std::string_view text);

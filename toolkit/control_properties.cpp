@@ -113,6 +113,17 @@ std::string GetControlText(int controlId) {
     return {};
 }
 
+void FocusControl(int controlId) {
+    QWidget* const control = ControlById(controlId);
+    if (control == nullptr) {
+        return;
+    }
+    control->setFocus(Qt::OtherFocusReason);
+    if (auto* const field = qobject_cast<QLineEdit*>(control)) {
+        field->selectAll();
+    }
+}
+
 int FocusedControl() {
     if (!Started()) {
         return -1;

@@ -5,6 +5,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace toolkit {
 
@@ -48,6 +49,17 @@ void TextField::focusOutEvent(QFocusEvent* event) {
 
 PictureControl::PictureControl(int controlId, int windowId, QWidget* parent)
     : QLabel(parent), controlId_(controlId), windowId_(windowId) {}
+
+void PictureControl::paintEvent(QPaintEvent* event) {
+    const QPixmap shown = pixmap();
+    if (shown.isNull()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), shown);
+}
 
 void PictureControl::mousePressEvent(QMouseEvent* event) {
     QLabel::mousePressEvent(event);

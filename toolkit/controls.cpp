@@ -8,6 +8,8 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace toolkit {
 namespace {
 
@@ -159,6 +161,18 @@ bool CreateScaledPicture(int controlId, int x, int y, int width, int height,
     return PutPicture(
         controlId, x, y,
         picture.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
+void MoveControl(int controlId, int x, int y, int width, int height) {
+    const ControlEntry* const entry = ControlEntryById(controlId);
+    if (entry == nullptr) {
+        return;
+    }
+    if (entry->kind == ControlKind::Picture) {
+        entry->widget->move(x, y);
+    } else {
+        entry->widget->setGeometry(x, y, std::max(width, 0), std::max(height, 0));
+    }
 }
 
 void SetDefaultButton(int controlId) {

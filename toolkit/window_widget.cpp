@@ -1,5 +1,6 @@
 #include "internal/window_widget.h"
 
+#include "internal/frame_fit.h"
 #include "internal/state.h"
 #include "internal/status_bar_widget.h"
 
@@ -8,7 +9,9 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <QToolBar>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -39,18 +42,7 @@ bool TakesTabFocus(const QWidget* widget) {
 QPoint CentredOuterPosition(const QWidget& window, QSize outer) {
     const QScreen* const shownOn =
         window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
-    const QRect screen = shownOn->geometry();
-    const QRect free = shownOn->availableGeometry();
-    int x = screen.x() + (screen.width() - std::min(screen.width(), outer.width())) / 2;
-    int y = screen.y() + (screen.height() - std::min(screen.height(), outer.height())) / 2;
-    // A panel along an edge of the screen does not hide a window that fits beside it.
-    if (outer.width() <= free.width()) {
-        x = std::clamp(x, free.left(), free.right() + 1 - outer.width());
-    }
-    if (outer.height() <= free.height()) {
-        y = std::clamp(y, free.top(), free.bottom() + 1 - outer.height());
-    }
-    return {x, y};
+    return CentredFramePosition(shownOn->geometry(), shownOn->availableGeometry(), outer);
 }
 
 ClientArea::ClientArea(QWidget* parent) : QWidget(parent) {
@@ -92,6 +84,16 @@ void ToolkitWindow::AttachMenuBar(QMenuBar* menuBar) {
     menuBar_ = menuBar;
     menuBar->setParent(this);
     menuBar->show();
+    if (openFirstMenu_ == nullptr) {
+        // F10 reaches the menus from the keyboard, as on every desktop; Alt and a title's
+        // underlined letter are the menu bar's own.
+        openFirstMenu_ = new QShortcut(QKeySequence(Qt::Key_F10), this);
+        connect(openFirstMenu_, &QShortcut::activated, this, [this] {
+            if (menuBar_ && !menuBar_->actions().isEmpty()) {
+                menuBar_->setActiveAction(menuBar_->actions().front());
+            }
+        });
+    }
     PlaceChildren();
 }
 
@@ -122,6 +124,7 @@ void ToolkitWindow::RefitToolStrip() {
     const int growth = stripHeight - toolStripHeight_;
     toolStripHeight_ = stripHeight;
     if (growth != 0 && !isMaximized()) {
+        const ProgramResize own(*this);
         const QSize grown(width(), height() + growth);
         if (minimumSize() == maximumSize()) {
             setFixedSize(grown);
@@ -136,8 +139,18 @@ void ToolkitWindow::RefitToolStrip() {
     PlaceChildren();
 }
 
+QMargins ToolkitWindow::FrameMargins() const {
+    // Asked of the platform window each time: the widget's own copy of its frame is only
+    // brought up to date by the next move, and a frame that came after the window was
+    // shown (a window manager reparenting it, decorations drawn by the client) would be
+    // missed.
+    const QWindow* const handle = windowHandle();
+    return handle != nullptr ? handle->frameMargins() : QMargins();
+}
+
 QSize ToolkitWindow::FrameExtra() const {
-    return frameGeometry().size() - geometry().size();
+    const QMargins frame = FrameMargins();
+    return {frame.left() + frame.right(), frame.top() + frame.bottom()};
 }
 
 void ToolkitWindow::Recentre() {
@@ -178,6 +191,9 @@ void ToolkitWindow::keyPressEvent(QKeyEvent* event) {
 void ToolkitWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     PlaceChildren();
+    if (programResizes_ == 0) {
+        QueueEvent({SizeEvent, 0, id_, EventDetail::None});
+    }
 }
 
 void ToolkitWindow::changeEvent(QEvent* event) {

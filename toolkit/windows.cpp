@@ -1,4 +1,5 @@
 // Opening, measuring and closing the program's windows.
+#include "internal/frame_fit.h"
 #include "internal/state.h"
 #include "internal/status_bar_widget.h"
 
@@ -81,6 +82,8 @@ bool OpenWindow(int windowId, int x, int y, int innerWidth, int innerHeight, std
     innerHeight = std::max(innerHeight, 0);
 
     WidgetHandle<ToolkitWindow> window(new ToolkitWindow(windowId, options));
+    // Whatever size the window takes on its way to the screen is measured afterwards.
+    const ToolkitWindow::ProgramResize opening(*window);
     window->setWindowTitle(ToQString(title));
     if (!State().programIcon.isNull()) {
         window->setWindowIcon(State().programIcon);
@@ -188,11 +191,22 @@ Size ScreenRoom(int windowId) {
     if (window == nullptr) {
         return {};
     }
-    const QRect free = ScreenOf(window)->availableGeometry();
-    const QSize frame = window->FrameExtra();
-    const int bars = window->MenuBarHeight() + window->ToolStripHeight();
-    return {std::max(0, free.width() - frame.width()),
-            std::max(0, free.height() - frame.height() - bars)};
+    const QSize room = RoomInside(ScreenOf(window)->availableGeometry(), window->FrameMargins(),
+                                  window->MenuBarHeight() + window->ToolStripHeight());
+    return {room.width(), room.height()};
+}
+
+void SetMinimumInnerSize(int windowId, int innerWidth, int innerHeight) {
+    ToolkitWindow* const window = WindowById(windowId);
+    if (window == nullptr) {
+        return;
+    }
+    // The inner height counts the menu bar and toolbars, as the window's own height does.
+    // A window manager could not keep a larger minimum on the screen, maximized or not.
+    const QSize room = RoomInside(ScreenOf(window)->availableGeometry(), window->FrameMargins(), 0);
+    const ToolkitWindow::ProgramResize own(*window);
+    window->setMinimumSize(std::clamp(innerWidth, 0, room.width()),
+                           std::clamp(innerHeight, 0, room.height()));
 }
 
 void ResizeWindow(int windowId, int innerWidth, int innerHeight) {
@@ -200,6 +214,7 @@ void ResizeWindow(int windowId, int innerWidth, int innerHeight) {
     if (window == nullptr) {
         return;
     }
+    const ToolkitWindow::ProgramResize own(*window);
     const QSize inner(std::max(innerWidth, 0), std::max(innerHeight, 0) + window->MenuBarHeight() +
                                                    window->ToolStripHeight());
     if (window->IsResizable()) {

@@ -41,6 +41,13 @@ void WriteBack(ControlId field, unsigned pressCount, const std::string& text,
     }
 }
 
+// The user sees what to correct and types over it at once.
+void Refuse(std::string_view message) {
+    toolkit::MessageBox(ProblemCaption, message);
+    constexpr std::array<ControlId, 3> Fields{DryBulbField, WetBulbField, PressureField};
+    toolkit::FocusControl(Id(Fields[static_cast<std::size_t>(FieldOfMessage(message))]));
+}
+
 void ShowResult(ControlId field, float value, std::string_view suffix) {
     toolkit::SetControlText(Id(field), FormatDecimal(value, 1) + std::string(suffix));
 }
@@ -60,7 +67,7 @@ bool CalculatePressed(InputState& state, BarometerUnit unit, PsychrometerType ty
     const std::string wetBulbText = toolkit::GetControlText(Id(WetBulbField));
     const ReadOutcome outcome = ReadInputs(pressureText, dryBulbText, wetBulbText, unit);
     if (const auto* message = std::get_if<std::string>(&outcome)) {
-        toolkit::MessageBox(ProblemCaption, *message);
+        Refuse(*message);
         return false;
     }
     const auto& readings = std::get<InputReadings>(outcome);
@@ -68,7 +75,7 @@ bool CalculatePressed(InputState& state, BarometerUnit unit, PsychrometerType ty
     // failed check is, with nothing written.
     const HumidityOutcome computed = ComputeCheckedHumidity(readings, type, cover);
     if (const auto* message = std::get_if<std::string_view>(&computed)) {
-        toolkit::MessageBox(ProblemCaption, *message);
+        Refuse(*message);
         return false;
     }
     PresentResults(state, readings, std::get<HumidityResult>(computed), unit);

@@ -26,6 +26,11 @@ void RunTurn(ProgramState& state, const TurnContext& context, toolkit::EventKind
         RefreshFatalErrorTrapClock();
     }
 
+    // Restored, resized or maximized: the controls follow, or they would lie outside.
+    if (kind == toolkit::SizeEvent && windowId == MainWindow) {
+        FitMainWindowContents(state);
+    }
+
     if (kind == toolkit::MenuEvent) {
         RunMenuCommand(state, objectId);
         // Opening the viewer made it the target; Clear must build in the main window.

@@ -4,6 +4,7 @@
 #include "toolkit/toolkit.h"
 #include "ui/commands.h"
 #include "ui/main_window.h"
+#include "ui/main_window_fonts.h"
 #include "ui/main_window_style.h"
 #include "ui/main_window_texts.h"
 #include "ui/program_ids.h"
@@ -55,22 +56,6 @@ void PlaceButton(const LayoutBasis& layout, ControlId control, std::string_view 
     toolkit::SetAccessibleText(id, text, tip);
 }
 
-// Loads the font anew under its id (the toolkit releases the old one); nullptr when it
-// did not load.
-toolkit::FontRef LoadLayoutFont(const LayoutBasis& layout, FontId font, std::string_view face,
-                                unsigned style) {
-    if (!toolkit::LoadFont(Id(font), face, FontSize(layout, font), style)) {
-        return nullptr;
-    }
-    return toolkit::FontHandle(Id(font));
-}
-
-void GiveFont(toolkit::FontRef font, std::initializer_list<ControlId> controls) {
-    for (const ControlId control : controls) {
-        toolkit::SetControlFont(Id(control), font);
-    }
-}
-
 void PaintColours(ControlId control, toolkit::Colour text, toolkit::Colour background) {
     toolkit::SetControlColour(Id(control), toolkit::TextColour, text);
     toolkit::SetControlColour(Id(control), toolkit::BackgroundColour, background);
@@ -96,9 +81,7 @@ void BuildStatusBar() {
 
 void CreateInstructions(const LayoutBasis& layout) {
     PlaceLabel(layout, ControlId::InstructionTitle, InstructionTitle, toolkit::Centred);
-    if (const toolkit::FontRef font =
-            LoadLayoutFont(layout, FontId::TitleFont, "Arial Bold Italic", toolkit::Underline)) {
-        toolkit::SetControlFont(Id(ControlId::InstructionTitle), font);
+    if (ApplyMainWindowFont(layout, FontId::TitleFont) != nullptr) {
         PaintColours(ControlId::InstructionTitle, White, Green);
     }
 
@@ -108,12 +91,10 @@ void CreateInstructions(const LayoutBasis& layout) {
     PlaceLabel(layout, ControlId::InstructionStep3, InstructionStep3, 0);
     PlaceLabel(layout, ControlId::InstructionStep4, InstructionStep4, 0);
     PlaceLabel(layout, ControlId::InstructionStep5, InstructionStep5, 0);
-    if (const toolkit::FontRef font =
-            LoadLayoutFont(layout, FontId::InstructionFont, "Arial Bold", 0)) {
+    if (ApplyMainWindowFont(layout, FontId::InstructionFont) != nullptr) {
         for (const ControlId label :
              {ControlId::InstructionStep1, ControlId::InstructionStep2, ControlId::InstructionStep3,
               ControlId::InstructionStep4, ControlId::InstructionStep5, ControlId::InputCaption}) {
-            toolkit::SetControlFont(Id(label), font);
             PaintColours(label, White, Green);
         }
     }
@@ -126,10 +107,7 @@ void CreateCommandRows(const LayoutBasis& layout) {
     PlaceButton(layout, ControlId::ClearButton, ClearButton, ClearTip);
     // Enter in an input field calculates, as a press of the button does.
     toolkit::SetDefaultButton(Id(ControlId::CalculateButton));
-    if (const toolkit::FontRef font = LoadLayoutFont(layout, FontId::ButtonFont, "Arial Bold", 0)) {
-        GiveFont(font,
-                 {ControlId::CalculateHint, ControlId::CalculateButton, ControlId::ClearButton});
-    }
+    ApplyMainWindowFont(layout, FontId::ButtonFont);
     // The hint keeps its inverted colours even with the default font.
     PaintColours(ControlId::CalculateHint, Green, White);
 }
@@ -145,12 +123,7 @@ void CreateResultArea(const LayoutBasis& layout) {
                toolkit::Centred | toolkit::Sunken);
     PlaceLabel(layout, ControlId::VapourPressureCaption, VapourPressureCaption,
                toolkit::Centred | toolkit::Sunken);
-    if (const toolkit::FontRef font =
-            LoadLayoutFont(layout, FontId::CaptionFont, "Arial Italic", toolkit::Bold)) {
-        GiveFont(font, {ControlId::AbsoluteHumidityCaption, ControlId::RelativeHumidityCaption,
-                        ControlId::DewPointCaption, ControlId::SaturationPressureCaption,
-                        ControlId::VapourPressureCaption, ControlId::ClearHint});
-    }
+    ApplyMainWindowFont(layout, FontId::CaptionFont);
 
     PlaceOutputField(layout, ControlId::AbsoluteHumidityField, AbsoluteHumidityPlaceholder,
                      AbsoluteHumidityTip, AbsoluteHumidityCaption);
@@ -162,20 +135,16 @@ void CreateResultArea(const LayoutBasis& layout) {
                      SaturationPressureTip, SaturationPressureCaption);
     PlaceOutputField(layout, ControlId::VapourPressureField, VapourPressurePlaceholder,
                      VapourPressureTip, VapourPressureCaption);
-    if (const toolkit::FontRef font =
-            LoadLayoutFont(layout, FontId::FieldFont, "Arial Italic", toolkit::Bold)) {
-        GiveFont(font, {ControlId::DryBulbField, ControlId::WetBulbField, ControlId::PressureField,
-                        ControlId::AbsoluteHumidityField, ControlId::RelativeHumidityField,
-                        ControlId::DewPointField, ControlId::SaturationPressureField,
-                        ControlId::VapourPressureField});
-    }
+    ApplyMainWindowFont(layout, FontId::FieldFont);
 }
 
 } // namespace
 
 void BuildMainWindowContents(ProgramState& state) {
     const LayoutBasis& layout = state.layout;
-    state.input.resultsCurrent = false;
+    // The fields come back with their initial texts, so each is emptied on entry again as
+    // on the first start, and no press has counted since (results not current either).
+    state.input = InputState{};
 
     PlaceInputField(layout, ControlId::DryBulbField, DryBulbPlaceholder, DryBulbTip);
     PlaceInputField(layout, ControlId::WetBulbField, WetBulbPlaceholder, WetBulbTip);

@@ -25,38 +25,39 @@ using enum CommandId;
 constexpr CommandId NoCommand{};
 
 // The mBar item stands second although its id comes later (ui/program_ids.h).
-// "Дефиниции " keeps its trailing space.
+// "Дефиниции " keeps its trailing space. "&" marks the letter that chooses a title or item
+// from the keyboard (shown underlined, never as "&"), each unique within its menu.
 constexpr std::array<MenuEntry, 30> MenuTable = {{
-    {MenuLine::Title, NoCommand, "Скала на барометъра"},
-    {MenuLine::Item, HpaCommand, "Данни от барометър в [hPa]"},
-    {MenuLine::Item, MbarCommand, "Данни от барометър в [mBar]"},
-    {MenuLine::Item, MmhgCommand, "Данни от барометър в [mmHg]"},
-    {MenuLine::Item, AltitudeCommand, "По надморска височина в [m]"},
+    {MenuLine::Title, NoCommand, "&Скала на барометъра"},
+    {MenuLine::Item, HpaCommand, "&Данни от барометър в [hPa]"},
+    {MenuLine::Item, MbarCommand, "Данни от &барометър в [mBar]"},
+    {MenuLine::Item, MmhgCommand, "Данни &от барометър в [mmHg]"},
+    {MenuLine::Item, AltitudeCommand, "&По надморска височина в [m]"},
     {MenuLine::Separator, NoCommand, {}},
-    {MenuLine::Title, NoCommand, "Вид на психрометъра"},
-    {MenuLine::Item, AspiratedCommand, "С аспирация"},
-    {MenuLine::Item, NonAspiratedCommand, "Без аспирация"},
+    {MenuLine::Title, NoCommand, "&Вид на психрометъра"},
+    {MenuLine::Item, AspiratedCommand, "&С аспирация"},
+    {MenuLine::Item, NonAspiratedCommand, "&Без аспирация"},
     {MenuLine::Separator, NoCommand, {}},
-    {MenuLine::CheckItem, IceBulbCommand, "Заледен мокър термометър"},
+    {MenuLine::CheckItem, IceBulbCommand, "&Заледен мокър термометър"},
     {MenuLine::Separator, NoCommand, {}},
-    {MenuLine::Title, NoCommand, "Дефиниции "},
-    {MenuLine::Item, AirHumidityCommand, "За влажност на въздуха"},
-    {MenuLine::Item, WaterVapourCommand, "За водни пари"},
-    {MenuLine::Item, TemperatureScalesCommand, "Температурни скали"},
+    {MenuLine::Title, NoCommand, "&Дефиниции "},
+    {MenuLine::Item, AirHumidityCommand, "&За влажност на въздуха"},
+    {MenuLine::Item, WaterVapourCommand, "За &водни пари"},
+    {MenuLine::Item, TemperatureScalesCommand, "&Температурни скали"},
     {MenuLine::Separator, NoCommand, {}},
-    {MenuLine::Title, NoCommand, "Помагало"},
-    {MenuLine::Item, TaleCommand, "Психрометър - като приказка"},
-    {MenuLine::Item, TextbookCommand, "Психрометър - като учебник"},
-    {MenuLine::Item, AugustCommand, "Психрометър на Август"},
-    {MenuLine::Item, AssmannCommand, "Психрометър на Асман"},
+    {MenuLine::Title, NoCommand, "&Помагало"},
+    {MenuLine::Item, TaleCommand, "Психрометър - като &приказка"},
+    {MenuLine::Item, TextbookCommand, "Психрометър - като &учебник"},
+    {MenuLine::Item, AugustCommand, "Психрометър на &Август"},
+    {MenuLine::Item, AssmannCommand, "Психрометър на Ас&ман"},
     {MenuLine::Separator, NoCommand, {}},
-    {MenuLine::Item, LicenceCommand, "Лицензионно споразумение"},
+    {MenuLine::Item, LicenceCommand, "&Лицензионно споразумение"},
     {MenuLine::Separator, NoCommand, {}},
-    {MenuLine::Item, AboutCommand, "За софтуера"},
-    {MenuLine::Item, ContactCommand, "За връзка с нас"},
+    {MenuLine::Item, AboutCommand, "За &софтуера"},
+    {MenuLine::Item, ContactCommand, "За &връзка с нас"},
     {MenuLine::Separator, NoCommand, {}},
-    {MenuLine::Title, NoCommand, "Изход"},
-    {MenuLine::Item, QuitCommand, "Изход от програмата"},
+    {MenuLine::Title, NoCommand, "&Изход"},
+    {MenuLine::Item, QuitCommand, "&Изход от програмата"},
 }};
 
 void AttachMenus() {
@@ -101,10 +102,12 @@ void BuildMainWindowFrame(ProgramState& state) {
                CentreOnScreen | TitleBar | SystemMenu | MinimizeBox | Resizable | Maximized);
     ActivateWindow(Main);
     SetWindowBackground(Main, main_window_style::Green);
-    // Measured once, before the menu bar takes its strip: the layout never moves again.
+    // Measured before the menu bar takes its strip (the inner height counts it anyway);
+    // from here on the layout follows every change of size (FitMainWindowContents).
     const int height = InnerHeight(Main);
     const int width = InnerWidth(Main);
     state.layout = ComputeLayoutBasis(width, height);
+    SetMinimumInnerSize(Main, MinimumInnerWidth, MinimumInnerHeight);
     ShowLogo(state.layout);
     AttachMenus();
 }

@@ -3,6 +3,8 @@
 
 #include "ui/program_ids.h"
 
+#include <array>
+
 struct LayoutBasis {
     int W = 0;
     int H = 0;
@@ -13,6 +15,7 @@ struct LayoutBasis {
     int HalfHeight = 0;
     int SmallFontBase = 0;
     int LargeFontBase = 0;
+    friend bool operator==(const LayoutBasis&, const LayoutBasis&) = default;
 };
 
 struct Rect {
@@ -24,6 +27,42 @@ struct Rect {
 };
 
 LayoutBasis ComputeLayoutBasis(int innerWidth, int innerHeight);
+
+// The smallest inner size the main window may be given. Below it the logo would stick
+// out on the right, the status bar would cut its texts and cover the lower button row;
+// down to it every caption fits its row, in fonts that shrink with the width.
+constexpr int MinimumInnerWidth = 960;
+constexpr int MinimumInnerHeight = 680;
+
+// Every control of the main window, each placed by ControlRect.
+inline constexpr std::array MainWindowControls = {
+    ControlId::LogoPicture,
+    ControlId::DryBulbField,
+    ControlId::WetBulbField,
+    ControlId::PressureField,
+    ControlId::InputFrame,
+    ControlId::InstructionTitle,
+    ControlId::InputCaption,
+    ControlId::InstructionStep1,
+    ControlId::InstructionStep2,
+    ControlId::InstructionStep3,
+    ControlId::InstructionStep4,
+    ControlId::InstructionStep5,
+    ControlId::CalculateHint,
+    ControlId::CalculateButton,
+    ControlId::ClearHint,
+    ControlId::ClearButton,
+    ControlId::AbsoluteHumidityCaption,
+    ControlId::RelativeHumidityCaption,
+    ControlId::DewPointCaption,
+    ControlId::SaturationPressureCaption,
+    ControlId::VapourPressureCaption,
+    ControlId::AbsoluteHumidityField,
+    ControlId::RelativeHumidityField,
+    ControlId::DewPointField,
+    ControlId::SaturationPressureField,
+    ControlId::VapourPressureField,
+};
 
 // The rectangle of a main-window control (the logo's width and height are 0: a picture
 // takes its image's size); an empty one for the viewer's picture.

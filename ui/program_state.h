@@ -14,6 +14,6 @@ struct ProgramState {
     WetBulbCover wetBulbCover = WetBulbCover::Water;
     bool quitRequested = false;
     int currentPage = 0;      // image id Save and Print act on, 0 = none
-    LayoutBasis layout;       // measured once when the main window is built
+    LayoutBasis layout;       // of the main window's present inner size
     int keptGadgetTarget = 0; // the target that was current before the last rebuild
 };

@@ -15,8 +15,11 @@
 
 int StartProgram(int argc, char** argv) {
     if (!toolkit::InitToolkit(argc, argv)) {
-        // Waiting for events that can never come would look like a hang.
-        std::fputs("zorvel: cannot open a display\n", stderr);
+        // Waiting for events that can never come would look like a hang. Said in the
+        // program's language, and in English for whoever reads a log in another.
+        std::fputs("zorvel: не може да се отвори графичен дисплей\n"
+                   "zorvel: cannot open a display\n",
+                   stderr);
         return 1;
     }
     toolkit::SetApplicationData(zorvel::ApplicationName, zorvel::FileVersion, "zorvel");

@@ -88,7 +88,8 @@ void LoopTest::Choose(int commandId, const QString& itemText) {
     ASSERT_NE(window, nullptr);
     QAction* item = nullptr;
     for (QAction* action : window->findChildren<QAction*>()) {
-        if (action->text() == itemText) {
+        // Read as shown: without the "&" that marks the item's key.
+        if (QString(action->text()).remove('&') == itemText) {
             ASSERT_EQ(item, nullptr) << "two menu items read " << itemText.toStdString();
             item = action;
         }

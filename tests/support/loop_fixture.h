@@ -27,7 +27,8 @@ class LoopTest : public MainWindowTest {
     // it did not come within a few seconds.
     bool TurnsUntil(toolkit::EventKind kind, int objectId);
 
-    // Chooses the main window's menu item showing itemText and runs the turn it raises.
+    // Chooses the main window's menu item showing itemText (less the "&" of its key) and
+    // runs the turn it raises.
     void Choose(int commandId, const QString& itemText);
     void Choose(CommandId command, const QString& itemText) { Choose(Id(command), itemText); }
     // Presses a toolbar button of the viewer and runs the turn it raises.

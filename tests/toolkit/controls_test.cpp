@@ -108,6 +108,17 @@ TEST_F(Controls, APictureTakesItsImagesSizeAndTurnsRowsTheRightWayUp) {
     EXPECT_EQ(DrainEvents(), (std::vector<SeenEvent>{{ControlEvent, 200, 0}}));
 }
 
+TEST_F(Controls, APictureIsDrawnSmoothWhereALogicalPixelIsTwo) {
+    // Black beside white: at twice the size the pixels at their edge are grey, not blocks.
+    const unsigned char pixels[] = {0, 0, 0, 255, 255, 255, 0, 0};
+    ASSERT_TRUE(CreatePicture(200, 0, 0, 0, 0, PixelView{2, 1, 8, pixels}));
+    QImage drawn(4, 2, QImage::Format_RGB32);
+    drawn.setDevicePixelRatio(2);
+    ControlById(200)->render(&drawn);
+    EXPECT_GT(qGray(drawn.pixel(1, 0)), 20);
+    EXPECT_LT(qGray(drawn.pixel(2, 0)), 235);
+}
+
 TEST_F(Controls, SettingATextRaisesNoEventWhileTypingDoes) {
     ASSERT_TRUE(CreateTextField(1, 10, 10, 150, 24, "Tdry=", Centred));
     DrainEvents();

@@ -1,5 +1,6 @@
 // The toolkit's arithmetic and parsing, without any window.
 #include "internal/event_queue.h"
+#include "internal/frame_fit.h"
 #include "toolkit/font_name.h"
 #include "toolkit/save_dialog_setup.h"
 #include "toolkit/status_layout.h"
@@ -124,6 +125,23 @@ TEST(EventQueueRules, NothingIsQueuedWhileSilenced) {
     EXPECT_TRUE(queue.Empty());
     queue.Post({ControlEvent, 3, 0, EventDetail::TextChanged});
     EXPECT_EQ(queue.Take()->object, 3);
+}
+
+// Frames as the platforms report them, a window manager's on X11 and the wider one a
+// Wayland client draws itself, under a panel along the top of a 1366 x 768 screen.
+TEST(FrameFit, AFittedWindowsWholeFrameLiesInsideTheWorkArea) {
+    const QRect screen(0, 0, 1366, 768);
+    const QRect belowPanel(0, 32, 1366, 736);
+    for (const QMargins& frame : {QMargins(1, 24, 1, 1), QMargins(5, 37, 5, 5)}) {
+        const QSize outer = RoomInside(belowPanel, frame, 30) +
+                            QSize(frame.left() + frame.right(), frame.top() + frame.bottom() + 30);
+        EXPECT_EQ(outer.height(), 736);
+        EXPECT_EQ(CentredFramePosition(screen, belowPanel, outer), QPoint(0, 32)) << frame.top();
+    }
+    // Centred, moved down only as far as the panel needs; too large, at the area's corner.
+    EXPECT_EQ(CentredFramePosition(screen, belowPanel, QSize(600, 400)), QPoint(383, 184));
+    EXPECT_EQ(CentredFramePosition(screen, belowPanel, QSize(1010, 730)), QPoint(178, 32));
+    EXPECT_EQ(CentredFramePosition(screen, belowPanel, QSize(1400, 800)), QPoint(0, 32));
 }
 
 } // namespace

@@ -344,13 +344,35 @@ TEST_F(CalculateTest, FocusOutsideTheInputFieldsEmptiesNothing) {
     EXPECT_EQ(toolkit::GetControlText(Id(ControlId::WetBulbField)), "1");
 }
 
-TEST_F(CalculateTest, ClearAfterAMessageDoesNotEmptyAFieldEmptiedBeforeThePress) {
-    TypeIntoFreshFields("18.3", "20.5", "981.1");
+TEST_F(CalculateTest, ClearAfterAMessageLeavesFieldsThatEmptyOnEntryAsAtTheStart) {
+    EnterByMouse(1);
+    Type("20,5");
     EXPECT_FALSE(Press());
     Rebuild();
     EXPECT_EQ(Inputs(), (Texts{"Tdry=", "Twet=", "P/h="}));
+    EXPECT_EQ(State().input.pressCount, (std::array<unsigned, 3>{0, 0, 0}));
+    // Emptied on entry although it had been before the press, so "20.5" stands alone.
     EnterByMouse(1);
-    EXPECT_EQ(toolkit::GetControlText(Id(ControlId::DryBulbField)), "Tdry=");
+    Type("20.5");
+    EXPECT_EQ(toolkit::GetControlText(Id(ControlId::DryBulbField)), "20.5");
+}
+
+TEST_F(CalculateTest, AfterARefusalTheFieldItIsAboutHasTheFocusAndItsTextSelected) {
+    // Pressure blank and out of range, Tdry, Twet blank, their order, no air gives them.
+    const Texts typed[] = {{"20.5", "18.3", " "},     {"20.5", "18.3", "500"},
+                           {"20,5", "18.3", "981.1"}, {"20.5", " ", "981.1"},
+                           {"18.3", "20.5", "981.1"}, {"30", "10", "1013.25"}};
+    const int about[] = {3, 3, 1, 2, 2, 2};
+    for (int i = 0; i < 6; ++i) {
+        Rebuild();
+        TypeIntoFreshFields(typed[i][0].c_str(), typed[i][1].c_str(), typed[i][2].c_str());
+        Showing("Изчисли")->setFocus(); // as a click on it does
+        EXPECT_FALSE(Press());
+        ASSERT_EQ(toolkit::FocusedControl(), about[i]) << i;
+        Turn();
+        Type("7"); // over the whole text
+        EXPECT_EQ(Field(about[i])->text(), "7") << i;
+    }
 }
 
 TEST_F(CalculateTest, ClearAfterACalculationRestoresPlaceholdersAndAllowsANewPress) {

@@ -5,6 +5,8 @@
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/widget_names.h"
 #include "toolkit/toolkit.h"
+#include "ui/event_loop.h"
+#include "ui/main_window_layout.h"
 
 #include <QAction>
 #include <QApplication>
@@ -46,7 +48,7 @@ toolkit::StatusBarWidget* StatusBar() {
     return window == nullptr ? nullptr : window->findChild<toolkit::StatusBarWidget*>();
 }
 
-TEST_F(MainWindowTest, EveryLabelsTextFitsTheHeightItIsGiven) {
+void ExpectEveryLabelsTextFits() {
     const std::vector<QLabel*> labels = Labels();
     ASSERT_GE(labels.size(), 13u);
     for (QLabel* const label : labels) {
@@ -69,8 +71,35 @@ TEST_F(MainWindowTest, EveryLabelsTextFitsTheHeightItIsGiven) {
         EXPECT_LE(needed.height(), inside.height())
             << label->objectName().toStdString() << " \"" << label->text().toStdString()
             << "\" needs " << needed.height() << " px of " << inside.height() << " at "
-            << QGuiApplication::primaryScreen()->size().width() << " px wide";
+            << MainWindow()->width() << " px wide";
     }
+}
+
+// Every control of the main window lies wholly inside its client area.
+void ExpectEveryControlInside() {
+    const toolkit::ClientArea* const client = MainWindow()->Client();
+    for (const QWidget* const control : client->findChildren<QWidget*>()) {
+        EXPECT_TRUE(!control->objectName().startsWith("control-") ||
+                    client->rect().contains(control->geometry()))
+            << control->objectName().toStdString() << " outside " << client->width() << "x"
+            << client->height();
+    }
+}
+
+// Waits until the window manager (or Qt) has carried out a change of the window's size,
+// then lets the program's loop handle what that raised, as between two turns.
+void FollowTheWindow(ProgramState& state, QSize size) {
+    EXPECT_TRUE(QTest::qWaitFor([size] { return MainWindow()->size() == size; }, 3000))
+        << "the window stayed " << MainWindow()->width() << "x" << MainWindow()->height();
+    QTest::qWait(100);
+    while (!toolkit::State().events.Empty()) {
+        const toolkit::EventKind kind = toolkit::WaitEvent();
+        RunTurn(state, {}, kind, toolkit::EventObject(), toolkit::EventWindow());
+    }
+}
+
+TEST_F(MainWindowTest, EveryLabelsTextFitsTheHeightItIsGiven) {
+    ExpectEveryLabelsTextFits();
 }
 
 TEST_F(MainWindowTest, TheStatusBarIsPaintedInTheFaceColourWithItsTextColour) {
@@ -151,6 +180,29 @@ TEST_F(MainWindowTest, EnterInAnInputFieldOrOnCalculatePressesCalculate) {
         EXPECT_EQ(ControlsRaisedBy(button, Qt::Key_Return), (std::vector<int>{id}));
     }
     toolkit::State().events.Clear();
+}
+
+// Restored (by a real window manager too, in the real-desktop check), then resized past
+// the smallest size it may have; maximized again, laid out as it was built. Last: the
+// window's restored size is no longer its first.
+TEST_F(MainWindowTest, RestoredEveryControlLiesInsideTheWindowAndEveryCaptionFits) {
+    toolkit::ToolkitWindow* const window = MainWindow();
+    const QSize maximized = window->size();
+    const LayoutBasis built = State().layout;
+    window->showNormal();
+    for (const QSize asked :
+         {QSize(1000, 700), QSize(1400, 900), QSize(1100, 720), QSize(700, 500)}) {
+        window->resize(asked);
+        const QSize given = asked.expandedTo(QSize(960, 680));
+        FollowTheWindow(State(), given);
+        SCOPED_TRACE(asked.width());
+        EXPECT_EQ(State().layout, ComputeLayoutBasis(given.width(), given.height()));
+        ExpectEveryControlInside();
+        ExpectEveryLabelsTextFits();
+    }
+    window->showMaximized();
+    FollowTheWindow(State(), maximized);
+    EXPECT_EQ(State().layout, built);
 }
 
 } // namespace

@@ -323,7 +323,7 @@ TEST_F(LoopCommandsTest, LoopEndsAfterTheTurnOfTheExitMenu) {
     ASSERT_NE(window, nullptr);
     QAction* exit = nullptr;
     for (QAction* action : window->findChildren<QAction*>()) {
-        if (action->text() == "Изход от програмата") {
+        if (QString(action->text()).remove('&') == "Изход от програмата") {
             exit = action;
         }
     }

@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRect>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -254,6 +255,26 @@ struct MenuLine {
     int commandId;
 };
 
+// What a title or item shows: its text less the "&" before the letter that chooses it.
+QString Shown(const QAction* action) {
+    return QString(action->text()).remove('&');
+}
+
+// Every title, and every item of one menu, is chosen by a Cyrillic letter of its own.
+void ExpectKeysOfTheirOwn(const QList<QAction*>& lines) {
+    QString keys;
+    for (const QAction* const line : lines) {
+        const QString text = line->text();
+        const QString key = text.mid(text.indexOf('&') + 1, 1).toUpper();
+        if (!line->isSeparator()) {
+            EXPECT_TRUE(text.contains('&') && key.front().script() == QChar::Script_Cyrillic &&
+                        !keys.contains(key))
+                << text.toStdString();
+            keys += key;
+        }
+    }
+}
+
 // Triggers the action and reads back which command the loop would see.
 int CommandOf(QAction* action) {
     action->trigger();
@@ -300,11 +321,13 @@ TEST_F(MainWindowTest, MenusCarryTheirItemsSeparatorsAndCommandIds) {
     };
     const QList<QAction*> titles = bar->actions();
     ASSERT_EQ(titles.size(), static_cast<qsizetype>(expected.size()));
+    ExpectKeysOfTheirOwn(titles);
     for (std::size_t m = 0; m < expected.size(); ++m) {
-        EXPECT_EQ(titles[m]->text(), expected[m].first);
+        EXPECT_EQ(Shown(titles[m]), expected[m].first);
         QMenu* menu = titles[m]->menu();
         ASSERT_NE(menu, nullptr);
         const QList<QAction*> items = menu->actions();
+        ExpectKeysOfTheirOwn(items);
         ASSERT_EQ(items.size(), static_cast<qsizetype>(expected[m].second.size()))
             << expected[m].first.toStdString();
         for (qsizetype i = 0; i < items.size(); ++i) {
@@ -313,11 +336,28 @@ TEST_F(MainWindowTest, MenusCarryTheirItemsSeparatorsAndCommandIds) {
                 EXPECT_TRUE(items[i]->isSeparator());
                 continue;
             }
-            EXPECT_EQ(items[i]->text(), line.text);
+            EXPECT_EQ(Shown(items[i]), line.text);
             EXPECT_EQ(CommandOf(items[i]), line.commandId) << line.text.toStdString();
             EXPECT_EQ(toolkit::EventWindow(), 0);
         }
     }
+}
+
+TEST_F(MainWindowTest, F10AndAltWithATitlesLetterOpenMenusAndALetterChoosesAnItem) {
+    QWidget* const window = MainWindow();
+    const QList<QAction*> titles = window->findChild<QMenuBar*>()->actions();
+    QMenu* const units = titles[0]->menu();
+    QTest::keyClick(window, Qt::Key_F10);
+    ASSERT_TRUE(QTest::qWaitFor([units] { return units->isVisible(); }, 2000));
+    QTest::keyClick(units, Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([units] { return !units->isVisible(); }, 2000));
+    // Alt+В opens "Вид на психрометъра", and Б in it chooses "Без аспирация".
+    QTest::sendKeyEvent(QTest::Click, window, Qt::Key(u'В'), QString(u'в'), Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&titles] { return titles[1]->menu()->isVisible(); }, 2000));
+    QTest::sendKeyEvent(QTest::Click, titles[1]->menu(), Qt::Key(u'Б'), QString(u'б'), {});
+    while (toolkit::WaitEvent() != toolkit::MenuEvent) {
+    }
+    EXPECT_EQ(toolkit::EventObject(), Id(CommandId::NonAspiratedCommand));
 }
 
 TEST_F(MainWindowTest, ClockTimerTicksOnTheMainWindow) {
@@ -410,9 +450,9 @@ TEST_F(MainWindowTest, ClearBringsBackTheDefaultSelectionsAndKeepsTheMainWindowA
     EXPECT_EQ(State().barometerUnit, BarometerUnit::Hpa);
     EXPECT_EQ(State().psychrometerType, PsychrometerType::Aspirated);
     EXPECT_FALSE(State().input.resultsCurrent);
-    // Clear leaves what the user emptied and how often Calculate was pressed.
-    EXPECT_EQ(State().input.emptiedOnEntry, (std::array<bool, 3>{true, false, true}));
-    EXPECT_EQ(State().input.pressCount, (std::array<unsigned, 3>{4, 5, 6}));
+    // Fields back at their initial texts empty on entry again, with no press counted.
+    EXPECT_EQ(State().input.emptiedOnEntry, (std::array<bool, 3>{false, false, false}));
+    EXPECT_EQ(State().input.pressCount, (std::array<unsigned, 3>{0, 0, 0}));
     EXPECT_EQ(toolkit::GetControlText(Id(ControlId::AbsoluteHumidityField)), "F [g/m3]");
     EXPECT_EQ(State().keptGadgetTarget, 0);
 }

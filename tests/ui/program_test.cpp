@@ -120,7 +120,9 @@ TEST(ProgramRunTest, WithoutADisplayItSaysSoAndEndsWithStatusOne) {
     ProgramRun run("nodisplay");
     ASSERT_TRUE(run.Start({}));
     EXPECT_EQ(run.WaitForExit(20s), 1);
-    EXPECT_EQ(ReadFile(run.Folder() / "stderr.txt"), "zorvel: cannot open a display\n");
+    EXPECT_EQ(ReadFile(run.Folder() / "stderr.txt"),
+              "zorvel: не може да се отвори графичен дисплей\n"
+              "zorvel: cannot open a display\n");
     EXPECT_FALSE(fs::exists(run.Folder() / "ErrorLog.dat"));
 }
 

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The real program on a real desktop: a 1366 x 768 X server (Xvfb) with a window manager
 # (openbox) that frames the windows with title bars. Opens a help page as a user does
-# and checks that the viewer's frame lies wholly on the screen, then that no caption of
-# the main window is clipped under the title bar.
+# and checks that the viewer's frame lies wholly on the screen, restores the main window
+# with a double click on its title bar and checks where it went, then that no caption of
+# the main window is clipped under the title bar and that, restored by the window
+# manager, every control (the Calculate button among them) lies inside the window.
 #
 #   real_desktop_check.sh ZORVEL FRAME_PROBE DESKTOP_TEST WORK_DIR
 #
@@ -80,6 +82,21 @@ if command -v xdotool >/dev/null; then
     viewer=$("$probe" frame "Зорвел- помощна информация") ||
         { echo "FAIL: the page viewer did not open"; exit 1; }
     within_screen "page viewer" "$viewer"
+    xdotool key Escape
+    sleep 0.5
+
+    # A double click on the title bar restores the maximized window, as a user does it.
+    read -r _ _ _ _ fx fy _ _ _ _ _ _ _ <<<"$main"
+    xdotool mousemove $((cx + 200)) $(((fy + cy) / 2)) click --repeat 2 --delay 100 1
+    sleep 1
+    restored=$("$probe" frame " Зорвел - Софтуер за работа с психрометър ")
+    within_screen "restored main window" "$restored"
+    read -r _ _ _ _ _ _ _ _ _ _ _ rw rh <<<"$restored"
+    if ((rw != 1000 || rh != 700)); then
+        echo "FAIL: restored, the main window is ${rw}x${rh}, not 1000x700"
+        fail=1
+    fi
+    command -v import >/dev/null && import -window root "$work/restored.png"
 else
     echo "FAIL: xdotool is not installed (it is on the package list)"
     fail=1
@@ -95,5 +112,13 @@ if ! "$desktop_test" --gtest_filter='*EveryLabelsTextFitsTheHeightItIsGiven*' \
     fail=1
 else
     echo "captions: every label's text fits"
+fi
+if ! "$desktop_test" --gtest_filter='*RestoredEveryControlLiesInsideTheWindow*' \
+    >"$work/restored.log" 2>&1; then
+    echo "FAIL: restored by the window manager, a control lies outside the window"
+    cat "$work/restored.log"
+    fail=1
+else
+    echo "restored: every control, Calculate among them, lies inside the window"
 fi
 exit $fail

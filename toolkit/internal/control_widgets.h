@@ -39,6 +39,9 @@ class PictureControl : public QLabel {
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    // Smoothly scaled wherever a logical pixel is more than one on the screen (a device
+    // pixel ratio of 2), rather than blown up into blocks.
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     int controlId_;

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QMargins>
 #include <QMenuBar>
 #include <QPointer>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolBar>
 #include <QWidget>
@@ -15,8 +17,7 @@
 namespace toolkit {
 
 // Where a window whose outer size (frame included) is outer goes when centred on its
-// screen: (screen - min(screen, outer)) / 2 from the screen's corner, moved no further
-// than needed to keep the frame inside the screen's free area.
+// screen (CentredFramePosition of internal/frame_fit.h on the window's screen).
 QPoint CentredOuterPosition(const QWidget& window, QSize outer);
 
 // The client area. It keeps its status bar and toolbar along its edges.
@@ -62,7 +63,10 @@ class ToolkitWindow : public QWidget {
 
     void SetTimer(int timerId, int periodMs);
 
-    // Size of the frame the window manager puts around the window (0 x 0 without one).
+    // The frame around the window as the platform reports it now (a window manager's
+    // frame, or the decorations a Wayland client draws); none without one.
+    QMargins FrameMargins() const;
+    // Width and height the frame adds to the window (0 x 0 without one).
     QSize FrameExtra() const;
     // Centres the window again by its present outer size (for a centred window).
     void Recentre();
@@ -70,6 +74,21 @@ class ToolkitWindow : public QWidget {
 
     // Escape raises a CloseEvent, as the close box does.
     void SetCloseOnEscape(bool closes) { closeOnEscape_ = closes; }
+
+    // While one of these is alive, a change of the window's size is the program's own
+    // doing and raises no SizeEvent (as SetControlText raises no ControlEvent).
+    class ProgramResize {
+      public:
+        explicit ProgramResize(ToolkitWindow& window) : window_(window) {
+            ++window_.programResizes_;
+        }
+        ~ProgramResize() { --window_.programResizes_; }
+        ProgramResize(const ProgramResize&) = delete;
+        ProgramResize& operator=(const ProgramResize&) = delete;
+
+      private:
+        ToolkitWindow& window_;
+    };
 
     // The button that Enter in one of the window's text fields presses.
     void SetDefaultButton(QAbstractButton* button) { defaultButton_ = button; }
@@ -87,9 +106,11 @@ class ToolkitWindow : public QWidget {
     bool resizable_;
     bool centred_;
     bool closeOnEscape_ = false;
+    int programResizes_ = 0;
     ClientArea* client_;
     QPointer<QMenuBar> menuBar_;
-    QWidget* toolStrip_ = nullptr; // made with the first toolbar
+    QShortcut* openFirstMenu_ = nullptr; // made with the first menu bar
+    QWidget* toolStrip_ = nullptr;       // made with the first toolbar
     int toolStripHeight_ = 0;
     std::vector<QPointer<QWidget>> focusOrder_;
     std::map<int, QTimer*> timers_;
