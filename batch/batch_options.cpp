@@ -3,6 +3,8 @@
 #include "batch/reading_names.h"
 #include "batch/two_languages.h"
 
+#include <charconv>
+
 namespace {
 
 std::optional<char> ParseDelimiter(std::string_view text) {
@@ -26,6 +28,26 @@ std::optional<MessageLanguage> ParseLanguage(std::string_view text) {
         return MessageLanguage::English;
     }
     return std::nullopt;
+}
+
+std::optional<DecimalMark> ParseDecimalMark(std::string_view text) {
+    if (text == "point" || text == ".") {
+        return DecimalMark::Point;
+    }
+    if (text == "comma" || text == ",") {
+        return DecimalMark::Comma;
+    }
+    return std::nullopt;
+}
+
+// A positive whole number of bytes.
+std::optional<std::size_t> ParseByteCount(std::string_view text) {
+    std::size_t count = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
+    if (error != std::errc{} || end != text.data() + text.size() || count == 0) {
+        return std::nullopt;
+    }
+    return count;
 }
 
 // Sets the option that takes `value`; false when the value means nothing to it.
@@ -52,12 +74,31 @@ bool SetValued(BatchOptions& options, std::string_view name, std::string_view va
         settings.language = language.value_or(settings.language);
         return language.has_value();
     }
+    if (name == "--encoding") {
+        settings.inputEncoding = ParseEncodingName(value);
+        return settings.inputEncoding.has_value();
+    }
+    if (name == "--output-encoding") {
+        const std::optional<TextEncoding> encoding = ParseEncodingName(value);
+        settings.outputEncoding = encoding.value_or(settings.outputEncoding);
+        return encoding.has_value();
+    }
+    if (name == "--decimal") {
+        settings.decimal = ParseDecimalMark(value);
+        return settings.decimal.has_value();
+    }
+    if (name == "--max-row-bytes") {
+        const std::optional<std::size_t> bytes = ParseByteCount(value);
+        settings.maxRowBytes = bytes.value_or(settings.maxRowBytes);
+        return bytes.has_value();
+    }
     return false;
 }
 
 bool TakesValue(std::string_view name) {
     return name == "-o" || name == "--output" || name == "--unit" || name == "--type" ||
-           name == "--delimiter" || name == "--lang";
+           name == "--delimiter" || name == "--lang" || name == "--encoding" ||
+           name == "--output-encoding" || name == "--decimal" || name == "--max-row-bytes";
 }
 
 } // namespace
@@ -141,6 +182,13 @@ std::string_view BatchUsage(MessageLanguage language) {
         "                         (подразбира се bg)\n"
         "      --extended         добавя отношение на смесване r, специфична влажност q\n"
         "                         и енталпия h\n"
+        "      --encoding К       кодиране на входа: utf-8, windows-1251 или utf-16\n"
+        "                         (подразбира се по знака за ред на байтовете и\n"
+        "                         заглавния ред)\n"
+        "      --output-encoding К  кодиране на изхода (подразбира се utf-8)\n"
+        "      --decimal З        десетичен знак на резултатите: point или comma\n"
+        "                         (подразбира се този на входа)\n"
+        "      --max-row-bytes N  най-дългият приет ред в байтове (1048576)\n"
         "      --help             показва тази помощ и излиза\n"
         "      --version          показва версията и излиза\n"
         "\n"
@@ -161,6 +209,12 @@ std::string_view BatchUsage(MessageLanguage language) {
         "      --delimiter D      output delimiter: ',', ';' or tab (default the input's)\n"
         "      --lang bg|en       language of the error column and messages (default bg)\n"
         "      --extended         add mixing ratio r, specific humidity q, enthalpy h\n"
+        "      --encoding E       input encoding: utf-8, windows-1251 or utf-16 (default\n"
+        "                         told by the byte-order mark and the header)\n"
+        "      --output-encoding E  output encoding (default utf-8)\n"
+        "      --decimal M        decimal mark of the results: point or comma (default\n"
+        "                         the input's)\n"
+        "      --max-row-bytes N  longest row accepted, in bytes (1048576)\n"
         "      --help             show this help and exit\n"
         "      --version          show the version and exit\n"
         "\n"

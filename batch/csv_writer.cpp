@@ -1,13 +1,15 @@
 #include "batch/csv_writer.h"
 
+#include <cerrno>
+
 namespace {
 
 constexpr std::size_t PassOnBytes = 1 << 16;
 
 } // namespace
 
-CsvWriter::CsvWriter(std::FILE* out, char delimiter, bool crlf)
-    : out_(out), delimiter_(delimiter), crlf_(crlf) {
+CsvWriter::CsvWriter(std::FILE* out, char delimiter, bool crlf, TextEncoding encoding)
+    : out_(out), delimiter_(delimiter), crlf_(crlf), encoding_(encoding) {
     pending_.reserve(PassOnBytes + 4096);
 }
 
@@ -16,7 +18,10 @@ CsvWriter::~CsvWriter() {
 }
 
 void CsvWriter::Raw(std::string_view bytes) {
-    pending_ += bytes;
+    PassOn();
+    if (!failed_ && std::fwrite(bytes.data(), 1, bytes.size(), out_) != bytes.size()) {
+        Fail();
+    }
 }
 
 void CsvWriter::Field(std::string_view text) {
@@ -55,14 +60,34 @@ void CsvWriter::EndRecord() {
 
 bool CsvWriter::Flush() {
     PassOn();
-    failed_ = failed_ || std::fflush(out_) != 0 || std::ferror(out_) != 0;
+    if (!failed_ && (std::fflush(out_) != 0 || std::ferror(out_) != 0)) {
+        Fail();
+    }
     return !failed_;
 }
 
 void CsvWriter::PassOn() {
-    if (!pending_.empty() &&
-        std::fwrite(pending_.data(), 1, pending_.size(), out_) != pending_.size()) {
-        failed_ = true;
+    // Nothing more is written after a failure: the table is lost anyway, and a second
+    // attempt would only hide the first reason.
+    if (pending_.empty() || failed_) {
+        pending_.clear();
+        return;
+    }
+    std::string_view bytes = pending_;
+    if (encoding_ != TextEncoding::Utf8) {
+        encoded_.clear();
+        AppendEncoded(pending_, encoding_, encoded_);
+        bytes = encoded_;
+    }
+    errno = 0;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), out_) != bytes.size() ||
+        std::ferror(out_) != 0) {
+        Fail();
     }
     pending_.clear();
+}
+
+void CsvWriter::Fail() {
+    failed_ = true;
+    error_ = errno;
 }

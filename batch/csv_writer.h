@@ -2,6 +2,8 @@
 // quote or a line end.
 #pragma once
 
+#include "batch/text_encoding.h"
+
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -10,7 +12,9 @@ class CsvWriter {
   public:
     // Writes to `out`, which must outlive the writer, in large pieces: a logbook's rows
     // are short, and handing each field to stdio on its own costs more than the field.
-    CsvWriter(std::FILE* out, char delimiter, bool crlf);
+    // The text is given in UTF-8 and written in `encoding`.
+    CsvWriter(std::FILE* out, char delimiter, bool crlf,
+              TextEncoding encoding = TextEncoding::Utf8);
     // Passes on what is still held; call Flush to know whether that succeeded.
     ~CsvWriter();
     CsvWriter(const CsvWriter&) = delete;
@@ -23,14 +27,21 @@ class CsvWriter {
     // Passes everything written so far to the stream and flushes it; false when any
     // write, now or before, failed.
     bool Flush();
+    // Whether a write has failed so far, and the system's error number for it (0 unknown).
+    bool Failed() const { return failed_; }
+    int ErrorNumber() const { return error_; }
 
   private:
     void PassOn();
+    void Fail();
 
     std::FILE* out_;
     char delimiter_;
     bool crlf_;
+    TextEncoding encoding_;
     bool firstInRecord_ = true;
     std::string pending_;
+    std::string encoded_;
     bool failed_ = false;
+    int error_ = 0;
 };

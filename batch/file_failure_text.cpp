@@ -60,13 +60,37 @@ std::string WriteFailureText(Failure why, int error, MessageLanguage language) {
     return text;
 }
 
+std::string CreateFailureText(Failure why, int error, MessageLanguage language) {
+    if (why != Failure::DiskFull) {
+        return WriteFailureText(why, error, language);
+    }
+    return std::string(TextIn(language, "не може да се запише: няма място за нов файл в папката",
+                              "cannot write: no room for a new file in the folder"));
+}
+
 std::string OpenFailureText(int error, MessageLanguage language) {
     std::string text(TextIn(language, "не може да се отвори: ", "cannot open: "));
     if (error == ENOENT) {
         text += TextIn(language, "няма такъв файл", "no such file");
     } else if (error == EACCES || error == EPERM) {
         text += TextIn(language, "нямате право да го четете", "no permission to read it");
+    } else if (error == EISDIR) {
+        text += TextIn(language, "това е папка", "it is a folder");
     } else {
+        text += SystemReason(error, language);
+    }
+    return text;
+}
+
+std::string ReadFailureText(int error, MessageLanguage language) {
+    std::string text(
+        TextIn(language, "входът не може да бъде прочетен", "the input could not be read"));
+    if (error == EISDIR) {
+        text += TextIn(language, ": това е папка", ": it is a folder");
+    } else if (error == EBADF) {
+        text += TextIn(language, ": стандартният вход е затворен", ": standard input is closed");
+    } else if (error != 0) {
+        text += ": ";
         text += SystemReason(error, language);
     }
     return text;

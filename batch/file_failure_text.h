@@ -11,5 +11,12 @@
 // system's error number when the failure has no plain words of its own.
 std::string WriteFailureText(ReplacementFile::Failure why, int error, MessageLanguage language);
 
+// The same for a table whose temporary file could not be made beside it: a full disk
+// there means no room for one more file (no inode or quota left).
+std::string CreateFailureText(ReplacementFile::Failure why, int error, MessageLanguage language);
+
 // The same for a file that could not be opened for reading.
 std::string OpenFailureText(int error, MessageLanguage language);
+
+// "входът не може да бъде прочетен" (or its English), with the reason when one is known.
+std::string ReadFailureText(int error, MessageLanguage language);

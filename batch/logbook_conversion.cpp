@@ -2,9 +2,12 @@
 
 #include "batch/csv_reader.h"
 #include "batch/csv_writer.h"
+#include "batch/file_failure_text.h"
 #include "batch/logbook_columns.h"
 #include "batch/logbook_row.h"
 #include "batch/reading_names.h"
+#include "batch/row_shape.h"
+#include "batch/text_folding.h"
 #include "batch/two_languages.h"
 
 #include <algorithm>
@@ -18,6 +21,8 @@ constexpr std::array<std::string_view, 5> ResultHeader = {"F [g/m3]", "RH [%]", 
                                                           "E [hPa]", "е [hPa]"};
 constexpr std::array<std::string_view, 3> ExtrasHeader = {"r [g/kg]", "q [g/kg]", "h [kJ/kg]"};
 constexpr std::string_view ErrorHeader = "error";
+// Ours, when the logbook has an error column of its own.
+constexpr std::string_view OwnErrorHeader = "error (zorvel)";
 constexpr std::uint64_t ProgressEveryRows = 1 << 14;
 
 // Spreadsheets set to a locale with a decimal comma write 20,5 where the calculator reads
@@ -28,6 +33,16 @@ bool ReadsDecimalComma(char delimiter) {
 
 void UseDecimalPoint(std::string& text) {
     std::replace(text.begin(), text.end(), ',', '.');
+}
+
+// A spreadsheet with a decimal comma reads "14.3" as a date or a text.
+void UseDecimalComma(RowCells& cells) {
+    for (std::string& result : cells.results) {
+        std::replace(result.begin(), result.end(), '.', ',');
+    }
+    for (std::string& extra : cells.extras) {
+        std::replace(extra.begin(), extra.end(), '.', ',');
+    }
 }
 
 // What one row needs besides its cells: the layout and the defaults for missing cells.
@@ -111,14 +126,22 @@ void WriteHeader(CsvWriter& writer, const std::vector<std::string>& header, bool
             writer.Field(name);
         }
     }
-    writer.Field(ErrorHeader);
+    const bool hasOwn = std::any_of(header.begin(), header.end(), [](const std::string& name) {
+        return FoldForMatching(name) == ErrorHeader;
+    });
+    writer.Field(hasOwn ? OwnErrorHeader : ErrorHeader);
     writer.EndRecord();
 }
 
-void WriteRow(CsvWriter& writer, const std::vector<std::string>& fields, const RowCells& cells,
-              bool extended) {
+// A row with fewer cells than the header gets empty ones, so that the results stay in
+// their columns; one with more keeps them all.
+void WriteRow(CsvWriter& writer, const std::vector<std::string>& fields, std::size_t headerWidth,
+              const RowCells& cells, bool extended) {
     for (const std::string& field : fields) {
         writer.Field(field);
+    }
+    for (std::size_t missing = fields.size(); missing < headerWidth; ++missing) {
+        writer.Field({});
     }
     for (const std::string& result : cells.results) {
         writer.Field(result);
@@ -132,23 +155,25 @@ void WriteRow(CsvWriter& writer, const std::vector<std::string>& fields, const R
     writer.EndRecord();
 }
 
-// Spreadsheets drop empty cells at the end of a row and sometimes add some; the row is
-// taken as the header's width when nothing but empty cells differs.
-bool FitToHeader(std::vector<std::string>& fields, std::size_t width) {
-    if (fields.size() > width &&
-        !std::all_of(fields.begin() + static_cast<std::ptrdiff_t>(width), fields.end(),
-                     [](const std::string& field) { return field.empty(); })) {
-        return false;
+std::string Describe(RecordStatus status, const DecodedInput& input, const CsvReader& reader,
+                     const ConversionSettings& settings) {
+    const MessageLanguage language = settings.language;
+    if (status == RecordStatus::TooLong) {
+        std::string text(TextIn(language, "редът е по-дълъг от позволеното (",
+                                "the row is longer than allowed ("));
+        text += std::to_string(settings.maxRowBytes);
+        text += TextIn(language, " байта или ", " bytes or ");
+        text += std::to_string(reader.MaxCells());
+        text += TextIn(language, " клетки; вижте --max-row-bytes)", " cells; see --max-row-bytes)");
+        return text;
     }
-    fields.resize(width);
-    return true;
+    return ReadFailureText(input.ErrorNumber(), language);
 }
 
-std::string Describe(RecordStatus status, MessageLanguage language) {
-    return std::string(
-        status == RecordStatus::UnclosedQuote
-            ? TextIn(language, "поле в кавички не е затворено", "a quoted field is not closed")
-            : TextIn(language, "входът не може да бъде прочетен", "the input could not be read"));
+// What stops the run: the line and the text.
+void StopAt(ConversionReport& report, const CsvReader& reader, std::string text) {
+    report.inputError = std::move(text);
+    report.inputErrorLine = reader.RecordLine();
 }
 
 } // namespace
@@ -156,58 +181,71 @@ std::string Describe(RecordStatus status, MessageLanguage language) {
 ConversionReport ConvertLogbook(std::FILE* in, std::FILE* out, const ConversionSettings& settings,
                                 const ConversionProgress& progress) {
     ConversionReport report;
-    CsvReader reader(in);
+    DecodedInput input(in, settings.inputEncoding);
+    report.guessedWindows1251 = input.GuessedWindows1251();
+    CsvReader reader(input, settings.maxRowBytes);
     std::vector<std::string> header;
     const RecordStatus headerStatus = reader.Next(header);
+    if (headerStatus == RecordStatus::End) {
+        StopAt(report, reader,
+               std::string(TextIn(settings.language, "няма заглавен ред", "no header row")));
+        return report;
+    }
     if (headerStatus != RecordStatus::Record) {
-        report.inputError =
-            headerStatus == RecordStatus::End
-                ? std::string(TextIn(settings.language, "няма заглавен ред", "no header row"))
-                : Describe(headerStatus, settings.language);
-        report.inputErrorLine = reader.RecordLine();
+        StopAt(report, reader, Describe(headerStatus, input, reader, settings));
+        return report;
+    }
+    if (reader.Fault() != RecordFault::None) {
+        StopAt(report, reader,
+               RowShapeProblem(header, header.size(), reader.Fault(), ',', settings.language));
         return report;
     }
     const auto found = FindLogbookColumns(header, settings.language);
     if (const auto* problem = std::get_if<std::string>(&found)) {
-        report.inputError = *problem;
-        report.inputErrorLine = reader.RecordLine();
+        StopAt(report, reader, *problem);
         return report;
     }
 
-    CsvWriter writer(out, settings.outputDelimiter.value_or(reader.Delimiter()), reader.UsesCrlf());
-    if (reader.HasByteOrderMark()) {
-        writer.Raw("\xEF\xBB\xBF");
+    CsvWriter writer(out, settings.outputDelimiter.value_or(reader.Delimiter()), reader.UsesCrlf(),
+                     settings.outputEncoding);
+    // Excel tells UTF-16 only by its mark; UTF-8 keeps one when the input had one.
+    if (settings.outputEncoding != TextEncoding::Utf8 || input.HadByteOrderMark()) {
+        writer.Raw(ByteOrderMark(settings.outputEncoding));
     }
     WriteHeader(writer, header, settings.extended);
 
-    RowReader rows(std::get<LogbookColumns>(found), settings,
-                   ReadsDecimalComma(reader.Delimiter()));
+    const bool decimalComma = ReadsDecimalComma(reader.Delimiter());
+    const bool commaResults =
+        settings.decimal.value_or(decimalComma ? DecimalMark::Comma : DecimalMark::Point) ==
+        DecimalMark::Comma;
+    RowReader rows(std::get<LogbookColumns>(found), settings, decimalComma);
     std::vector<std::string> fields;
-    for (;;) {
+    while (!writer.Failed()) {
         const RecordStatus status = reader.Next(fields);
         if (status == RecordStatus::End) {
             break;
         }
         if (status != RecordStatus::Record) {
-            report.inputError = Describe(status, settings.language);
-            report.inputErrorLine = reader.RecordLine();
+            StopAt(report, reader, Describe(status, input, reader, settings));
             break;
         }
-        if (!FitToHeader(fields, header.size())) {
-            report.inputError =
-                std::string(TextIn(settings.language, "редът има повече полета от заглавния",
-                                   "the row has more fields than the header"));
-            report.inputErrorLine = reader.RecordLine();
-            break;
+        RowCells cells;
+        cells.error = RowShapeProblem(fields, header.size(), reader.Fault(), reader.Delimiter(),
+                                      settings.language);
+        if (cells.error.empty()) {
+            cells = rows.Calculate(fields);
         }
-        const RowCells cells = rows.Calculate(fields);
-        WriteRow(writer, fields, cells, settings.extended);
+        if (commaResults) {
+            UseDecimalComma(cells);
+        }
+        WriteRow(writer, fields, header.size(), cells, settings.extended);
         ++report.rows;
         report.failedRows += cells.error.empty() ? 0 : 1;
         if (progress && report.rows % ProgressEveryRows == 0) {
-            progress(report.rows, reader.BytesConsumed());
+            progress(report.rows, input.RawBytesRead());
         }
     }
     report.writeFailed = !writer.Flush();
+    report.writeError = writer.ErrorNumber();
     return report;
 }

@@ -1,7 +1,9 @@
 // A whole logbook, read row by row and written out with the results beside each row.
 #pragma once
 
+#include "batch/csv_reader.h"
 #include "batch/row_messages.h"
+#include "batch/text_encoding.h"
 #include "calc/humidity_model.h"
 #include "calc/input_reading.h"
 
@@ -11,6 +13,8 @@
 #include <optional>
 #include <string>
 
+enum class DecimalMark : std::uint8_t { Point, Comma };
+
 struct ConversionSettings {
     // Used for rows without a unit or type cell of their own.
     std::optional<BarometerUnit> unit;
@@ -19,6 +23,13 @@ struct ConversionSettings {
     std::optional<char> outputDelimiter;
     bool extended = false;
     MessageLanguage language = MessageLanguage::Bulgarian;
+    // Guessed from the byte-order mark and the header when not given.
+    std::optional<TextEncoding> inputEncoding;
+    TextEncoding outputEncoding = TextEncoding::Utf8;
+    // Of the result cells: the input's own (a comma with ';' or tab between cells) when
+    // not given.
+    std::optional<DecimalMark> decimal;
+    std::size_t maxRowBytes = CsvReader::DefaultMaxRecordBytes;
 };
 
 struct ConversionReport {
@@ -27,7 +38,11 @@ struct ConversionReport {
     // Set when the input could not be read to its end: what went wrong, and where.
     std::optional<std::string> inputError;
     std::uint64_t inputErrorLine = 0;
+    // Reading stops at the first failed write; the system's error number of it (0 unknown).
     bool writeFailed = false;
+    int writeError = 0;
+    // The header was not valid UTF-8, so the input was read as Windows-1251.
+    bool guessedWindows1251 = false;
 };
 
 // Told of the rows done and input bytes consumed, every few thousand rows.

@@ -2,18 +2,20 @@
 #include "batch/batch_options.h"
 #include "batch/file_failure_text.h"
 #include "batch/logbook_conversion.h"
+#include "batch/process_guard.h"
 #include "batch/progress_line.h"
+#include "batch/table_output.h"
 #include "batch/two_languages.h"
 #include "common/replacement_file.h"
 #include "zorvel_version.h"
 
 #include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
+#include <ctime>
 #include <filesystem>
 #include <memory>
 #include <string>
-#include <unistd.h>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -39,58 +41,70 @@ std::string InputName(const BatchOptions& options) {
                                 : options.input;
 }
 
-int Convert(const BatchOptions& options, std::FILE* in, std::FILE* out) {
-    ProgressLine progress(in, stderr, options.conversion.language);
-    const ConversionReport report = ConvertLogbook(
-        in, out, options.conversion,
-        [&progress](std::uint64_t rows, std::uint64_t bytes) { progress.Update(rows, bytes); });
+// Names under which a user means the terminal or the pipe the program writes to: a file
+// can never be renamed over them.
+bool NamesStandardOutput(const std::string& name) {
+    return name == "-" || name == "/dev/stdout" || name == "/dev/fd/1" || name == "/proc/self/fd/1";
+}
+
+int Convert(const BatchOptions& options, std::FILE* in, std::FILE* out, int& writeError) {
+    const MessageLanguage language = options.conversion.language;
+    ConversionReport report;
+    {
+        ProgressLine progress(in, stderr, language);
+        report = ConvertLogbook(
+            in, out, options.conversion,
+            [&progress](std::uint64_t rows, std::uint64_t bytes) { progress.Update(rows, bytes); });
+    }
+    if (report.guessedWindows1251) {
+        Complain(InputName(options),
+                 std::string(TextIn(language,
+                                    "заглавният ред не е UTF-8; входът се чете като Windows-1251",
+                                    "the header is not UTF-8; the input is read as Windows-1251")));
+    }
+    if (report.writeFailed) {
+        writeError = report.writeError;
+        return CannotWrite;
+    }
     if (report.inputError) {
         Complain(InputName(options) + ":" + std::to_string(report.inputErrorLine),
                  *report.inputError);
         return CannotRead;
     }
-    if (report.writeFailed) {
-        return CannotWrite;
-    }
     return report.failedRows > 0 ? SomeRowsFailed : AllComputed;
 }
 
-// Where the replacement file would write the table into the file itself because its folder
-// takes no new file, a run that broke half-way would cost the old table: such a folder is
-// refused, with the system's error number for it (0 when the folder is writable).
-int FolderRefusal(const std::string& target) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    const fs::path file = fs::canonical(target, error);
-    if (error || !fs::is_regular_file(file, error)) {
-        return 0; // the replacement file tells what is wrong with such a name
-    }
-    return faccessat(AT_FDCWD, file.parent_path().c_str(), W_OK, AT_EACCESS) == 0 ? 0 : errno;
+std::string FolderOf(const std::string& path) {
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    return folder.empty() ? "." : folder;
 }
 
-int ConvertTo(const BatchOptions& options, std::FILE* in) {
+int ConvertToStandardOutput(const BatchOptions& options, std::FILE* in) {
+    int writeError = 0;
+    const int status = Convert(options, in, stdout, writeError);
+    if (status == CannotWrite) {
+        const MessageLanguage language = options.conversion.language;
+        Complain(std::string(TextIn(language, "стандартен изход", "standard output")),
+                 WriteFailureText(FailureOfError(writeError), writeError, language));
+        return CannotRead;
+    }
+    return status;
+}
+
+// The temporary file comes first: a table that cannot be written beside its target is
+// refused before anything is read, and the target is never written in place.
+int ConvertToFile(const BatchOptions& options, std::FILE* in, const timespec& runStart) {
     const MessageLanguage language = options.conversion.language;
-    if (!options.output) {
-        const int status = Convert(options, in, stdout);
-        if (status == CannotWrite) {
-            const int error = errno;
-            Complain(std::string(TextIn(language, "стандартен изход", "standard output")),
-                     WriteFailureText(FailureOfError(error), error, language));
-            return CannotRead;
-        }
-        return status;
-    }
     const std::string& target = *options.output;
-    if (const int refusal = FolderRefusal(target); refusal != 0) {
-        Complain(target, WriteFailureText(FailureOfError(refusal), refusal, language));
-        return CannotRead;
-    }
-    ReplacementFile output(target);
+    const std::string prefix = TemporaryPrefixFor(target);
+    ReplacementFile output(target, {.mayWriteInPlace = false, .temporaryPrefix = prefix});
     if (!output.IsOpen()) {
-        Complain(target, WriteFailureText(output.Why(), output.ErrorNumber(), language));
+        Complain(target, CreateFailureText(output.Why(), output.ErrorNumber(), language));
         return CannotRead;
     }
-    const int status = Convert(options, in, output.Stream());
+    RemoveStaleTemporaries(FolderOf(output.TargetPath()), prefix, runStart, output.TemporaryPath());
+    int writeError = 0;
+    const int status = Convert(options, in, output.Stream(), writeError);
     if (status == CannotRead) {
         return CannotRead; // the old table stays as it was
     }
@@ -101,9 +115,23 @@ int ConvertTo(const BatchOptions& options, std::FILE* in) {
     return status;
 }
 
+int ConvertTo(const BatchOptions& options, std::FILE* in, const timespec& runStart) {
+    if (!options.output || NamesStandardOutput(*options.output)) {
+        return ConvertToStandardOutput(options, in);
+    }
+    return ConvertToFile(options, in, runStart);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    // Before anything is opened: a file opened on a closed descriptor 0 would be read as
+    // the logbook.
+    const bool inputClosed = OpenClosedStandardStreams();
+    InstallInterruptHandlers();
+    timespec runStart{};
+    clock_gettime(CLOCK_REALTIME, &runStart);
+
     const std::vector<std::string> args(argv + 1, argv + argc);
     const auto parsed = ParseBatchOptions(args);
     if (const auto* problem = std::get_if<std::string>(&parsed)) {
@@ -115,8 +143,9 @@ int main(int argc, char** argv) {
         return CannotRead;
     }
     const auto& options = std::get<BatchOptions>(parsed);
+    const MessageLanguage language = options.conversion.language;
     if (options.help) {
-        const std::string_view usage = BatchUsage(options.conversion.language);
+        const std::string_view usage = BatchUsage(language);
         std::fwrite(usage.data(), 1, usage.size(), stdout);
         return AllComputed;
     }
@@ -125,12 +154,20 @@ int main(int argc, char** argv) {
         return AllComputed;
     }
     if (options.input == "-") {
-        return ConvertTo(options, stdin);
+        if (inputClosed) {
+            Complain(InputName(options), ReadFailureText(EBADF, language));
+            return CannotRead;
+        }
+        return ConvertTo(options, stdin, runStart);
     }
     const OwnedFile in(std::fopen(options.input.c_str(), "rb"));
-    if (!in) {
-        Complain(options.input, OpenFailureText(errno, options.conversion.language));
+    struct stat info {};
+    if (in && fstat(fileno(in.get()), &info) == 0 && S_ISDIR(info.st_mode)) {
+        errno = EISDIR; // a folder opens for reading, but has nothing to read
+    }
+    if (!in || S_ISDIR(info.st_mode)) {
+        Complain(options.input, OpenFailureText(errno, language));
         return CannotRead;
     }
-    return ConvertTo(options, in.get());
+    return ConvertTo(options, in.get(), runStart);
 }

@@ -1,5 +1,6 @@
 #include "batch/progress_line.h"
 
+#include "batch/process_guard.h"
 #include "batch/two_languages.h"
 
 #include <sys/stat.h>
@@ -24,6 +25,8 @@ ProgressLine::ProgressLine(std::FILE* in, std::FILE* err, MessageLanguage langua
 ProgressLine::~ProgressLine() {
     if (shown_) {
         std::fputc('\n', err_);
+        std::fflush(err_);
+        SetProgressLineOpen(false);
     }
 }
 
@@ -36,4 +39,5 @@ void ProgressLine::Update(std::uint64_t rows, std::uint64_t bytes) {
                  rowsWord_, static_cast<unsigned long long>(percent));
     std::fflush(err_);
     shown_ = true;
+    SetProgressLineOpen(true);
 }

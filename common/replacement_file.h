@@ -8,6 +8,15 @@
 #include <string>
 #include <string_view>
 
+struct ReplacementOptions {
+    // When the folder takes no new file, an existing target may be written in place
+    // instead. A help page can be saved again after a failure; a table that cannot be typed
+    // again must never be, so its writer says false.
+    bool mayWriteInPlace = true;
+    // The temporary file is named this, then six random characters, in the target's folder.
+    std::string_view temporaryPrefix = ".zorvel-";
+};
+
 class ReplacementFile {
   public:
     // Why the file could not be written. Callers word these for their own users.
@@ -27,13 +36,17 @@ class ReplacementFile {
 
     // Checks the target and creates the temporary file in the target's folder (a symbolic
     // link is followed to the file it names). Check IsOpen before writing.
-    explicit ReplacementFile(std::string_view targetPath);
+    explicit ReplacementFile(std::string_view targetPath, const ReplacementOptions& options = {});
     // Removes the temporary file unless Commit succeeded.
     ~ReplacementFile();
     ReplacementFile(const ReplacementFile&) = delete;
     ReplacementFile& operator=(const ReplacementFile&) = delete;
 
     bool IsOpen() const { return stream_ != nullptr; }
+    // The file finally written (links followed) and the temporary one beside it (empty
+    // when there is none).
+    const std::string& TargetPath() const { return target_; }
+    const std::string& TemporaryPath() const { return temporary_; }
     // Where to write; valid while IsOpen.
     std::FILE* Stream() const { return stream_; }
 
@@ -52,8 +65,8 @@ class ReplacementFile {
     void Fail(Failure failure, int error);
     void FailWithError(int error);
     // The target's permission bits, owner and group are kept where the platform has them.
-    bool OpenTemporary(const std::string& folder, bool targetExists, unsigned mode, unsigned owner,
-                       unsigned group);
+    bool OpenTemporary(const std::string& folder, std::string_view prefix, bool targetExists,
+                       unsigned mode, unsigned owner, unsigned group);
     bool OpenInPlace();
     bool AttachStream();
     void Discard();

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTranslator>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string_view>
@@ -60,6 +61,17 @@ void LoadBulgarianDialogs(ToolkitState& state) {
     }
 }
 
+// Qt ends the process with exit(1) when the connection to the display breaks, with every
+// window still standing; the program's own ends release the toolkit first. Destroying the
+// windows then would talk to a display that is gone and crash on the way out, so they are
+// left to the system, which takes the memory back anyway.
+void LeaveWindowsToTheSystem() {
+    if (State().application) {
+        std::fflush(nullptr);
+        std::_Exit(1);
+    }
+}
+
 } // namespace
 
 ToolkitState& State() {
@@ -86,6 +98,9 @@ bool InitToolkit(int& argc, char** argv) {
     state.qtArgumentCount = 1;
     state.application =
         std::make_unique<QApplication>(state.qtArgumentCount, state.qtArguments.data());
+    // Registered after the state exists, so that it runs before the state is destroyed.
+    static const bool leaveRegistered = std::atexit(LeaveWindowsToTheSystem) == 0;
+    (void)leaveRegistered;
     // Closing a window is the program's decision, never Qt's.
     QApplication::setQuitOnLastWindowClosed(false);
     LoadBulgarianDialogs(state);

@@ -112,18 +112,30 @@ bool IsOrdinaryFile(const std::wstring& path) {
 }
 
 // A name of its own in the target's folder for each try.
-std::wstring TemporaryName(const std::wstring& folder, unsigned attempt) {
+std::wstring TemporaryName(const std::wstring& folder, const std::wstring& prefix,
+                           unsigned attempt) {
     std::wstring name = folder;
     if (!name.empty() && name.back() != L'\\' && name.back() != L'/' && name.back() != L':') {
         name += L'\\';
     }
     std::uint64_t seed = GetTickCount64() * 2654435761u + GetCurrentProcessId() * 40503u + attempt;
-    name += L".zorvel-";
+    name += prefix;
     for (int i = 0; i < 6; ++i) {
         name += L"abcdefghijklmnopqrstuvwxyz0123456789"[seed % 36];
         seed /= 36;
     }
     return name;
+}
+
+// ReplaceFileW keeps the target's attributes and permissions; a new target, or a file
+// system without that support, gets a plain move that reaches the disk before it returns.
+bool MoveOver(const std::string& temporaryPath, const std::string& targetPath) {
+    const std::wstring target = common::WideFromUtf8(targetPath).value_or(L"");
+    const std::wstring temporary = common::WideFromUtf8(temporaryPath).value_or(L"");
+    return ReplaceFileW(target.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                        nullptr, nullptr) ||
+           MoveFileExW(temporary.c_str(), target.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
 
 } // namespace
@@ -158,7 +170,7 @@ struct ReplacementFileAccess {
     }
 };
 
-ReplacementFile::ReplacementFile(std::string_view targetPath) {
+ReplacementFile::ReplacementFile(std::string_view targetPath, const ReplacementOptions& options) {
     if (targetPath.empty() || targetPath.find('\0') != std::string_view::npos) {
         // A name cut short at a NUL byte would write some other file.
         Fail(Failure::Other, EINVAL);
@@ -191,15 +203,27 @@ ReplacementFile::ReplacementFile(std::string_view targetPath) {
             return;
         }
     }
-    OpenTemporary(common::Utf8FromWide(FolderOf(target.path)), target.exists, 0, 0, 0);
+    if (OpenTemporary(common::Utf8FromWide(FolderOf(target.path)), options.temporaryPrefix,
+                      target.exists, 0, 0, 0)) {
+        return;
+    }
+    if (target.exists && options.mayWriteInPlace && OpenInPlace()) {
+        // The folder takes no new file, but the file itself may be written.
+        failure_ = Failure::None;
+        error_ = 0;
+    }
 }
 
-bool ReplacementFile::OpenTemporary(const std::string& folder, bool, unsigned, unsigned, unsigned) {
+// Windows keeps a replaced file's attributes and permissions through ReplaceFileW, so the
+// mode, owner and group are not needed here.
+bool ReplacementFile::OpenTemporary(const std::string& folder, std::string_view prefix, bool,
+                                    unsigned, unsigned, unsigned) {
     const std::wstring wideFolder = common::WideFromUtf8(folder).value_or(L".");
+    const std::wstring widePrefix = common::WideFromUtf8(prefix).value_or(L".zorvel-");
     HANDLE file = INVALID_HANDLE_VALUE;
     std::wstring name;
     for (unsigned attempt = 0; attempt < 100 && file == INVALID_HANDLE_VALUE; ++attempt) {
-        name = TemporaryName(wideFolder, attempt);
+        name = TemporaryName(wideFolder, widePrefix, attempt);
         // Delete sharing lets the fault filter remove the file while it is still open.
         file = CreateFileW(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
                            nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -225,8 +249,29 @@ bool ReplacementFile::OpenTemporary(const std::string& folder, bool, unsigned, u
 }
 
 bool ReplacementFile::OpenInPlace() {
-    // Never on this platform: a folder that takes no new file is reported as such.
-    return false;
+    const std::wstring target = common::WideFromUtf8(target_).value_or(L"");
+    const HANDLE file = CreateFileW(target.c_str(), GENERIC_WRITE,
+                                    FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, TRUNCATE_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        ReplacementFileAccess::FailWithSystemError(*this, GetLastError());
+        return false;
+    }
+    // Checked again on the open file: the name may have changed hands since.
+    if (GetFileType(file) != FILE_TYPE_DISK) {
+        CloseHandle(file);
+        Fail(Failure::NotOrdinaryFile, 0);
+        return false;
+    }
+    descriptor_ = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_WRONLY | _O_BINARY);
+    if (descriptor_ < 0) {
+        CloseHandle(file);
+        Fail(Failure::Other, EMFILE);
+        return false;
+    }
+    inPlace_ = true;
+    faultCleanup_.Register(target_);
+    return AttachStream();
 }
 
 bool ReplacementFile::AttachStream() {
@@ -270,15 +315,7 @@ bool ReplacementFile::Commit() {
         Discard();
         return false;
     }
-    const std::wstring target = common::WideFromUtf8(target_).value_or(L"");
-    const std::wstring temporary = common::WideFromUtf8(temporary_).value_or(L"");
-    // ReplaceFileW keeps the target's attributes and permissions; a new target, or a file
-    // system without that support, gets a plain move that reaches the disk before it returns.
-    const bool replaced = ReplaceFileW(target.c_str(), temporary.c_str(), nullptr,
-                                       REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) ||
-                          MoveFileExW(temporary.c_str(), target.c_str(),
-                                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!replaced) {
+    if (!temporary_.empty() && !MoveOver(temporary_, target_)) {
         ReplacementFileAccess::FailWithSystemError(*this, GetLastError());
         Discard();
         return false;
@@ -300,6 +337,14 @@ void ReplacementFile::FailWithError(int error) {
 }
 
 void ReplacementFile::Discard() {
+    if (inPlace_ && descriptor_ >= 0) {
+        // Written in place into a folder that keeps its names: an empty file says more than
+        // a torn page, should the file not go.
+        if (stream_ != nullptr) {
+            std::fflush(stream_);
+        }
+        _chsize_s(descriptor_, 0);
+    }
     if (stream_ != nullptr) {
         std::fclose(stream_); // closes the descriptor and its handle too
         stream_ = nullptr;
@@ -308,6 +353,12 @@ void ReplacementFile::Discard() {
     if (descriptor_ >= 0) {
         _close(descriptor_);
         descriptor_ = -1;
+    }
+    if (inPlace_) {
+        if (const std::optional<std::wstring> target = common::WideFromUtf8(target_)) {
+            DeleteFileW(target->c_str());
+        }
+        inPlace_ = false;
     }
     if (!temporary_.empty()) {
         if (const std::optional<std::wstring> temporary = common::WideFromUtf8(temporary_)) {

@@ -20,15 +20,15 @@ TEST(LogbookFormat, BulgarianSpreadsheetExportKeepsItsLayout) {
     EXPECT_EQ(converted.output,
               "\xEF\xBB\xBF"
               "Дата; СУХ ;Мокър;НАЛЯГАНЕ;Вид;F [g/m3];RH [%];Td [°C];E [hPa];е [hPa];error\r\n"
-              "01.05.2024;20,5;18,3;981,1;без аспирация;13.2;75.2;15.9;24.2;18.2;\r\n"
-              "02.05.2024;20.5;18.3;981.1;;14.3;81.0;17.1;24.2;19.6;\r\n");
+              "01.05.2024;20,5;18,3;981,1;без аспирация;13,2;75,2;15,9;24,2;18,2;\r\n"
+              "02.05.2024;20.5;18.3;981.1;;14,3;81,0;17,1;24,2;19,6;\r\n");
     EXPECT_EQ(converted.report.rows, 2u);
     EXPECT_FALSE(converted.report.inputError);
 }
 
 TEST(LogbookFormat, QuotedFieldsAndOtherColumnsPassThroughUnchanged) {
     // With commas between fields a comma never counts as a decimal point; a row shorter
-    // than the header lacks its last cells, one with empty cells beyond it is accepted.
+    // than the header is a bad row, one with empty cells beyond it is accepted.
     const ConvertedText converted =
         ConvertText("station,\"tdry\",twet,\"p\",note\n"
                     "\"Sofia, NIMH\",20.5,18.3,981.1,\"said \"\"dry\"\"\nand windy\"\n"
@@ -38,7 +38,7 @@ TEST(LogbookFormat, QuotedFieldsAndOtherColumnsPassThroughUnchanged) {
               "station,tdry,twet,p,note,F [g/m3],RH [%],Td [°C],E [hPa],е [hPa],error\n"
               "\"Sofia, NIMH\",20.5,18.3,981.1,\"said \"\"dry\"\"\nand windy\",14.3,81.0,17.1,"
               "24.2,19.6,\n"
-              "Rila\t2,10,10,,,,,,,,Няма данни за атмосферно налягане\n"
+              "Rila\t2,10,10,,,,,,,,\"редът има 3 клетки, заглавният ред 5\"\n"
               "Vitosha,20.5,18.3,981.1,,14.3,81.0,17.1,24.2,19.6,\n");
     EXPECT_EQ(converted.report.failedRows, 1u);
 }
@@ -57,7 +57,7 @@ TEST(LogbookFormat, UnitAndTypeComeFromTheRowThenTheOptionsThenTheColumns) {
     // Only an altitude column: metres unless a row says otherwise (1500 mmHg is too high).
     EXPECT_EQ(converted.output, "tdry\ttwet\th\tunit\tF [g/m3]\tRH [%]\tTd [°C]\tE [hPa]\t"
                                 "е [hPa]\terror\n"
-                                "20.5\t18.3\t1500\t\t13.5\t77.0\t16.3\t24.2\t18.6\t\n"
+                                "20.5\t18.3\t1500\t\t13,5\t77,0\t16,3\t24,2\t18,6\t\n"
                                 "20.5\t18.3\t1500\tmmHg\t\t\t\t\t\tError in the pressure value\n"
                                 "20.5\t18.3\t1500\tinches\t\t\t\t\t\tUnknown barometer unit\n"
                                 "20.5\t25\t1500\t\t\t\t\t\t\tError in the dry-bulb and "
@@ -71,10 +71,13 @@ TEST(LogbookFormat, UnreadableInputNamesTheLine) {
     ConversionSettings english;
     english.language = MessageLanguage::English;
     struct Case {
-        const char* input;
+        std::string input;
         const char* problem;
         std::uint64_t line;
+        std::size_t maxRowBytes = CsvReader::DefaultMaxRecordBytes;
     };
+    const char* const TooLong =
+        "the row is longer than allowed (64 bytes or 4 cells; see --max-row-bytes)";
     for (const Case& c : {
              Case{"date,twet,p\n1,2,3\n", "no column for the dry-bulb reading (tdry or сух)", 1},
              Case{"\n\nсух;мокър;date\n",
@@ -82,15 +85,94 @@ TEST(LogbookFormat, UnreadableInputNamesTheLine) {
                   "altitude (h or височина)",
                   3},
              Case{"tdry,twet,P,Tdry\n", "two columns for the dry-bulb reading (tdry or сух)", 1},
-             Case{"tdry,twet,p\n1,1,700\n\"2,1,700\n3,3,700\n", "a quoted field is not closed", 3},
-             Case{"tdry,twet,p\n1,1,700\n2,2,700,x\n", "the row has more fields than the header",
-                  3},
+             // A quote left open runs on until the limit stops it, and so does a long line.
+             Case{"tdry,twet,p\n1,1,700\n\"2,1,700\n" + std::string(70, '3') + "\n", TooLong, 3,
+                  64},
+             Case{"tdry,twet,p\n1,1,700\n" + std::string(65, ' ') + "\n", TooLong, 3, 64},
+             Case{"tdry,twet,p,a,b\n", TooLong, 1, 64},
          }) {
+        english.maxRowBytes = c.maxRowBytes;
         const ConvertedText converted = ConvertText(c.input, english);
         ASSERT_TRUE(converted.report.inputError) << c.input;
         EXPECT_EQ(*converted.report.inputError, c.problem);
         EXPECT_EQ(converted.report.inputErrorLine, c.line) << c.input;
     }
+}
+
+TEST(LogbookFormat, BadRowsAreCopiedWithWhatIsWrongAndTheRunGoesOn) {
+    ConversionSettings english;
+    english.language = MessageLanguage::English;
+    // Decimal commas between commas, text after a closing quote, a short row, and a quote
+    // left open to the end, which ends with its line so that the row after it still counts.
+    const ConvertedText converted = ConvertText("n,tdry,twet,p\n"
+                                                "1,20.5,18.3,981.1\n"
+                                                "2,20,5,18,3,981\n"
+                                                "\"3\"x,20.5,18.3,981.1\n"
+                                                "4,20.5,18.3\n"
+                                                "5,\"20.5,18.3,981.1\n"
+                                                "6,20.5,18.3,981.1\n",
+                                                english);
+    EXPECT_EQ(converted.output,
+              "n,tdry,twet,p,F [g/m3],RH [%],Td [°C],E [hPa],е [hPa],error\n"
+              "1,20.5,18.3,981.1,14.3,81.0,17.1,24.2,19.6,\n"
+              "2,20,5,18,3,981,,,,,,\"the row has 6 cells, the header 4; a decimal comma split a "
+              "number: save the file with ; or use a point\"\n"
+              "3x,20.5,18.3,981.1,,,,,,text after the closing quote of a field\n"
+              "4,20.5,18.3,,,,,,,\"the row has 3 cells, the header 4\"\n"
+              "5,\"20.5,18.3,981.1\",,,,,,,,a quoted field is not closed\n"
+              "6,20.5,18.3,981.1,14.3,81.0,17.1,24.2,19.6,\n");
+    EXPECT_FALSE(converted.report.inputError);
+    EXPECT_EQ(converted.report.rows, 6u);
+    EXPECT_EQ(converted.report.failedRows, 4u);
+}
+
+TEST(LogbookFormat, ExcelFilesInWindows1251AndUtf16AreReadAndWrittenBack) {
+    // "CSV (разделен със запетая)" of a Bulgarian Excel: semicolons in Windows-1251.
+    const std::string windows1251Header =
+        "\xC4\xE0\xF2\xE0;\xD1\xF3\xF5;\xCC\xEE\xEA\xFA\xF0;\xCD\xE0\xEB\xFF\xE3\xE0\xED\xE5";
+    const std::string rows = "\r\n01.05.2024;20,5;18,3;981,1\r\n";
+    const ConvertedText guessed = ConvertText(windows1251Header + rows);
+    EXPECT_TRUE(guessed.report.guessedWindows1251);
+    EXPECT_EQ(guessed.output,
+              "Дата;Сух;Мокър;Налягане;F [g/m3];RH [%];Td [°C];E [hPa];е [hPa];error"
+              "\r\n01.05.2024;20,5;18,3;981,1;14,3;81,0;17,1;24,2;19,6;\r\n");
+    ConversionSettings backToExcel;
+    backToExcel.outputEncoding = TextEncoding::Windows1251;
+    backToExcel.decimal = DecimalMark::Point;
+    EXPECT_EQ(ConvertText(windows1251Header + rows, backToExcel).output,
+              windows1251Header + ";F [g/m3];RH [%];Td [\xB0"
+                                  "C];E [hPa];\xE5 [hPa];error\r\n"
+                                  "01.05.2024;20,5;18,3;981,1;14.3;81.0;17.1;24.2;19.6;\r\n");
+
+    // "Unicode текст": UTF-16LE with a byte-order mark, tabs between cells.
+    std::string utf16;
+    for (const char16_t unit : std::u16string(u"\uFEFFсух\tмокър\tp\r\n20,5\t18,3\t981,1\r\n")) {
+        utf16 += static_cast<char>(unit & 0xFF);
+        utf16 += static_cast<char>(unit >> 8);
+    }
+    const ConvertedText unicode = ConvertText(utf16);
+    EXPECT_FALSE(unicode.report.guessedWindows1251);
+    EXPECT_EQ(unicode.output,
+              "\xEF\xBB\xBFсух\tмокър\tp\tF [g/m3]\tRH [%]\tTd [°C]\tE [hPa]\t"
+              "е [hPa]\terror\r\n20,5\t18,3\t981,1\t14,3\t81,0\t17,1\t24,2\t19,6\t\r\n");
+    ConversionSettings unicodeBack;
+    unicodeBack.outputEncoding = TextEncoding::Utf16Le;
+    const std::string written = ConvertText(utf16, unicodeBack).output;
+    EXPECT_EQ(written.substr(0, 22), utf16.substr(0, 22)); // the mark and "сух\tмокър\tp"
+    EXPECT_EQ(written.size() % 2, 0u);
+}
+
+TEST(LogbookFormat, HeaderEndingAtTheFirstBufferEdgeKeepsItsCrlfAndTheLogbookItsErrorColumn) {
+    // The header's '\r' is the last byte of the first 64 KiB read, its '\n' the first of
+    // the next.
+    const std::string header = "tdry,twet,p," + std::string((1 << 16) - 13, 'n') + "\r\n";
+    const ConvertedText edge = ConvertText(header + "20.5,18.3,981.1,x\r\n");
+    EXPECT_TRUE(edge.output.ends_with(",error\r\n20.5,18.3,981.1,x,14.3,81.0,17.1,24.2,19.6,\r\n"));
+
+    const ConvertedText own = ConvertText("tdry,twet,p,Error\n20.5,18.3,981.1,wet cloth dry\n");
+    EXPECT_EQ(own.output,
+              "tdry,twet,p,Error,F [g/m3],RH [%],Td [°C],E [hPa],е [hPa],error (zorvel)\n"
+              "20.5,18.3,981.1,wet cloth dry,14.3,81.0,17.1,24.2,19.6,\n");
 }
 
 TEST(LogbookFormat, ExtendedQuantitiesMatchPublishedValues) {

@@ -4,11 +4,19 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <spawn.h>
 #include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -16,6 +24,52 @@ namespace {
 
 const std::string Program = ZORVEL_BATCH_PROGRAM;
 const std::string OldTable = "the table of last month\n";
+const std::string Header = "date,tdry,twet,p\n";
+const std::string Row = "2024-05-01,20.5,18.3,981.1\n";
+
+// The program started without a shell, so that a signal reaches it alone; its standard
+// input is a pipe the test holds open, so that it is still running when the signal comes.
+struct Started {
+    pid_t pid = -1;
+    int input = -1;
+};
+
+Started Start(std::vector<std::string> args) {
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0) {
+        return {};
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeEnds[0], STDIN_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipeEnds[1]);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t defaults;
+    sigemptyset(&defaults);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        sigaddset(&defaults, signal); // a shell running the suite in the background ignores SIGINT
+    }
+    posix_spawnattr_setsigdefault(&attributes, &defaults);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+    args.insert(args.begin(), Program);
+    std::vector<char*> argv;
+    for (std::string& arg : args) {
+        argv.push_back(arg.data());
+    }
+    argv.push_back(nullptr);
+    Started started;
+    if (posix_spawn(&started.pid, Program.c_str(), &actions, &attributes, argv.data(), environ) !=
+        0) {
+        started.pid = -1;
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attributes);
+    close(pipeEnds[0]);
+    started.input = pipeEnds[1];
+    return started;
+}
 
 class BatchProgram : public ::testing::Test {
   protected:
@@ -78,12 +132,15 @@ TEST_F(BatchProgram, UnreadableInputExitsOneWithOneLineAndKeepsTheOldTable) {
                                   "надморската височина (h или височина)\n");
 
     // Broken only at its end, after rows were already written to the temporary file.
-    const fs::path broken = Write("broken.csv", "tdry,twet,p\n20,18,1000\n\"20,18,1000\n");
+    const fs::path broken =
+        Write("broken.csv", "tdry,twet,p\n20,18,1000\n\"20,18,1000\n" + std::string(99, 'x'));
     const CommandResult unclosed =
-        Run(ShellQuote(broken.string()) + " -o " + ShellQuote(results.string()) + " --lang en");
+        Run(ShellQuote(broken.string()) + " -o " + ShellQuote(results.string()) +
+            " --lang en --max-row-bytes 64");
     EXPECT_EQ(unclosed.exitCode, 1);
-    EXPECT_EQ(unclosed.output,
-              "zorvel-batch: " + broken.string() + ":3: a quoted field is not closed\n");
+    EXPECT_EQ(unclosed.output, "zorvel-batch: " + broken.string() +
+                                   ":3: the row is longer than allowed (64 bytes or 4 cells; see "
+                                   "--max-row-bytes)\n");
     EXPECT_EQ(Read(results), OldTable);
     EXPECT_EQ(FilesInFolder(), 3u) << "a temporary file was left behind";
 
@@ -91,6 +148,10 @@ TEST_F(BatchProgram, UnreadableInputExitsOneWithOneLineAndKeepsTheOldTable) {
     EXPECT_EQ(absent.exitCode, 1);
     EXPECT_EQ(absent.output, "zorvel-batch: " + (folder_ / "absent.csv").string() +
                                  ": не може да се отвори: няма такъв файл\n");
+    const CommandResult folder = Run(ShellQuote(folder_.string()));
+    EXPECT_EQ(folder.exitCode, 1);
+    EXPECT_EQ(folder.output,
+              "zorvel-batch: " + folder_.string() + ": не може да се отвори: това е папка\n");
 
     // A command line that cannot be understood is answered in the language it asks for.
     const CommandResult unknown = Run("--lang=en --frobnicate");
@@ -133,6 +194,130 @@ TEST_F(BatchProgram, ReadOnlyFolderKeepsTheOldTable) {
     EXPECT_EQ(noFolder.exitCode, 1);
     EXPECT_EQ(noFolder.output, "zorvel-batch: " + (folder_ / "absent/results.csv").string() +
                                    ": cannot write: no such folder\n");
+}
+
+TEST_F(BatchProgram, InterruptedRunKeepsTheOldTableAndLeavesNoTemporaryFile) {
+    const fs::path results = Write("results.csv", OldTable);
+    std::string rows = Header;
+    while (rows.size() < (100 << 10)) {
+        rows += Row; // more than one read, so that rows are already written
+    }
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGKILL}) {
+        const Started run = Start({"-o", results.string()});
+        ASSERT_GT(run.pid, 0);
+        ASSERT_EQ(write(run.input, rows.data(), rows.size()), static_cast<ssize_t>(rows.size()));
+        for (int wait = 0; wait < 1000 && FilesInFolder() < 2; ++wait) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        ASSERT_EQ(FilesInFolder(), 2u) << "no temporary file appeared";
+        kill(run.pid, signal);
+        int status = 0;
+        ASSERT_EQ(waitpid(run.pid, &status, 0), run.pid);
+        close(run.input);
+        // Ended by the signal itself: a shell says 128 + its number (130, 143, 129).
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal;
+        EXPECT_EQ(Read(results), OldTable);
+        EXPECT_EQ(FilesInFolder(), signal == SIGKILL ? 2u : 1u) << signal;
+    }
+    // kill -9 leaves a file named after the table, which the next run on it removes.
+    const CommandResult next = RunCommand("printf '" + Header + Row + "' | " + ShellQuote(Program) +
+                                          " -o " + ShellQuote(results.string()));
+    EXPECT_EQ(next.exitCode, 0) << next.output;
+    EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+TEST_F(BatchProgram, EndlessOrHugeRowsStopAtOnceInAFewMegabytes) {
+    const fs::path longLine = Write("long.csv", Header + std::string(2 << 20, '7') + "\n");
+    for (const std::string& input : {std::string("/dev/zero"), longLine.string()}) {
+        const Started run = Start({input});
+        ASSERT_GT(run.pid, 0);
+        close(run.input);
+        int status = 0;
+        rusage usage{};
+        ASSERT_EQ(wait4(run.pid, &status, 0, &usage), run.pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << input;
+        const double seconds =
+            static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+            static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+        EXPECT_LT(seconds, 1.0) << input;
+#ifndef ZORVEL_SANITIZED_BUILD
+        EXPECT_LT(usage.ru_maxrss, 16 * 1024) << input << ": peak kB";
+#endif
+    }
+}
+
+TEST_F(BatchProgram, FailedWritesStopTheRunAndLeaveNothingBehind) {
+    std::string rows = Header;
+    for (int i = 0; i < 3000; ++i) {
+        rows += Row;
+    }
+    const fs::path logbook = Write("logbook.csv", rows);
+    const fs::path results = folder_ / "results.csv";
+    const CommandResult limited =
+        RunCommand("ulimit -f 10; " + ShellQuote(Program) + " " + ShellQuote(logbook.string()) +
+                   " -o " + ShellQuote(results.string()));
+    EXPECT_EQ(limited.exitCode, 1);
+    EXPECT_EQ(limited.output,
+              "zorvel-batch: " + results.string() +
+                  ": не може да се запише: файлът е по-голям от позволения размер\n");
+    EXPECT_EQ(FilesInFolder(), 1u);
+
+    // Endless input into a full disk ends at the first failed write, said once.
+    const CommandResult full = RunCommand("((echo tdry,twet,p; yes 20,18,1000) | timeout 20 " +
+                                          ShellQuote(Program) + " --lang en > /dev/full)");
+    EXPECT_EQ(full.exitCode, 1);
+    EXPECT_EQ(full.output, "zorvel-batch: standard output: cannot write: the disk is full\n");
+}
+
+TEST_F(BatchProgram, ClosedStandardInputAndStandardOutputByName) {
+    const fs::path logbook = Write("logbook.csv", Header + Row);
+    const fs::path results = folder_ / "results.csv";
+    const CommandResult closed = RunCommand(ShellQuote(Program) + " - <&-");
+    EXPECT_EQ(closed.exitCode, 1);
+    EXPECT_EQ(closed.output, "zorvel-batch: стандартен вход: входът не може да бъде прочетен: "
+                             "стандартният вход е затворен\n");
+    // The temporary file must not take descriptor 0 and be read as the logbook.
+    const CommandResult named =
+        RunCommand(ShellQuote(Program) + " " + ShellQuote(logbook.string()) + " -o " +
+                   ShellQuote(results.string()) + " <&-");
+    EXPECT_EQ(named.exitCode, 0) << named.output;
+    const std::string table = Read(results);
+    EXPECT_EQ(table, "date,tdry,twet,p,F [g/m3],RH [%],Td [°C],E [hPa],е [hPa],error\n"
+                     "2024-05-01,20.5,18.3,981.1,14.3,81.0,17.1,24.2,19.6,\n");
+    for (const char* standardOutput : {"-", "/dev/stdout"}) {
+        const CommandResult piped =
+            RunCommand(ShellQuote(Program) + " " + ShellQuote(logbook.string()) + " -o " +
+                       standardOutput + " | cat");
+        EXPECT_EQ(piped.output, table) << standardOutput;
+    }
+}
+
+// Unmounts what the test mounted, however it ends.
+struct Mounted {
+    fs::path at;
+    ~Mounted() { RunCommand("umount " + ShellQuote(at.string())); }
+};
+
+TEST_F(BatchProgram, FolderWithoutRoomForANewFileKeepsTheLogbookItWasToReplace) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "mounting a tmpfs with few inodes needs root";
+    }
+    const fs::path small = folder_ / "small";
+    fs::create_directory(small);
+    if (RunCommand("mount -t tmpfs -o size=1m,nr_inodes=3 tmpfs " + ShellQuote(small.string()))
+            .exitCode != 0) {
+        GTEST_SKIP() << "this machine does not let the test mount a tmpfs";
+    }
+    const Mounted mounted{small};
+    const std::string logbook = Header + Row;
+    std::ofstream(small / "log.csv") << logbook;
+    std::ofstream(small / "f0") << ""; // the last inode
+    const std::string target = (small / "log.csv").string();
+    const CommandResult run = Run(ShellQuote(target) + " -o " + ShellQuote(target));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.output, "zorvel-batch: " + target +
+                              ": не може да се запише: няма място за нов файл в папката\n");
+    EXPECT_EQ(Read(target), logbook);
 }
 
 } // namespace

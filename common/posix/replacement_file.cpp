@@ -119,7 +119,7 @@ ReplacementFile::Failure FailureOfError(int error) {
     }
 }
 
-ReplacementFile::ReplacementFile(std::string_view targetPath) {
+ReplacementFile::ReplacementFile(std::string_view targetPath, const ReplacementOptions& options) {
     if (targetPath.empty() || targetPath.find('\0') != std::string_view::npos) {
         // A name cut short at a NUL byte would write some other file.
         Fail(Failure::Other, EINVAL);
@@ -151,21 +151,26 @@ ReplacementFile::ReplacementFile(std::string_view targetPath) {
         }
     }
     const mode_t mode = target.exists ? target.info.st_mode & 0777 : OrdinaryFileMode();
-    if (OpenTemporary(FolderOf(target_), target.exists, mode, target.info.st_uid,
-                      target.info.st_gid)) {
+    if (OpenTemporary(FolderOf(target_), options.temporaryPrefix, target.exists, mode,
+                      target.info.st_uid, target.info.st_gid)) {
         return;
     }
-    if (target.exists && OpenInPlace()) {
+    if (target.exists && options.mayWriteInPlace && OpenInPlace()) {
         // The folder takes no new file, but the file itself may be written.
         failure_ = Failure::None;
         error_ = 0;
     }
 }
 
-bool ReplacementFile::OpenTemporary(const std::string& folder, bool targetExists, unsigned mode,
-                                    unsigned owner, unsigned group) {
+bool ReplacementFile::OpenTemporary(const std::string& folder, std::string_view prefix,
+                                    bool targetExists, unsigned mode, unsigned owner,
+                                    unsigned group) {
     std::string pattern = folder;
-    pattern += pattern.back() == '/' ? ".zorvel-XXXXXX" : "/.zorvel-XXXXXX";
+    if (pattern.back() != '/') {
+        pattern += '/';
+    }
+    pattern += prefix;
+    pattern += "XXXXXX";
     descriptor_ = mkostemp(pattern.data(), O_CLOEXEC);
     if (descriptor_ < 0) {
         FailWithError(errno);
