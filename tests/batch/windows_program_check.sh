@@ -55,5 +55,9 @@ run lf.csv -o table.csv
 expect "-o exits 0" 0 "$status"
 expect "-o replaced the table" "$(wine "$program" lf.csv 2>/dev/null)" "$(cat table.csv)"
 expect "nothing left beside it" "crlf.csv err.bin lf.csv out.bin table.csv wrong.csv" \
-    "$(ls | tr '\n' ' ' | sed 's/ $//')"
+    "$(LC_ALL=C ls | tr '\n' ' ' | sed 's/ $//')"
+# Names as a Bulgarian user types them, whatever the system's ANSI code page.
+cp lf.csv дневник.csv
+run дневник.csv -o резултати.csv
+expect "Cyrillic names in and out" "0 $(cat table.csv)" "$status $(cat резултати.csv 2>/dev/null)"
 exit $fail
