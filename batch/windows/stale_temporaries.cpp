@@ -1,5 +1,7 @@
 #include "batch/table_output.h"
 
+#include "common/windows/wide_text.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <windows.h>
@@ -15,17 +17,27 @@ std::int64_t TicksOf(const timespec& time) {
     return unixEpochTicks + static_cast<std::int64_t>(time.tv_sec) * 10000000 + time.tv_nsec / 100;
 }
 
+// The names are compared in UTF-16, as the system gives them: narrow names would pass
+// through the ANSI code page and no longer match the program's UTF-8.
+std::wstring Wide(std::string_view text) {
+    return common::WideFromUtf8(text).value_or(std::wstring());
+}
+
 } // namespace
 
 void RemoveStaleTemporaries(const std::string& folder, std::string_view prefix,
                             const timespec& runStart, const std::string& keep) {
     namespace fs = std::filesystem;
-    const std::string kept = fs::path(keep).filename().string();
+    const std::wstring widePrefix = Wide(prefix);
+    const std::wstring kept = fs::path(Wide(keep)).filename().wstring();
+    if (widePrefix.empty()) {
+        return;
+    }
     std::error_code error;
-    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+    for (fs::directory_iterator entry(fs::path(Wide(folder)), error), end; !error && entry != end;
          entry.increment(error)) {
-        const std::string name = entry->path().filename().string();
-        if (name.size() != prefix.size() + RandomCharacters || !name.starts_with(prefix) ||
+        const std::wstring name = entry->path().filename().wstring();
+        if (name.size() != widePrefix.size() + RandomCharacters || !name.starts_with(widePrefix) ||
             name == kept) {
             continue;
         }
