@@ -6,6 +6,7 @@
 # Usage: windows_program_check.sh <zorvel-batch.exe>
 set -uo pipefail
 program=$1
+[[ -n ${WINEPREFIX:-} ]] || { echo "FAIL: run through tools/windows/test.sh" >&2; exit 1; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
