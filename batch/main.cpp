@@ -6,6 +6,7 @@
 #include "batch/progress_line.h"
 #include "batch/table_output.h"
 #include "batch/two_languages.h"
+#include "common/native_names.h"
 #include "common/replacement_file.h"
 #include "zorvel_version.h"
 
@@ -132,7 +133,7 @@ int main(int argc, char** argv) {
     timespec runStart{};
     clock_gettime(CLOCK_REALTIME, &runStart);
 
-    const std::vector<std::string> args(argv + 1, argv + argc);
+    const std::vector<std::string> args = ProgramArguments(argc, argv);
     const auto parsed = ParseBatchOptions(args);
     if (const auto* problem = std::get_if<std::string>(&parsed)) {
         const MessageLanguage language = RequestedLanguage(args);
@@ -160,7 +161,7 @@ int main(int argc, char** argv) {
         }
         return ConvertTo(options, stdin, runStart);
     }
-    const OwnedFile in(std::fopen(options.input.c_str(), "rb"));
+    const OwnedFile in(OpenForReading(options.input));
     struct stat info {};
     if (in && fstat(fileno(in.get()), &info) == 0 && S_ISDIR(info.st_mode)) {
         errno = EISDIR; // a folder opens for reading, but has nothing to read

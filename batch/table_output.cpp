@@ -1,24 +1,16 @@
 #include "batch/table_output.h"
 
-#include <filesystem>
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace {
 
 // A file name has at most 255 bytes; the prefix, the name and the random part must fit.
 constexpr std::size_t LongestNamePart = 200;
-constexpr std::size_t RandomCharacters = 6;
-
-bool Before(const timespec& changed, const timespec& start) {
-    return changed.tv_sec < start.tv_sec ||
-           (changed.tv_sec == start.tv_sec && changed.tv_nsec < start.tv_nsec);
-}
 
 } // namespace
 
 std::string TemporaryPrefixFor(std::string_view target) {
-    std::string_view name = target.substr(target.rfind('/') + 1);
+    // Windows paths may use either separator; on POSIX a backslash in a name only shortens
+    // the prefix.
+    std::string_view name = target.substr(target.find_last_of("/\\") + 1);
     if (name.size() > LongestNamePart) {
         std::size_t cut = LongestNamePart;
         while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) {
@@ -27,24 +19,4 @@ std::string TemporaryPrefixFor(std::string_view target) {
         name = name.substr(0, cut);
     }
     return ".zorvel-batch-" + std::string(name) + "-";
-}
-
-void RemoveStaleTemporaries(const std::string& folder, std::string_view prefix,
-                            const timespec& runStart, const std::string& keep) {
-    namespace fs = std::filesystem;
-    const std::string kept = fs::path(keep).filename().string();
-    std::error_code error;
-    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
-         entry.increment(error)) {
-        const std::string name = entry->path().filename().string();
-        if (name.size() != prefix.size() + RandomCharacters || !name.starts_with(prefix) ||
-            name == kept) {
-            continue;
-        }
-        struct stat info {};
-        if (lstat(entry->path().c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
-            Before(info.st_mtim, runStart)) {
-            unlink(entry->path().c_str());
-        }
-    }
 }

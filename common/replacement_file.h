@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
-#include <sys/types.h>
 
 struct ReplacementOptions {
     // When the folder takes no new file, an existing target may be written in place
@@ -65,8 +64,9 @@ class ReplacementFile {
 
     void Fail(Failure failure, int error);
     void FailWithError(int error);
+    // The target's permission bits, owner and group are kept where the platform has them.
     bool OpenTemporary(const std::string& folder, std::string_view prefix, bool targetExists,
-                       mode_t mode, uid_t owner, gid_t group);
+                       unsigned mode, unsigned owner, unsigned group);
     bool OpenInPlace();
     bool AttachStream();
     void Discard();
@@ -82,5 +82,5 @@ class ReplacementFile {
     RemovedOnFault faultCleanup_;
 };
 
-// The failure an error number of a file operation stands for.
+// The failure an error number (errno) of a file operation stands for.
 ReplacementFile::Failure FailureOfError(int error);

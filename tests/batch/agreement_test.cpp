@@ -141,12 +141,9 @@ TEST(BatchAgreement, TenThousandRowsMatchTheWindowCellForCell) {
     ASSERT_FALSE(converted.report.inputError);
     EXPECT_EQ(converted.report.rows, rows.size());
 
-    std::string written = converted.output;
-    std::FILE* const out = fmemopen(written.data(), written.size(), "rb");
-    ASSERT_NE(out, nullptr);
-    const std::unique_ptr<std::FILE, decltype([](std::FILE* file) { std::fclose(file); })> closer(
-        out);
-    DecodedInput decoded(out, TextEncoding::Utf8);
+    const ScratchStream out(converted.output);
+    ASSERT_NE(out.get(), nullptr);
+    DecodedInput decoded(out.get(), TextEncoding::Utf8);
     CsvReader reader(decoded);
     std::vector<std::string> fields;
     ASSERT_EQ(reader.Next(fields), RecordStatus::Record);

@@ -4,29 +4,68 @@
 #include "batch/logbook_conversion.h"
 
 #include <cstdio>
-#include <cstdlib>
-#include <memory>
+#include <filesystem>
+#include <random>
 #include <string>
+#include <string_view>
+#include <system_error>
 
 struct ConvertedText {
     ConversionReport report;
     std::string output;
 };
 
-// `input` must not be empty (fmemopen wants a buffer).
-inline ConvertedText ConvertText(std::string input, const ConversionSettings& settings = {}) {
-    struct Closer {
-        void operator()(std::FILE* file) const { std::fclose(file); }
-    };
-    char* bytes = nullptr;
-    std::size_t size = 0;
-    ConvertedText converted;
-    {
-        const std::unique_ptr<std::FILE, Closer> in(fmemopen(input.data(), input.size(), "rb"));
-        const std::unique_ptr<std::FILE, Closer> out(open_memstream(&bytes, &size));
-        converted.report = ConvertLogbook(in.get(), out.get(), settings);
+// A scratch file in the temporary folder holding `content`, read from its start and
+// removed at the end of the scope: fmemopen and open_memstream exist only on POSIX.
+class ScratchStream {
+  public:
+    explicit ScratchStream(std::string_view content = {}) {
+        std::random_device random;
+        path_ = std::filesystem::temp_directory_path() /
+                ("zorvel-batch-probe-" + std::to_string(random()) + std::to_string(random()));
+        file_ = std::fopen(path_.string().c_str(), "w+b");
+        if (file_ != nullptr) {
+            std::fwrite(content.data(), 1, content.size(), file_);
+            std::rewind(file_);
+        }
     }
-    converted.output.assign(bytes, size);
-    std::free(bytes);
+    ~ScratchStream() {
+        if (file_ != nullptr) {
+            std::fclose(file_);
+        }
+        std::error_code ignored;
+        std::filesystem::remove(path_, ignored);
+    }
+    ScratchStream(const ScratchStream&) = delete;
+    ScratchStream& operator=(const ScratchStream&) = delete;
+
+    std::FILE* get() const { return file_; }
+    // Everything written so far.
+    std::string Contents() const {
+        std::string bytes;
+        if (file_ == nullptr || std::fflush(file_) != 0) {
+            return bytes;
+        }
+        std::rewind(file_);
+        char buffer[4096];
+        std::size_t read = 0;
+        while ((read = std::fread(buffer, 1, sizeof buffer, file_)) > 0) {
+            bytes.append(buffer, read);
+        }
+        return bytes;
+    }
+
+  private:
+    std::filesystem::path path_;
+    std::FILE* file_ = nullptr;
+};
+
+inline ConvertedText ConvertText(const std::string& input,
+                                 const ConversionSettings& settings = {}) {
+    const ScratchStream in(input);
+    const ScratchStream out;
+    ConvertedText converted;
+    converted.report = ConvertLogbook(in.get(), out.get(), settings);
+    converted.output = out.Contents();
     return converted;
 }

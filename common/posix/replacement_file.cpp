@@ -163,7 +163,8 @@ ReplacementFile::ReplacementFile(std::string_view targetPath, const ReplacementO
 }
 
 bool ReplacementFile::OpenTemporary(const std::string& folder, std::string_view prefix,
-                                    bool targetExists, mode_t mode, uid_t owner, gid_t group) {
+                                    bool targetExists, unsigned mode, unsigned owner,
+                                    unsigned group) {
     std::string pattern = folder;
     if (pattern.back() != '/') {
         pattern += '/';

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# zorvel-batch.exe under Wine as a console user meets it: exit statuses 0, 2 and 1, the
+# results of the worked example, CRLF kept when the logbook has it (and not added when it
+# has not), a Bulgarian message in UTF-8 bytes, and -o replacing a table with nothing left
+# beside it. Run by ctest in the Windows build (tools/windows/test.sh sets up Wine).
+# Usage: windows_program_check.sh <zorvel-batch.exe>
+set -uo pipefail
+program=$1
+[[ -n ${WINEPREFIX:-} ]] || { echo "FAIL: run through tools/windows/test.sh" >&2; exit 1; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work" || exit 1
+fail=0
+expect() { # what, expected, actual
+    if [[ "$2" == "$3" ]]; then
+        echo "ok: $1"
+    else
+        echo "FAIL: $1"
+        echo "  expected: $(printf %q "$2")"
+        echo "  actual:   $(printf %q "$3")"
+        fail=1
+    fi
+}
+run() { # arguments...; sets status, out, err
+    wine "$program" "$@" >out.bin 2>err.bin
+    status=$?
+    out=$(od -An -c out.bin | tr -s ' \n' ' ')
+    err=$(cat err.bin)
+}
+
+header='date,tdry,twet,p,F [g/m3],RH [%],Td [°C],E [hPa],е [hPa],error'
+printf 'date,tdry,twet,p\n2024-05-01,20.5,18.3,981.1\n' >lf.csv
+run lf.csv
+expect "computed logbook exits 0" 0 "$status"
+expect "results with LF line ends" \
+    "$(printf '%s\n2024-05-01,20.5,18.3,981.1,14.3,81.0,17.1,24.2,19.6,\n' "$header" |
+        od -An -c | tr -s ' \n' ' ')" "$out"
+
+printf 'date,tdry,twet,p\r\n2024-05-01,20.5,18.3,981.1\r\n' >crlf.csv
+run crlf.csv
+expect "CRLF logbook keeps CRLF" \
+    "$(printf '%s\r\n2024-05-01,20.5,18.3,981.1,14.3,81.0,17.1,24.2,19.6,\r\n' "$header" |
+        od -An -c | tr -s ' \n' ' ')" "$out"
+
+printf 'date,tdry,twet,p\n2024-05-02,20.5,25,981.1\n' >wrong.csv
+run wrong.csv
+expect "row with an error exits 2" 2 "$status"
+
+run missing.csv
+expect "missing logbook exits 1" 1 "$status"
+expect "one Bulgarian line names it" \
+    "zorvel-batch: missing.csv: не може да се отвори: няма такъв файл" "$err"
+
+printf 'old table\n' >table.csv
+run lf.csv -o table.csv
+expect "-o exits 0" 0 "$status"
+expect "-o replaced the table" "$(wine "$program" lf.csv 2>/dev/null)" "$(cat table.csv)"
+expect "nothing left beside it" "crlf.csv err.bin lf.csv out.bin table.csv wrong.csv" \
+    "$(LC_ALL=C ls | tr '\n' ' ' | sed 's/ $//')"
+# Names as a Bulgarian user types them, whatever the system's ANSI code page.
+# A run killed before it could clean up left its temporary file an hour ago; the next run
+# removes it, and never its own (the clocks of a new file and of the run may differ by
+# milliseconds, so a few runs are made).
+cp lf.csv дневник.csv
+touch -d '1 hour ago' .zorvel-batch-резултати.csv-abc123
+for attempt in 1 2 3; do
+    run дневник.csv -o резултати.csv
+    expect "Cyrillic names in and out ($attempt)" "0 $(cat table.csv)" \
+        "$status $(cat резултати.csv 2>/dev/null)"
+done
+expect "stale temporary removed" "" "$(ls -a | grep zorvel-batch)"
+exit $fail
