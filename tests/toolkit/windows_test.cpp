@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <malloc.h>
+
 namespace {
 
 using namespace toolkit;
@@ -175,6 +178,23 @@ TEST_F(Windows, TheProgramIconAndTheScreenDepth) {
     const unsigned char garbage[] = {1, 2, 3};
     SetProgramIcon(garbage, sizeof garbage); // not a picture: the icon stays
     EXPECT_FALSE(QApplication::windowIcon().isNull());
+}
+
+TEST(Memory, APagesWorthIsMappedApartEvenAfterALargerBlockWasFreed) {
+    // Freeing a large block would otherwise raise glibc's threshold, and the next page
+    // would stay in the heap after it is closed.
+    void* const larger = std::malloc(1 << 20);
+    ASSERT_NE(larger, nullptr);
+    static_cast<volatile unsigned char*>(larger)[0] = 1;
+    std::free(larger);
+    const std::size_t mappedBefore = mallinfo2().hblkhd;
+    constexpr std::size_t PageBytes = 900 * 1024;
+    void* const page = std::malloc(PageBytes);
+    ASSERT_NE(page, nullptr);
+    static_cast<volatile unsigned char*>(page)[0] = 1;
+    EXPECT_GE(mallinfo2().hblkhd, mappedBefore + PageBytes);
+    std::free(page);
+    EXPECT_EQ(mallinfo2().hblkhd, mappedBefore);
 }
 
 TEST_F(Windows, OperationsOnMissingIdsDoNothing) {
