@@ -1,6 +1,7 @@
 // Opens all nine help pages in the calculator, built from the program's own libraries
 // and driven through its own loop turns. Prints the peak resident memory in kB with the
-// main window alone, then after the pages, with the count of pages opened.
+// main window alone, then after the pages, the count of pages opened, and the resident
+// memory in kB once the last page's viewer has been closed.
 #include "toolkit/toolkit.h"
 #include "ui/commands.h"
 #include "ui/event_loop.h"
@@ -13,12 +14,12 @@
 
 namespace {
 
-long PeakResidentKb() {
+long ResidentKb(const std::string& field) {
     std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line)) {
-        if (line.rfind("VmHWM:", 0) == 0) {
-            return std::stol(line.substr(6));
+        if (line.rfind(field + ":", 0) == 0) {
+            return std::stol(line.substr(field.size() + 1));
         }
     }
     return -1;
@@ -44,7 +45,7 @@ int main(int argc, char** argv) {
     BuildMainWindowFrame(state);
     BuildMainWindowContents(state);
     RunTurns(state, context, 3);
-    const long windowPeakKb = PeakResidentKb();
+    const long windowPeakKb = ResidentKb("VmHWM");
     int opened = 0;
     // Every menu command that opens a page, in the order of their ids.
     for (int command = Id(CommandId::HpaCommand); command <= Id(CommandId::QuitCommand);
@@ -55,7 +56,10 @@ int main(int argc, char** argv) {
             ++opened;
         }
     }
-    std::printf("%ld %ld %d\n", windowPeakKb, PeakResidentKb(), opened);
+    const long pagesPeakKb = ResidentKb("VmHWM");
+    RunTurn(state, context, toolkit::CloseEvent, 0, Id(WindowId::PageViewerWindow));
+    RunTurns(state, context, 3);
+    std::printf("%ld %ld %d %ld\n", windowPeakKb, pagesPeakKb, opened, ResidentKb("VmRSS"));
     std::fflush(stdout);
     toolkit::CloseAllWindows();
     toolkit::ShutDownToolkit();

@@ -12,10 +12,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <malloc.h>
 #include <string_view>
 
 namespace toolkit {
 namespace {
+
+constexpr int LargeBlockBytes = 256 * 1024;
 
 bool IsSet(const char* variable) {
     const char* const value = std::getenv(variable);
@@ -99,6 +102,10 @@ bool InitToolkit(int& argc, char** argv) {
     state.programName = argc > 0 && argv != nullptr && argv[0] != nullptr ? argv[0] : "zorvel";
     state.qtArguments = {state.programName.data(), nullptr};
     state.qtArgumentCount = 1;
+    // A page and its screen image are megabytes each. Given their own mappings, they go
+    // back to the system when freed; otherwise the heap keeps what a closed page held
+    // (a fixed threshold also stops glibc from raising it after the first such free).
+    mallopt(M_MMAP_THRESHOLD, LargeBlockBytes);
     state.application =
         std::make_unique<QApplication>(state.qtArgumentCount, state.qtArguments.data());
     // Registered after the state exists, so that it runs before the state is destroyed.

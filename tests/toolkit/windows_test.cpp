@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <malloc.h>
+
 namespace {
 
 using namespace toolkit;
@@ -175,6 +178,22 @@ TEST_F(Windows, TheProgramIconAndTheScreenDepth) {
     const unsigned char garbage[] = {1, 2, 3};
     SetProgramIcon(garbage, sizeof garbage); // not a picture: the icon stays
     EXPECT_FALSE(QApplication::windowIcon().isNull());
+}
+
+TEST(Memory, APagesWorthIsMappedApartEvenAfterALargerBlockWasFreed) {
+    // Freeing a large block would otherwise raise glibc's threshold, and the next page
+    // would stay in the heap after it is closed.
+    const auto touched = [](std::size_t bytes) {
+        void* const block = std::malloc(bytes);
+        static_cast<volatile char*>(block)[0] = 1; // a block never written may be left out
+        return block;
+    };
+    std::free(touched(1 << 20));
+    const std::size_t mappedBefore = mallinfo2().hblkhd;
+    void* const page = touched(900 * 1024);
+    EXPECT_GE(mallinfo2().hblkhd, mappedBefore + 900 * 1024);
+    std::free(page);
+    EXPECT_EQ(mallinfo2().hblkhd, mappedBefore);
 }
 
 TEST_F(Windows, OperationsOnMissingIdsDoNothing) {
