@@ -1,0 +1,92 @@
+// The menu bar and its drop-down menus.
+#include "internal/state.h"
+#include "internal/wide_text.h"
+
+namespace toolkit {
+using namespace win32;
+namespace {
+
+void RedrawLastMenuBar() {
+    if (HWND const window = WindowHandle(State().lastMenuBarWindow)) {
+        DrawMenuBar(window);
+    }
+}
+
+} // namespace
+
+namespace win32 {
+
+void ReleaseMenuBar::operator()(HMENU menu) const {
+    ToolkitState& state = State();
+    state.windows.ForEach([menu](int, WindowEntry& entry) {
+        if (GetMenu(entry.window.get()) == menu) {
+            SetMenu(entry.window.get(), nullptr);
+        }
+    });
+    if (state.lastMenuBar == menu) {
+        state.lastMenuBar = nullptr;
+        state.currentMenu = nullptr;
+    }
+    DestroyMenu(menu);
+}
+
+} // namespace win32
+
+bool CreateMenuBar(int menuId, int windowId) {
+    ToolkitState& state = State();
+    // The id is reused, and a window carries one menu bar: both old ones go.
+    state.menuBars.RemoveIf([menuId, windowId](int id, const MenuBarEntry& entry) {
+        return id == menuId || entry.windowId == windowId;
+    });
+    HWND const window = WindowHandle(windowId);
+    if (window == nullptr) {
+        return false;
+    }
+    MenuBarObject menu(CreateMenu());
+    if (!menu || !SetMenu(window, menu.get())) {
+        return false;
+    }
+    state.lastMenuBar = menu.get();
+    state.lastMenuBarWindow = windowId;
+    state.currentMenu = nullptr;
+    state.menuBars.Put(menuId, MenuBarEntry{std::move(menu), windowId});
+    DrawMenuBar(window);
+    return true;
+}
+
+void AddMenuTitle(std::string_view text) {
+    ToolkitState& state = State();
+    if (state.lastMenuBar == nullptr) {
+        return;
+    }
+    HMENU const dropDown = CreatePopupMenu();
+    if (dropDown == nullptr) {
+        return;
+    }
+    // From here the menu bar owns the drop-down menu.
+    if (!AppendMenuW(state.lastMenuBar, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(dropDown),
+                     Wide(text).c_str())) {
+        DestroyMenu(dropDown);
+        return;
+    }
+    state.currentMenu = dropDown;
+    RedrawLastMenuBar();
+}
+
+void AddMenuItem(int commandId, std::string_view text) {
+    ToolkitState& state = State();
+    HMENU const menu = state.currentMenu != nullptr ? state.currentMenu : state.lastMenuBar;
+    if (menu == nullptr) {
+        return;
+    }
+    AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(commandId), Wide(text).c_str());
+    RedrawLastMenuBar();
+}
+
+void AddMenuSeparator() {
+    if (HMENU const menu = State().currentMenu) {
+        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    }
+}
+
+} // namespace toolkit
