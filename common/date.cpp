@@ -1,7 +1,6 @@
 #include "common/date.h"
 
 #include <cctype>
-#include <ctime>
 
 namespace common {
 namespace {
@@ -65,13 +64,9 @@ CivilTime SplitDate(Date date) {
     return CivilFromSeconds(date);
 }
 
-Date CurrentDate() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return DaysFromCivil(std::int64_t{local.tm_year} + 1900, local.tm_mon + 1, local.tm_mday) *
-               86400 +
-           local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec;
+Date JoinDate(const CivilTime& time) {
+    return DaysFromCivil(time.year, time.month, time.day) * 86400 + time.hour * 3600 +
+           time.minute * 60 + time.second;
 }
 
 std::string FormatDate(std::string_view mask, Date date) {

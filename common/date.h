@@ -11,6 +11,7 @@ namespace common {
 // the number gives back the local fields. 64-bit, so it has no 2038 limit.
 using Date = std::int64_t;
 
+// This moment on the local clock (one file per platform).
 Date CurrentDate();
 
 struct CivilTime {
@@ -21,6 +22,9 @@ struct CivilTime {
 // The calendar fields of a date. Plain integer arithmetic with no allocation and no
 // locale, so the fatal-error handler may use it too.
 CivilTime SplitDate(Date date);
+
+// The date of the calendar fields: the inverse of SplitDate.
+Date JoinDate(const CivilTime& time);
 
 // Copies the mask, replacing the tokens %yyyy %yy %mm %dd %hh %ii %ss (any letter case).
 std::string FormatDate(std::string_view mask, Date date);

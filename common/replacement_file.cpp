@@ -162,8 +162,8 @@ ReplacementFile::ReplacementFile(std::string_view targetPath) {
     }
 }
 
-bool ReplacementFile::OpenTemporary(const std::string& folder, bool targetExists, mode_t mode,
-                                    uid_t owner, gid_t group) {
+bool ReplacementFile::OpenTemporary(const std::string& folder, bool targetExists, unsigned mode,
+                                    unsigned owner, unsigned group) {
     std::string pattern = folder;
     pattern += pattern.back() == '/' ? ".zorvel-XXXXXX" : "/.zorvel-XXXXXX";
     descriptor_ = mkostemp(pattern.data(), O_CLOEXEC);

@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
-#include <sys/types.h>
 
 class ReplacementFile {
   public:
@@ -52,8 +51,9 @@ class ReplacementFile {
 
     void Fail(Failure failure, int error);
     void FailWithError(int error);
-    bool OpenTemporary(const std::string& folder, bool targetExists, mode_t mode, uid_t owner,
-                       gid_t group);
+    // The target's permission bits, owner and group are kept where the platform has them.
+    bool OpenTemporary(const std::string& folder, bool targetExists, unsigned mode, unsigned owner,
+                       unsigned group);
     bool OpenInPlace();
     bool AttachStream();
     void Discard();
@@ -69,5 +69,5 @@ class ReplacementFile {
     RemovedOnFault faultCleanup_;
 };
 
-// The failure an error number of a file operation stands for.
+// The failure an error number (errno) of a file operation stands for.
 ReplacementFile::Failure FailureOfError(int error);

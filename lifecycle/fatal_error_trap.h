@@ -2,10 +2,14 @@
 // "ErrorLog.dat" in the working directory, reported in the box "Фатална грешка!" by a
 // fresh copy of the program, and then ends the process with exit status 1.
 //
-// Trapped signals: SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGTRAP and SIGABRT (the last has no
-// code of its own and is reported as "Unknown error code"). The handlers run on an
-// alternate signal stack, so a stack overflow is caught too.
+// POSIX (posix/fatal_error_trap.cpp): SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGTRAP and SIGABRT
+// are trapped (the last has no code of its own and is reported as "Unknown error code").
+// The handlers run on an alternate signal stack, so a stack overflow is caught too.
+// Windows (windows/fatal_error_trap.cpp): the unhandled-exception filter, with the
+// exception's own code; a stack guarantee leaves the filter room after a stack overflow.
 #pragma once
+
+#include <string_view>
 
 // Installs the trap, remembering the handlers in force before, and sets the fault
 // location to "Main". SIGXFSZ is ignored from then on, for good: an oversized write fails
@@ -34,3 +38,5 @@ int RunFatalReportIfAsked(int argc, char** argv);
 // The first argument that marks a copy of the program started to show a fault's report;
 // the message and the location follow it.
 inline constexpr const char* FatalReportMarker = "--zorvel-fatal-report";
+// The caption of the report box.
+inline constexpr std::string_view FatalReportTitle = "Фатална грешка!";

@@ -1,5 +1,6 @@
 #include "lifecycle/graphics_check.h"
 
+#include "lifecycle/graphics_probe.h"
 #include "toolkit/toolkit.h"
 
 bool DepthIsUsable(int bitsPerPixel) {
@@ -8,7 +9,7 @@ bool DepthIsUsable(int bitsPerPixel) {
 
 bool GraphicsCheck(ScreenDepthProbe probe) {
     if (probe == nullptr) {
-        probe = toolkit::PrimaryScreenDepth;
+        probe = DefaultScreenDepth;
     }
     return DepthIsUsable(probe());
 }

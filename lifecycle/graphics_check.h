@@ -7,8 +7,10 @@ using ScreenDepthProbe = int (*)();
 
 bool DepthIsUsable(int bitsPerPixel);
 
-// True when the probe reports a usable primary screen. The default probe asks the
-// toolkit, so the toolkit must be initialised.
+// True when the probe reports a usable primary screen. The default probe is the
+// platform's (lifecycle/graphics_probe.h): on Windows the Direct3D 9 runtime with at least
+// one display mode of the primary adapter, elsewhere the toolkit's primary screen (the
+// toolkit must then be initialised).
 bool GraphicsCheck(ScreenDepthProbe probe = nullptr);
 
 // The start-up step: runs GraphicsCheck once and, when it fails, shows the box "Проблем!" /

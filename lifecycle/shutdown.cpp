@@ -1,13 +1,14 @@
 #include "lifecycle/shutdown.h"
 
 #include "lifecycle/fatal_error_trap.h"
+#include "lifecycle/graphics_probe.h"
 #include "toolkit/toolkit.h"
 
 #include <cstdio>
 #include <cstdlib>
 
 void ReleaseEverything(const ShutDownSteps& steps) {
-    // The graphics check keeps no handle on this platform, so its step releases nothing.
+    ReleaseGraphicsProbe();
     RemoveFatalErrorTrap();
     toolkit::CloseAllWindows();
     toolkit::ReleaseFonts();

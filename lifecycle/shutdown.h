@@ -9,8 +9,8 @@ struct ShutDownSteps {
     std::function<void()> releaseImages;
 };
 
-// Releases everything in this order: the graphics probe's state (nothing is held on
-// this platform), the earlier fault handling given back (RemoveFatalErrorTrap), every
+// Releases everything in this order: the graphics probe's state (the Direct3D interface
+// on Windows), the earlier fault handling given back (RemoveFatalErrorTrap), every
 // window closed (the page viewer among them), the fonts, the open files flushed, the
 // images (steps.releaseImages), then the toolkit itself.
 void ReleaseEverything(const ShutDownSteps& steps);

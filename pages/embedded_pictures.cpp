@@ -3,22 +3,10 @@
 #include <array>
 #include <cstddef>
 
-// The picture files, end to end in read-only data in catalogue order. The build generates
-// the list (one ZORVEL_PICTURE(image id, file) a line, from pages/CMakeLists.txt), passes
-// ZORVEL_PICTURE_DIR and makes this file depend on every picture, so that an edited
-// picture is embedded again. Each label marks where one file starts; the next label (or
-// the end label) marks where it ends.
-#define ZORVEL_PICTURE(imageId, file)                                                              \
-    ".global zorvel_picture_" #imageId "\nzorvel_picture_" #imageId ":\n"                          \
-    ".incbin \"" ZORVEL_PICTURE_DIR "/" file "\"\n"
-
-asm(".pushsection .rodata.zorvel_pictures, \"a\", @progbits\n"
-#include "pages/embedded_picture_list.inc"
-    ".global zorvel_pictures_end\n"
-    "zorvel_pictures_end:\n"
-    ".popsection\n");
-#undef ZORVEL_PICTURE
-
+// The picture files lie end to end in read-only data, in catalogue order, assembled by the
+// platform's own file (posix/picture_data.cpp for ELF, windows/picture_data.cpp for PE).
+// Each label marks where one file starts; the next label (or the end label) marks where it
+// ends.
 extern "C" {
 #define ZORVEL_PICTURE(imageId, file) extern const unsigned char zorvel_picture_##imageId[];
 #include "pages/embedded_picture_list.inc"

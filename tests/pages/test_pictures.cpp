@@ -1,12 +1,12 @@
 #include "tests/pages/test_pictures.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <dirent.h>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
-#include <unistd.h>
+#include <system_error>
 
 namespace testpics {
 
@@ -144,37 +144,34 @@ void WriteFile(const std::string& path, std::span<const unsigned char> bytes) {
     }
 }
 
+// std::filesystem rather than the system's calls, so that the folder works on every
+// platform the tests are built for.
 ScratchFolder::ScratchFolder() {
-    std::string pattern = "/tmp/zorvel-pages-test-XXXXXX";
-    if (mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("mkdtemp failed");
+    const std::filesystem::path base = std::filesystem::temp_directory_path();
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::filesystem::path folder =
+            base / ("zorvel-pages-test-" + std::to_string(random()));
+        std::error_code error;
+        if (std::filesystem::create_directory(folder, error)) {
+            path_ = folder.string();
+            return;
+        }
     }
-    path_ = pattern;
+    throw std::runtime_error("no scratch folder could be made in " + base.string());
 }
 
 ScratchFolder::~ScratchFolder() {
-    for (const std::string& entry : Entries()) {
-        const std::string path = File(entry);
-        if (unlink(path.c_str()) != 0) {
-            rmdir(path.c_str());
-        }
-    }
-    rmdir(path_.c_str());
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
 }
 
 std::vector<std::string> ScratchFolder::Entries() const {
     std::vector<std::string> names;
-    DIR* folder = opendir(path_.c_str());
-    if (folder == nullptr) {
-        return names;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(path_, error)) {
+        names.push_back(entry.path().filename().string());
     }
-    while (const dirent* entry = readdir(folder)) {
-        const std::string name = entry->d_name;
-        if (name != "." && name != "..") {
-            names.push_back(name);
-        }
-    }
-    closedir(folder);
     std::sort(names.begin(), names.end());
     return names;
 }

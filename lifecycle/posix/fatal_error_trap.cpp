@@ -5,7 +5,6 @@
 #include "lifecycle/fault_location.h"
 #include "lifecycle/fault_message.h"
 #include "lifecycle/signal_fault_code.h"
-#include "toolkit/toolkit.h"
 
 #include <array>
 #include <atomic>
@@ -25,7 +24,6 @@ namespace {
 constexpr std::array<int, 6> trappedSignals{SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGTRAP, SIGABRT};
 // SIGSTKSZ is far too small for the handler's path and entry buffers.
 constexpr std::size_t alternateStackSize = 64 * 1024;
-constexpr std::string_view reportTitle = "Фатална грешка!";
 
 // The state the handler must read lives here, set up once by InstallFatalErrorTrap.
 struct TrapState {
@@ -77,7 +75,7 @@ void ShowReportBox(const char* message, const char* location) {
         sigprocmask(SIG_SETMASK, &none, nullptr);
         execve("/proc/self/exe", arguments, environ);
         FixedText<512> text;
-        text.Append(reportTitle);
+        text.Append(FatalReportTitle);
         text.Append("\nГрешката е: ");
         text.Append(message);
         text.Append(" в ");
@@ -174,19 +172,4 @@ bool FatalErrorTrapInstalled() {
 
 void RefreshFatalErrorTrapClock() {
     trap.utcOffset.store(CurrentUtcOffset(), std::memory_order_relaxed);
-}
-
-int RunFatalReportIfAsked(int argc, char** argv) {
-    if (argc != 4 || std::string_view(argv[1]) != FatalReportMarker) {
-        return -1;
-    }
-    const std::string text = std::string("Грешката е: ") + argv[2] + " в " + argv[3];
-    int toolkitArgc = 1; // the report's own arguments are not the toolkit's
-    if (!toolkit::InitToolkit(toolkitArgc, argv)) {
-        std::fprintf(stderr, "%s\n%s\n", std::string(reportTitle).c_str(), text.c_str());
-        return 0;
-    }
-    toolkit::MessageBox(reportTitle, text, 0);
-    toolkit::ShutDownToolkit();
-    return 0;
 }

@@ -1,0 +1,9 @@
+// The platform's own probe of the graphics stack behind GraphicsCheck (one file per
+// platform): on Windows the Direct3D 9 runtime, elsewhere the toolkit's primary screen.
+#pragma once
+
+// Colour depth in bits of the primary screen as the probe finds it, 0 when unusable.
+int DefaultScreenDepth();
+
+// Releases what the probe keeps (the Direct3D interface is held until the end).
+void ReleaseGraphicsProbe();
