@@ -28,9 +28,11 @@ void HoldShift(bool held) {
     SetKeyboardState(keys);
 }
 
+// Where the focus is; without focus the window controls are created in, so that a key
+// still reaches the test's window while another program is in the foreground.
 HWND KeyTarget() {
     HWND const focused = GetFocus();
-    return focused != nullptr ? focused : GetActiveWindow();
+    return focused != nullptr ? focused : WindowHandle(State().gadgetTarget);
 }
 
 } // namespace

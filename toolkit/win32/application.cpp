@@ -117,6 +117,7 @@ bool InitToolkit(int& /*argc*/, char** /*argv*/) {
     state.comStarted = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     state.instance = GetModuleHandleW(nullptr);
     state.resourceIcon = LoadIconW(state.instance, MAKEINTRESOURCEW(ResourceIconId));
+    state.hasIconResource = state.resourceIcon != nullptr;
     if (state.resourceIcon == nullptr) {
         state.resourceIcon = LoadIconW(nullptr, IDI_APPLICATION);
     }
@@ -132,10 +133,12 @@ bool InitToolkit(int& /*argc*/, char** /*argv*/) {
 
 void SetProgramIcon(const unsigned char* fileBytes, std::size_t size) {
     ToolkitState& state = State();
-    // A PNG makes an icon as it is; a BMP file would need a mask made for it, and the
-    // executable's own icon resource stands in for it then.
+    // The executable's icon resource carries every size from 16 to 256 pixels and wins
+    // over one picture. Without it a PNG makes an icon as it is; a BMP file would need a
+    // mask made for it.
     constexpr unsigned char PngSignature[] = {0x89, 'P', 'N', 'G'};
-    if (!state.started || fileBytes == nullptr || size < sizeof PngSignature ||
+    if (!state.started || state.hasIconResource || fileBytes == nullptr ||
+        size < sizeof PngSignature ||
         !std::equal(std::begin(PngSignature), std::end(PngSignature), fileBytes)) {
         return;
     }

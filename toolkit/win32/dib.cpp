@@ -2,19 +2,35 @@
 
 namespace toolkit::win32 {
 
-BITMAPINFO DibHeader(const common::PixelView& view) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = view.width;
-    info.bmiHeader.biHeight = view.height; // positive: bottom row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
+Dib DibOf(const common::PixelView& view) {
+    Dib dib;
+    if (view.empty() || view.rowSize < view.width * 3) {
+        return dib;
+    }
+    BITMAPINFOHEADER& header = dib.header.bmiHeader;
+    header.biSize = sizeof header;
+    header.biWidth = view.width;
+    header.biHeight = view.height; // positive: bottom row first, as the view has it
+    header.biPlanes = 1;
+    header.biBitCount = 32;
+    header.biCompression = BI_RGB;
+    dib.pixels.resize(static_cast<std::size_t>(view.width) * static_cast<std::size_t>(view.height));
+    std::uint32_t* target = dib.pixels.data();
+    for (int y = 0; y < view.height; ++y) {
+        const unsigned char* source =
+            view.bottomUpBgr + static_cast<std::ptrdiff_t>(y) * view.rowSize;
+        for (int x = 0; x < view.width; ++x, source += 3) {
+            *target++ = static_cast<std::uint32_t>(source[0]) |
+                        static_cast<std::uint32_t>(source[1]) << 8 |
+                        static_cast<std::uint32_t>(source[2]) << 16;
+        }
+    }
+    return dib;
 }
 
 BitmapObject BitmapOf(const common::PixelView& view, int width, int height) {
-    if (view.empty() || view.rowSize < view.width * 3) {
+    const Dib dib = DibOf(view);
+    if (dib.pixels.empty()) {
         return {};
     }
     const bool scaled = width > 0 && height > 0;
@@ -30,9 +46,8 @@ BitmapObject BitmapOf(const common::PixelView& view, int width, int height) {
     // Halftone averages the pixels a reduction drops, as a smooth scaling does.
     SetStretchBltMode(target.get(), HALFTONE);
     SetBrushOrgEx(target.get(), 0, 0, nullptr);
-    const BITMAPINFO info = DibHeader(view);
     StretchDIBits(target.get(), 0, 0, targetWidth, targetHeight, 0, 0, view.width, view.height,
-                  view.bottomUpBgr, &info, DIB_RGB_COLORS, SRCCOPY);
+                  dib.pixels.data(), &dib.header, DIB_RGB_COLORS, SRCCOPY);
     return bitmap;
 }
 

@@ -74,11 +74,14 @@ void DrawImage(const PixelView& image, int x, int y, int width, int height) {
     if (!job.drawing || width <= 0 || height <= 0 || image.empty()) {
         return;
     }
+    const Dib dib = DibOf(image);
+    if (dib.pixels.empty()) {
+        return;
+    }
     HDC const printer = job.printer.get();
     SetStretchBltMode(printer, COLORONCOLOR);
-    const BITMAPINFO info = DibHeader(image);
-    StretchDIBits(printer, x, y, width, height, 0, 0, image.width, image.height, image.bottomUpBgr,
-                  &info, DIB_RGB_COLORS, SRCCOPY);
+    StretchDIBits(printer, x, y, width, height, 0, 0, image.width, image.height, dib.pixels.data(),
+                  &dib.header, DIB_RGB_COLORS, SRCCOPY);
 }
 
 void StopDrawing() {

@@ -102,6 +102,7 @@ struct ToolkitState {
     ATOM frameClass = 0;
     IconObject programIcon; // from the program's own bytes; the resource icon otherwise
     HICON resourceIcon = nullptr;
+    bool hasIconResource = false;
     FontObject defaultFont;
     WindowObject toolTips; // one for every control of the thread
     bool comStarted = false;
