@@ -106,6 +106,9 @@ Size ScreenRoom(int windowId);
 void ResizeWindow(int windowId, int innerWidth, int innerHeight);
 // Escape in the window raises a CloseEvent for it, as its close box does.
 void CloseOnEscape(int windowId);
+// The user cannot make the window smaller than InnerWidth x InnerHeight of these values;
+// on a screen too small for them, the screen's free area is the limit.
+void SetMinimumInnerSize(int windowId, int innerWidth, int innerHeight);
 
 // ---- Events --------------------------------------------------------------------------
 enum EventKind : int {
@@ -114,6 +117,9 @@ enum EventKind : int {
     MenuEvent = 2,
     TimerEvent = 3,
     CloseEvent = 4,
+    // The window's inner size changed (the user, the window manager or the program
+    // resized, maximized or restored it); the object id is 0.
+    SizeEvent = 5,
 };
 
 // Returns the next queued event; blocks in Qt's event processing while none is queued.
@@ -151,6 +157,11 @@ void SetControlText(int controlId, std::string_view text);
 std::string GetControlText(int controlId);
 // The control with the keyboard focus, -1 when none of the program's controls has it.
 int FocusedControl();
+// Gives the control the keyboard focus; a text field's whole text is selected, so that
+// typing replaces it.
+void FocusControl(int controlId);
+// Moves and resizes a control, keeping its text and state (a picture keeps its size).
+void MoveControl(int controlId, int x, int y, int width, int height);
 
 // ---- Fonts ---------------------------------------------------------------------------
 bool LoadFont(int fontId, std::string_view faceName, int sizePoints, unsigned style);
@@ -158,10 +169,17 @@ bool LoadFont(int fontId, std::string_view faceName, int sizePoints, unsigned st
 FontRef FontHandle(int fontId);
 
 // ---- Menus ---------------------------------------------------------------------------
+// An "&" in a title or item text marks the next letter as its key: shown underlined, not
+// as "&", and chosen with Alt and the letter (the letter alone inside an open menu). F10
+// opens a window's first menu.
 bool CreateMenuBar(int menuId, int windowId);
 void AddMenuTitle(std::string_view text);
 void AddMenuItem(int commandId, std::string_view text);
 void AddMenuSeparator();
+// An item that can carry a check mark, unchecked at first. Choosing it raises its command
+// like any item; the program then sets the mark it wants shown.
+void AddMenuCheckItem(int commandId, std::string_view text);
+void SetMenuItemChecked(int menuId, int commandId, bool checked);
 
 // ---- Status bar ----------------------------------------------------------------------
 bool CreateStatusBar(int statusBarId, int windowId);

@@ -42,7 +42,8 @@ bool OpenActiveWindow(int windowId, int width, int height, unsigned options) {
         return false;
     }
     toolkit::ActivateWindow(windowId);
-    Pump();
+    // The X server confirms the window's size a moment later, as a resize.
+    Wait(150);
     const bool active = GetActiveWindow() == WindowHandle(windowId);
     DrainEvents();
     return active;

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -141,6 +143,17 @@ TEST_F(Win32Objects, MenusKeepTheirTrailingSeparatorsAndOneBarPerWindow) {
     EXPECT_EQ(GetMenuState(dropDown, 1, MF_BYPOSITION) & MF_SEPARATOR, MF_SEPARATOR);
     EXPECT_EQ(GetMenuItemID(dropDown, 0), 5u);
 
+    AddMenuCheckItem(6, "Без аспирация");
+    SetMenuItemChecked(0, 6, true);
+    MENUITEMINFOW check{};
+    check.cbSize = sizeof check;
+    check.fMask = MIIM_FTYPE | MIIM_STATE;
+    ASSERT_TRUE(GetMenuItemInfoW(dropDown, 6, FALSE, &check));
+    EXPECT_NE(check.fType & MFT_RADIOCHECK, 0u);
+    EXPECT_NE(check.fState & MFS_CHECKED, 0u);
+    SetMenuItemChecked(0, 6, false);
+    EXPECT_EQ(GetMenuState(dropDown, 6, MF_BYCOMMAND) & MF_CHECKED, 0u);
+
     ASSERT_TRUE(CreateMenuBar(1, 0));
     EXPECT_NE(GetMenu(WindowHandle(0)), bar);
     EXPECT_EQ(State().menuBars.Find(0), nullptr);
@@ -176,6 +189,48 @@ TEST_F(Win32Objects, AToolbarKeepsTheControlsBelowItAndTheClientSizeAskedFor) {
     RECT outer{};
     GetWindowRect(WindowHandle(199), &outer);
     EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 2);
+}
+
+} // namespace
+
+namespace {
+
+using namespace toolkit;
+using namespace toolkit::win32;
+
+TEST_F(Win32Objects, FocusMoveMinimumSizeAndSizeEvents) {
+    ASSERT_TRUE(toolkit_driver::OpenActiveWindow(0, 400, 300, TitleBar | SystemMenu | Resizable));
+    ASSERT_TRUE(CreateTextField(1, 10, 10, 80, 24, "abc", 0));
+    FocusControl(1);
+    EXPECT_EQ(FocusedControl(), 1);
+    DWORD start = 9;
+    DWORD end = 9;
+    SendMessageW(ControlById(1)->window.get(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 3u);
+
+    MoveControl(1, 20, 30, 100, 24);
+    RECT place{};
+    GetWindowRect(ControlById(1)->window.get(), &place);
+    MapWindowPoints(nullptr, WindowHandle(0), reinterpret_cast<POINT*>(&place), 2);
+    EXPECT_EQ(place.left, 20);
+    EXPECT_EQ(place.top, 30);
+    EXPECT_EQ(place.right - place.left, 100);
+
+    SetMinimumInnerSize(0, 300, 200);
+    MINMAXINFO limits{};
+    SendMessageW(WindowHandle(0), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+    RECT outer{0, 0, 300, 200};
+    AdjustWindowRectEx(&outer, static_cast<DWORD>(StyleOf(WindowHandle(0))), FALSE, 0);
+    EXPECT_EQ(limits.ptMinTrackSize.x, outer.right - outer.left);
+    EXPECT_EQ(limits.ptMinTrackSize.y, outer.bottom - outer.top);
+
+    toolkit_driver::DrainEvents();
+    ResizeWindow(0, 350, 250);
+    const std::vector<toolkit_driver::SeenEvent> seen = toolkit_driver::DrainEvents();
+    EXPECT_NE(std::find(seen.begin(), seen.end(), toolkit_driver::SeenEvent{SizeEvent, 0, 0}),
+              seen.end());
 }
 
 } // namespace

@@ -118,6 +118,30 @@ std::string GetControlText(int controlId) {
     return Utf8(text);
 }
 
+void FocusControl(int controlId) {
+    const ControlEntry* const control = ControlById(controlId);
+    if (control == nullptr) {
+        return;
+    }
+    SetFocus(control->window.get());
+    if (control->kind == ControlKind::TextField) {
+        // Typing replaces the whole text.
+        SendMessageW(control->window.get(), EM_SETSEL, 0, -1);
+    }
+}
+
+void MoveControl(int controlId, int x, int y, int width, int height) {
+    const ControlEntry* const control = ControlById(controlId);
+    const WindowEntry* const window = control != nullptr ? WindowById(control->windowId) : nullptr;
+    if (window == nullptr) {
+        return;
+    }
+    // A picture keeps the size of its image.
+    const UINT keepSize = control->kind == ControlKind::Picture ? SWP_NOSIZE : 0;
+    SetWindowPos(control->window.get(), nullptr, x, y + window->toolStripHeight, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE | keepSize);
+}
+
 int FocusedControl() {
     if (!Started()) {
         return -1;

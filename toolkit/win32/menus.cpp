@@ -83,6 +83,32 @@ void AddMenuItem(int commandId, std::string_view text) {
     RedrawLastMenuBar();
 }
 
+void AddMenuCheckItem(int commandId, std::string_view text) {
+    AddMenuItem(commandId, text);
+    HMENU const menu = State().currentMenu;
+    if (menu == nullptr) {
+        return;
+    }
+    // The choices of one kind exclude each other: their mark is the radio bullet.
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_FTYPE;
+    if (GetMenuItemInfoW(menu, static_cast<UINT>(commandId), FALSE, &item)) {
+        item.fType |= MFT_RADIOCHECK;
+        SetMenuItemInfoW(menu, static_cast<UINT>(commandId), FALSE, &item);
+    }
+}
+
+void SetMenuItemChecked(int menuId, int commandId, bool checked) {
+    const MenuBarEntry* const bar = State().menuBars.Find(menuId);
+    if (bar == nullptr || !bar->menu) {
+        return;
+    }
+    // By command, so that the drop-down menus below the bar are searched too.
+    CheckMenuItem(bar->menu.get(), static_cast<UINT>(commandId),
+                  MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
 void AddMenuSeparator() {
     if (HMENU const menu = State().currentMenu) {
         AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);

@@ -2,6 +2,8 @@
 // action becomes an event in the queue, and colours and edge bars are looked after.
 #include "internal/state.h"
 
+#include <algorithm>
+
 namespace toolkit::win32 {
 namespace {
 
@@ -101,6 +103,23 @@ LRESULT OnNotify(const NMHDR& header) {
     return 0;
 }
 
+// The smallest outer size that leaves the program its minimum inner size, no larger than
+// the screen's free area.
+void KeepMinimumSize(HWND window, const WindowEntry& entry, MINMAXINFO& limits) {
+    if (entry.minimumInner.cx <= 0 && entry.minimumInner.cy <= 0) {
+        return;
+    }
+    RECT outer{0, 0, entry.minimumInner.cx, entry.minimumInner.cy + entry.toolStripHeight};
+    AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)),
+                       GetMenu(window) != nullptr, 0);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& free = monitor.rcWork;
+    limits.ptMinTrackSize.x = std::min(outer.right - outer.left, free.right - free.left);
+    limits.ptMinTrackSize.y = std::min(outer.bottom - outer.top, free.bottom - free.top);
+}
+
 } // namespace
 
 LRESULT CALLBACK ProgramWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -130,6 +149,12 @@ LRESULT CALLBACK ProgramWindowProcedure(HWND window, UINT message, WPARAM wParam
         return 1;
     case WM_SIZE:
         PlaceEdgeBars(windowId);
+        if (wParam != SIZE_MINIMIZED) {
+            QueueEvent({SizeEvent, 0, windowId, EventDetail::None});
+        }
+        return 0;
+    case WM_GETMINMAXINFO:
+        KeepMinimumSize(window, *entry, *reinterpret_cast<MINMAXINFO*>(lParam));
         return 0;
     default:
         return DefWindowProcW(window, message, wParam, lParam);

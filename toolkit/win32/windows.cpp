@@ -223,6 +223,12 @@ void ResizeWindow(int windowId, int innerWidth, int innerHeight) {
     PlaceRestored(window, place, outer);
 }
 
+void SetMinimumInnerSize(int windowId, int innerWidth, int innerHeight) {
+    if (WindowEntry* const entry = WindowById(windowId)) {
+        entry->minimumInner = {std::max(innerWidth, 0), std::max(innerHeight, 0)};
+    }
+}
+
 void CloseOnEscape(int windowId) {
     if (WindowEntry* const entry = WindowById(windowId)) {
         entry->closeOnEscape = true;

@@ -53,6 +53,7 @@ struct WindowEntry {
     int owner = -1;
     unsigned options = 0;
     int toolStripHeight = 0; // the toolbars above the controls
+    SIZE minimumInner{0, 0};
     int defaultButton = -1;
     bool closeOnEscape = false;
     std::vector<int> focusOrder; // control ids in the order they were created
