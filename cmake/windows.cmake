@@ -7,9 +7,9 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WIN
 enable_language(RC)
 set(ZORVEL_WIN32_LIBRARIES comctl32 comdlg32 gdi32 user32 version d3d9)
 
-# The window program is switched on once the Win32 toolkit backend is there; until then
-# the libraries below it, zorvel-batch and their tests are built.
-option(ZORVEL_WINDOWS_GUI "Build the toolkit, the window program and its tests for Windows" OFF)
+# The window program on the Win32 backend of the toolkit; OFF builds only the libraries
+# below it, zorvel-batch and their tests.
+option(ZORVEL_WINDOWS_GUI "Build the toolkit, the window program and its tests for Windows" ON)
 set(ZORVEL_WITH_TOOLKIT ${ZORVEL_WINDOWS_GUI})
 
 # libjpeg-turbo, built statically from Debian's source package by tools/windows/build.sh.

@@ -60,6 +60,13 @@ template <class Entry> class IdTable {
         return fallback;
     }
 
+    // Visits every entry in the order of the ids; the visit must not add or remove any.
+    void ForEach(const std::function<void(int, Entry&)>& visit) {
+        for (auto& [id, entry] : entries_) {
+            visit(id, entry);
+        }
+    }
+
     bool Empty() const { return entries_.empty(); }
 
   private:

@@ -42,15 +42,18 @@ Windows Registry Editor Version 5.00
 [HKEY_CURRENT_USER\Software\Wine\WineDbg]
 "ShowCrashDialog"=dword:00000000
 
-; The Windows faces the program and the dialogs ask for, onto faces with Cyrillic letters
-; (Arial finds Liberation Sans by itself). "MS Sans Serif" is never mapped: it would become
-; a bitmap face without Cyrillic.
+; The Windows faces the program and the dialogs ask for, onto faces with Cyrillic letters.
+; The sans-serif ones go to Nimbus Sans, of Arial's widths: Wine 8 faults in its text
+; shaping when an edit control lays out a Cyrillic "е" in Liberation Sans, which Arial
+; would find by itself. "MS Sans Serif" is never mapped: it would become a bitmap face
+; without Cyrillic.
 [HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"Arial"="Nimbus Sans"
 "Times New Roman"="Liberation Serif"
 "Courier New"="Liberation Mono"
-"Segoe UI"="Liberation Sans"
-"Verdana"="Liberation Sans"
-"Tahoma"="Liberation Sans"
+"Segoe UI"="Nimbus Sans"
+"Verdana"="Nimbus Sans"
+"Tahoma"="Nimbus Sans"
 REG
     wine regedit /S "$(winepath -w "$settings")" >/dev/null 2>&1
     wineserver -w

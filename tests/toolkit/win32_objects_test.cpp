@@ -1,0 +1,236 @@
+// What only the Win32 objects behind the ids show: window styles, the status bar's
+// parts, control fonts and styles, menu items, the repaint a status tick costs.
+#include "internal/state.h"
+#include "tests/support/toolkit_driver.h"
+#include "toolkit/toolkit.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace {
+
+using namespace toolkit;
+using namespace toolkit::win32;
+
+class Win32Objects : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        CloseAllWindows();
+        ReleaseFonts();
+        toolkit_driver::DrainEvents();
+    }
+};
+
+LONG_PTR StyleOf(HWND window) {
+    return GetWindowLongPtrW(window, GWL_STYLE);
+}
+
+TEST_F(Win32Objects, TheMainWindowIsMaximizedWithoutMaximizeBoxAndRestoresCentred) {
+    ASSERT_TRUE(
+        OpenWindow(0, 0, 0, 1000, 700, "Зорвел",
+                   CentreOnScreen | TitleBar | SystemMenu | MinimizeBox | Resizable | Maximized));
+    HWND const window = WindowHandle(0);
+    const LONG_PTR style = StyleOf(window);
+    EXPECT_TRUE(IsZoomed(window));
+    EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME),
+              WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME);
+    EXPECT_EQ(style & WS_MAXIMIZEBOX, 0);
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    ASSERT_TRUE(GetWindowPlacement(window, &placement));
+    RECT inner{0, 0, 1000, 700};
+    AdjustWindowRectEx(&inner, static_cast<DWORD>(style), FALSE, 0);
+    const RECT& restored = placement.rcNormalPosition;
+    EXPECT_EQ(restored.right - restored.left, inner.right - inner.left);
+    EXPECT_EQ(restored.left, (GetSystemMetrics(SM_CXSCREEN) - (inner.right - inner.left)) / 2);
+    std::array<wchar_t, 16> title{};
+    GetWindowTextW(window, title.data(), static_cast<int>(title.size()));
+    EXPECT_STREQ(title.data(), L"Зорвел");
+}
+
+// Counts the texts a status bar is sent: each one repaints its field.
+LRESULT CALLBACK CountTexts(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                            DWORD_PTR counter) {
+    if (message == SB_SETTEXTW) {
+        ++*reinterpret_cast<int*>(counter);
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+TEST_F(Win32Objects, StatusPartsFollowTheWidthRuleAndAnIdleTickRepaintsNothing) {
+    ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN), 1366) << "run on a 1366 x 768 screen";
+    ASSERT_TRUE(
+        OpenWindow(0, 0, 0, 1000, 700, "status",
+                   CentreOnScreen | TitleBar | SystemMenu | MinimizeBox | Resizable | Maximized));
+    ASSERT_TRUE(CreateStatusBar(0, 0));
+    for (const int width : {250, Automatic, 200, Automatic, 100}) {
+        AddStatusField(width);
+    }
+    HWND const bar = State().statusBars.Find(0)->window.get();
+    std::array<int, 8> edges{};
+    ASSERT_EQ(SendMessageW(bar, SB_GETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data())),
+              5);
+    EXPECT_EQ(edges[0], 250);
+    EXPECT_EQ(edges[1], 658);
+    EXPECT_EQ(edges[2], 858);
+    EXPECT_EQ(edges[3], 1266);
+    EXPECT_EQ(edges[4], 1366);
+    RECT rect{};
+    GetWindowRect(bar, &rect);
+    EXPECT_GE(rect.bottom - rect.top, 18);
+
+    SetStatusFieldText(0, 4, "09:05:07", RightAligned);
+    SetStatusFieldText(0, 1, "Налягане в [hPa]", Raised | RightAligned);
+    const auto lookOf = [bar](int field) {
+        return HIWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, static_cast<WPARAM>(field), 0));
+    };
+    EXPECT_EQ(lookOf(1), SBT_POPOUT);
+    std::array<wchar_t, 32> text{};
+    SendMessageW(bar, SB_GETTEXTW, 4, reinterpret_cast<LPARAM>(text.data()));
+    EXPECT_EQ(std::wstring(text.data()).rfind(L"\t\t09:05:07", 0), 0u);
+    int textsSent = 0;
+    ASSERT_TRUE(SetWindowSubclass(bar, CountTexts, 1, reinterpret_cast<DWORD_PTR>(&textsSent)));
+    SetStatusFieldText(0, 4, "09:05:07", RightAligned);
+    EXPECT_EQ(textsSent, 0) << "the same text reaches the bar again";
+    SetStatusFieldText(0, 4, "09:05:07", 0);
+    SetStatusFieldText(0, 4, "09:05:08", 0);
+    EXPECT_EQ(textsSent, 2);
+    RemoveWindowSubclass(bar, CountTexts, 1);
+}
+
+TEST_F(Win32Objects, ControlsHaveTheirClassesStylesAndFonts) {
+    ASSERT_TRUE(toolkit_driver::OpenActiveWindow(0));
+    ASSERT_TRUE(CreateTextField(4, 10, 10, 150, 24, "F [g/m3]", Centred | ReadOnly));
+    ASSERT_TRUE(CreateLabel(31, 10, 40, 150, 40, "a & b", Centred | Sunken));
+    ASSERT_TRUE(CreateButton(45, 10, 90, 80, 30, "Изчисли"));
+    HWND const field = ControlById(4)->window.get();
+    HWND const label = ControlById(31)->window.get();
+    EXPECT_EQ(StyleOf(field) & (ES_CENTER | ES_READONLY | ES_AUTOHSCROLL),
+              ES_CENTER | ES_READONLY | ES_AUTOHSCROLL);
+    EXPECT_NE(GetWindowLongPtrW(field, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
+    EXPECT_EQ(StyleOf(label) & (SS_NOPREFIX | SS_CENTER), SS_NOPREFIX | SS_CENTER);
+    EXPECT_EQ(GetDlgCtrlID(field), 4);
+
+    ASSERT_TRUE(LoadFont(3, "Arial Bold Italic", 12, Underline));
+    SetControlFont(31, FontHandle(3));
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
+    LOGFONTW described{};
+    ASSERT_TRUE(GetObjectW(font, sizeof described, &described));
+    const WindowDc screen(nullptr);
+    EXPECT_EQ(described.lfHeight, -MulDiv(12, GetDeviceCaps(screen.get(), LOGPIXELSY), 72));
+    EXPECT_EQ(described.lfWeight, FW_BOLD);
+    EXPECT_TRUE(described.lfItalic);
+    EXPECT_TRUE(described.lfUnderline);
+    EXPECT_STREQ(described.lfFaceName, L"Arial");
+    // A font loaded again under its id leaves no control with the released one.
+    ASSERT_TRUE(LoadFont(3, "Arial", 10, 0));
+    EXPECT_NE(reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)), font);
+}
+
+TEST_F(Win32Objects, MenusKeepTheirTrailingSeparatorsAndOneBarPerWindow) {
+    ASSERT_TRUE(toolkit_driver::OpenActiveWindow(0));
+    ASSERT_TRUE(CreateMenuBar(0, 0));
+    AddMenuTitle("Вид на психрометъра");
+    AddMenuItem(5, "С аспирация");
+    AddMenuSeparator();
+    HMENU const bar = GetMenu(WindowHandle(0));
+    ASSERT_NE(bar, nullptr);
+    HMENU const dropDown = GetSubMenu(bar, 0);
+    ASSERT_EQ(GetMenuItemCount(dropDown), 2);
+    EXPECT_EQ(GetMenuState(dropDown, 1, MF_BYPOSITION) & MF_SEPARATOR, MF_SEPARATOR);
+    EXPECT_EQ(GetMenuItemID(dropDown, 0), 5u);
+
+    AddMenuCheckItem(6, "Без аспирация");
+    SetMenuItemChecked(0, 6, true);
+    MENUITEMINFOW check{};
+    check.cbSize = sizeof check;
+    check.fMask = MIIM_FTYPE | MIIM_STATE;
+    ASSERT_TRUE(GetMenuItemInfoW(dropDown, 6, FALSE, &check));
+    EXPECT_NE(check.fType & MFT_RADIOCHECK, 0u);
+    EXPECT_NE(check.fState & MFS_CHECKED, 0u);
+    SetMenuItemChecked(0, 6, false);
+    EXPECT_EQ(GetMenuState(dropDown, 6, MF_BYCOMMAND) & MF_CHECKED, 0u);
+
+    ASSERT_TRUE(CreateMenuBar(1, 0));
+    EXPECT_NE(GetMenu(WindowHandle(0)), bar);
+    EXPECT_EQ(State().menuBars.Find(0), nullptr);
+    CloseWindow(0);
+    EXPECT_EQ(State().menuBars.Find(1), nullptr);
+}
+
+TEST_F(Win32Objects, AToolbarKeepsTheControlsBelowItAndTheClientSizeAskedFor) {
+    ASSERT_TRUE(OpenWindow(199, 0, 0, 300, 200, "viewer", TitleBar | SystemMenu | CentreOnScreen));
+    ASSERT_TRUE(CreateTextField(111, 5, 5, 50, 20, "", 0));
+    ASSERT_TRUE(CreateToolBar(0, 199));
+    AddToolBarButton(1001, StandardImageSave, "Запиши страницата");
+    AddToolBarButton(1002, StandardImagePrint, "Отпечатай страницата");
+    HWND const bar = State().toolBars.Find(0)->window.get();
+    EXPECT_EQ(SendMessageW(bar, TB_BUTTONCOUNT, 0, 0), 2);
+    RECT barRect{};
+    GetWindowRect(bar, &barRect);
+    const int strip = barRect.bottom - barRect.top;
+    ASSERT_GT(strip, 0);
+    RECT client{};
+    GetClientRect(WindowHandle(199), &client);
+    EXPECT_EQ(client.right, 300);
+    EXPECT_EQ(client.bottom, 200 + strip);
+    RECT field{};
+    GetWindowRect(ControlById(111)->window.get(), &field);
+    MapWindowPoints(nullptr, WindowHandle(199), reinterpret_cast<POINT*>(&field), 2);
+    EXPECT_EQ(field.top, 5 + strip);
+
+    ResizeWindow(199, 240, 150);
+    GetClientRect(WindowHandle(199), &client);
+    EXPECT_EQ(client.right, 240);
+    EXPECT_EQ(client.bottom, 150 + strip);
+    RECT outer{};
+    GetWindowRect(WindowHandle(199), &outer);
+    EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 2);
+}
+
+} // namespace
+
+namespace {
+
+using namespace toolkit;
+using namespace toolkit::win32;
+
+TEST_F(Win32Objects, FocusMoveMinimumSizeAndSizeEvents) {
+    ASSERT_TRUE(toolkit_driver::OpenActiveWindow(0, 400, 300, TitleBar | SystemMenu | Resizable));
+    ASSERT_TRUE(CreateTextField(1, 10, 10, 80, 24, "abc", 0));
+    FocusControl(1);
+    EXPECT_EQ(FocusedControl(), 1);
+    DWORD start = 9;
+    DWORD end = 9;
+    SendMessageW(ControlById(1)->window.get(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 3u);
+
+    MoveControl(1, 20, 30, 100, 24);
+    RECT place{};
+    GetWindowRect(ControlById(1)->window.get(), &place);
+    MapWindowPoints(nullptr, WindowHandle(0), reinterpret_cast<POINT*>(&place), 2);
+    EXPECT_EQ(place.left, 20);
+    EXPECT_EQ(place.top, 30);
+    EXPECT_EQ(place.right - place.left, 100);
+
+    SetMinimumInnerSize(0, 300, 200);
+    MINMAXINFO limits{};
+    SendMessageW(WindowHandle(0), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+    RECT outer{0, 0, 300, 200};
+    AdjustWindowRectEx(&outer, static_cast<DWORD>(StyleOf(WindowHandle(0))), FALSE, 0);
+    EXPECT_EQ(limits.ptMinTrackSize.x, outer.right - outer.left);
+    EXPECT_EQ(limits.ptMinTrackSize.y, outer.bottom - outer.top);
+
+    toolkit_driver::DrainEvents();
+    ResizeWindow(0, 350, 250);
+    const std::vector<toolkit_driver::SeenEvent> seen = toolkit_driver::DrainEvents();
+    EXPECT_NE(std::find(seen.begin(), seen.end(), toolkit_driver::SeenEvent{SizeEvent, 0, 0}),
+              seen.end());
+}
+
+} // namespace

@@ -1,0 +1,279 @@
+// The real zorvel.exe, driven from outside as a person would: typed readings and Enter,
+// a help page opened and saved as JPEG, printed when there is a printer. The program is
+// started once; the cases run in order on it and it is closed at the end.
+#include "tests/support/jpeg_markers.h"
+#include "ui/program_ids.h"
+
+#include <windows.h>
+#include <winspool.h>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+std::wstring ProgramPath;
+
+void Pause(std::chrono::milliseconds time) {
+    std::this_thread::sleep_for(time);
+}
+
+// Polls until found returns a window, for at most limit.
+template <class Find> HWND WaitFor(Find found, std::chrono::seconds limit = 20s) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (std::chrono::steady_clock::now() < end) {
+        if (HWND const window = found()) {
+            return window;
+        }
+        Pause(100ms);
+    }
+    return nullptr;
+}
+
+struct ProcessWindow {
+    DWORD process;
+    const wchar_t* className;
+    const wchar_t* title; // nullptr: any
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
+    auto& wanted = *reinterpret_cast<ProcessWindow*>(parameter);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    std::array<wchar_t, 64> className{};
+    std::array<wchar_t, 128> title{};
+    GetClassNameW(window, className.data(), static_cast<int>(className.size()));
+    GetWindowTextW(window, title.data(), static_cast<int>(title.size()));
+    if (process == wanted.process && IsWindowVisible(window) &&
+        std::wstring_view(className.data()) == wanted.className &&
+        (wanted.title == nullptr || std::wstring_view(title.data()) == wanted.title)) {
+        wanted.found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND FindProcessWindow(DWORD process, const wchar_t* className, const wchar_t* title = nullptr) {
+    ProcessWindow wanted{process, className, title};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&wanted));
+    return wanted.found;
+}
+
+void SendKey(WORD key, bool down) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    SendInput(1, &input, sizeof input);
+}
+
+void PressKey(WORD key) {
+    SendKey(key, true);
+    SendKey(key, false);
+    Pause(300ms);
+}
+
+void TypeText(std::wstring_view text) {
+    for (const wchar_t character : text) {
+        std::array<INPUT, 2> inputs{};
+        for (INPUT& input : inputs) {
+            input.type = INPUT_KEYBOARD;
+            input.ki.wScan = character;
+            input.ki.dwFlags = KEYEVENTF_UNICODE;
+        }
+        inputs[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+        Pause(30ms);
+    }
+    Pause(300ms);
+}
+
+// Moves there, waits, then presses and releases: one move-and-click opens no menu.
+void ClickInto(HWND control) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    Pause(300ms);
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    SendInput(1, &input, sizeof input);
+    input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(1, &input, sizeof input);
+    Pause(300ms);
+}
+
+std::wstring TextOf(HWND window) {
+    std::array<wchar_t, 256> text{};
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                        SMTO_ABORTIFHUNG, 5000, &copied);
+    return text.data();
+}
+
+class EndToEnd : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        folder = std::filesystem::current_path() / "end-to-end";
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        std::wstring commandLine = L"\"" + ProgramPath + L"\"";
+        if (CreateProcessW(ProgramPath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                           nullptr, folder.c_str(), &startup, &program)) {
+            CloseHandle(program.hThread);
+            mainWindow = WaitFor([] {
+                HWND const window =
+                    FindProcessWindow(program.dwProcessId, L"ZorvelWindow",
+                                      L" Зорвел - Софтуер за работа с психрометър ");
+                // Ready once the contents stand, the Calculate button last among them.
+                return window != nullptr && GetDlgItem(window, Id(ControlId::CalculateButton))
+                           ? window
+                           : nullptr;
+            });
+        }
+    }
+    static void TearDownTestSuite() {
+        if (program.hProcess != nullptr) {
+            TerminateProcess(program.hProcess, 2);
+            CloseHandle(program.hProcess);
+        }
+    }
+    void SetUp() override { ASSERT_NE(mainWindow, nullptr) << "zorvel.exe showed no main window"; }
+
+    static HWND Control(ControlId id) { return GetDlgItem(mainWindow, Id(id)); }
+    static HWND Viewer() {
+        return FindProcessWindow(program.dwProcessId, L"ZorvelWindow",
+                                 L"Зорвел- помощна информация");
+    }
+    static HWND Dialog(const wchar_t* title = nullptr) {
+        return FindProcessWindow(program.dwProcessId, L"#32770", title);
+    }
+
+    static inline std::filesystem::path folder;
+    static inline PROCESS_INFORMATION program{};
+    static inline HWND mainWindow = nullptr;
+};
+
+TEST_F(EndToEnd, TypedReadingsAndEnterGiveTheFiveResults) {
+    SetForegroundWindow(mainWindow);
+    const std::array<std::pair<ControlId, const wchar_t*>, 3> readings = {{
+        {ControlId::DryBulbField, L"20.5"},
+        {ControlId::WetBulbField, L"18.3"},
+        {ControlId::PressureField, L"981.1"},
+    }};
+    for (const auto& [field, text] : readings) {
+        ClickInto(Control(field));
+        TypeText(text);
+    }
+    PressKey(VK_RETURN);
+    EXPECT_EQ(TextOf(Control(ControlId::AbsoluteHumidityField)), L"14.3 [g/m3]");
+    EXPECT_EQ(TextOf(Control(ControlId::RelativeHumidityField)), L"81.0 [%]");
+    EXPECT_EQ(TextOf(Control(ControlId::DewPointField)), L"17.1  [°C]");
+    EXPECT_EQ(TextOf(Control(ControlId::SaturationPressureField)), L"24.2 [hPa]");
+    EXPECT_EQ(TextOf(Control(ControlId::VapourPressureField)), L"19.6 [hPa]");
+    EXPECT_EQ(Dialog(), nullptr) << "a message box is open";
+}
+
+TEST_F(EndToEnd, AHelpPageSavesAsABaselineJfifAtQuality70) {
+    PostMessageW(mainWindow, WM_COMMAND, Id(CommandId::AirHumidityCommand), 0);
+    HWND const viewer = WaitFor(Viewer);
+    ASSERT_NE(viewer, nullptr);
+    PostMessageW(viewer, WM_COMMAND, Id(CommandId::SavePageCommand), 0);
+    HWND const dialog = WaitFor([] { return Dialog(L"Запис на Помагалото"); });
+    ASSERT_NE(dialog, nullptr);
+    const std::filesystem::path saved = folder / L"страница.jpg";
+    // The file name box of the explorer-style dialog, then its OK button.
+    HWND const name = GetDlgItem(dialog, 0x480) != nullptr ? GetDlgItem(dialog, 0x480)
+                                                           : GetDlgItem(dialog, 0x47c);
+    ASSERT_NE(name, nullptr);
+    SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(saved.c_str()));
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    ASSERT_NE(WaitFor([&saved] {
+                  return std::filesystem::exists(saved) && Dialog() == nullptr ? mainWindow
+                                                                               : nullptr;
+              }),
+              nullptr)
+        << "no file and no closed dialog";
+    Pause(500ms);
+    std::ifstream in(saved, std::ios::binary);
+    const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(in), {}};
+    const std::optional<JpegMarkers> markers = ReadMarkers(bytes);
+    ASSERT_TRUE(markers.has_value());
+    EXPECT_TRUE(markers->hasJfif);
+    EXPECT_EQ(markers->frameMarker, 0xC0);
+    EXPECT_EQ(markers->width, 1000);
+    EXPECT_EQ(markers->height, 758);
+    ASSERT_TRUE(markers->quantisation[0].has_value());
+    // libjpeg's luminance table at quality 70 starts 10, 7, 6 (scale factor 60).
+    EXPECT_EQ((*markers->quantisation[0])[0], 10);
+    EXPECT_EQ((*markers->quantisation[0])[1], 7);
+    EXPECT_EQ((*markers->quantisation[0])[2], 6);
+}
+
+TEST_F(EndToEnd, APagePrintsWhenThereIsAPrinter) {
+    HWND const viewer = Viewer();
+    ASSERT_NE(viewer, nullptr);
+    DWORD needed = 0;
+    DWORD printers = 0;
+    EnumPrintersW(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 2, nullptr, 0, &needed,
+                  &printers);
+    if (needed == 0) {
+        // The print dialog says itself that a printer must be installed first and then
+        // closes as if cancelled; the program adds nothing of its own.
+        PostMessageW(viewer, WM_COMMAND, Id(CommandId::PrintPageCommand), 0);
+        if (HWND const notice = WaitFor([] { return Dialog(); }, 5s)) {
+            PostMessageW(notice, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(notice, IDOK)));
+        }
+        Pause(1500ms);
+        EXPECT_EQ(Dialog(), nullptr) << "something was said about a printer that is not there";
+        GTEST_SKIP() << "Wine offers no printer here";
+    }
+    PostMessageW(viewer, WM_COMMAND, Id(CommandId::PrintPageCommand), 0);
+    HWND const dialog = WaitFor([] { return Dialog(); });
+    ASSERT_NE(dialog, nullptr);
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    EXPECT_NE(WaitFor([] { return Dialog() == nullptr ? mainWindow : nullptr; }), nullptr);
+}
+
+TEST_F(EndToEnd, EscapeClosesTheViewerAndTheCloseBoxEndsTheProgramWithStatus0) {
+    HWND const viewer = Viewer();
+    ASSERT_NE(viewer, nullptr);
+    SetForegroundWindow(viewer);
+    Pause(300ms);
+    PressKey(VK_ESCAPE);
+    EXPECT_NE(WaitFor([] { return Viewer() == nullptr ? mainWindow : nullptr; }, 5s), nullptr);
+    PostMessageW(mainWindow, WM_CLOSE, 0, 0);
+    ASSERT_EQ(WaitForSingleObject(program.hProcess, 20000), WAIT_OBJECT_0);
+    DWORD status = 1;
+    GetExitCodeProcess(program.hProcess, &status);
+    EXPECT_EQ(status, 0u);
+    CloseHandle(program.hProcess);
+    program.hProcess = nullptr;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    if (argc < 2) {
+        return 2;
+    }
+    ProgramPath = argv[1];
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,69 @@
+// Loading the program's fonts at the screen's resolution.
+#include "internal/state.h"
+#include "internal/wide_text.h"
+#include "toolkit/font_name.h"
+
+namespace toolkit {
+using namespace win32;
+namespace {
+
+int ScreenDotsPerInchY() {
+    const DcObject display(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
+    return display ? GetDeviceCaps(display.get(), LOGPIXELSY) : 96;
+}
+
+// A control must not draw with a font that is about to be deleted: it goes back to
+// the default font first.
+void ForgetFont(int fontId) {
+    const Font* const font = State().fonts.Find(fontId);
+    if (font == nullptr) {
+        return;
+    }
+    HFONT const doomed = font->handle.get();
+    State().controls.ForEach([doomed](int, ControlEntry& control) {
+        if (control.font == doomed) {
+            control.font = nullptr;
+            SendMessageW(control.window.get(), WM_SETFONT, reinterpret_cast<WPARAM>(DefaultFont()),
+                         TRUE);
+        }
+    });
+}
+
+} // namespace
+
+bool LoadFont(int fontId, std::string_view faceName, int sizePoints, unsigned style) {
+    if (!Started()) {
+        return false;
+    }
+    ForgetFont(fontId);
+    State().fonts.Remove(fontId);
+    const FaceName face = SplitFaceName(faceName);
+    // Negative: the character height, not the cell height.
+    const int height = -CharacterHeightPixels(sizePoints, ScreenDotsPerInchY());
+    const bool bold = face.bold || (style & Bold) != 0;
+    const bool italic = face.italic || (style & Italic) != 0;
+    FontObject font(CreateFontW(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, italic ? TRUE : FALSE,
+                                (style & Underline) != 0 ? TRUE : FALSE,
+                                (style & StrikeOut) != 0 ? TRUE : FALSE, DEFAULT_CHARSET,
+                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                (style & HighQuality) != 0 ? PROOF_QUALITY : DEFAULT_QUALITY,
+                                DEFAULT_PITCH | FF_DONTCARE, Wide(face.family).c_str()));
+    if (!font) {
+        return false;
+    }
+    State().fonts.Put(fontId, Font{std::move(font)});
+    return true;
+}
+
+FontRef FontHandle(int fontId) {
+    return State().fonts.Find(fontId);
+}
+
+void ReleaseFonts() {
+    State().fonts.RemoveIf([](int fontId, const Font&) {
+        ForgetFont(fontId);
+        return true;
+    });
+}
+
+} // namespace toolkit

@@ -1,0 +1,163 @@
+// Everything the Win32 toolkit holds between calls. One instance, owned by State();
+// each table entry owns its system objects, so leaving the table releases them.
+#pragma once
+
+#include "internal/event_queue.h"
+#include "internal/handles.h"
+#include "internal/id_table.h"
+
+#include "internal/win_api.h"
+
+#include <string>
+#include <vector>
+
+namespace toolkit {
+
+struct Font {
+    win32::FontObject handle;
+};
+
+namespace win32 {
+
+enum class ControlKind { TextField, Label, Frame, Button, Picture };
+
+// A child control's window: its tooltip goes with it.
+class ControlWindow {
+  public:
+    ControlWindow() = default;
+    explicit ControlWindow(HWND window) : window_(window) {}
+    ControlWindow(ControlWindow&&) noexcept = default;
+    ControlWindow& operator=(ControlWindow&& other) noexcept;
+    ~ControlWindow();
+    HWND get() const { return window_.get(); }
+
+  private:
+    void DropToolTip();
+    WindowObject window_;
+};
+
+struct ControlEntry {
+    BitmapObject picture; // shown by the control, so it goes after it
+    BrushObject background;
+    ControlWindow window;
+    int windowId = -1;
+    ControlKind kind = ControlKind::Label;
+    Colour textColour = DefaultColour;
+    Colour backgroundColour = DefaultColour;
+    HFONT font = nullptr; // owned by the font table
+};
+
+struct WindowEntry {
+    BrushObject background;
+    WindowObject window;
+    int owner = -1;
+    unsigned options = 0;
+    int toolStripHeight = 0; // the toolbars above the controls
+    SIZE minimumInner{0, 0};
+    int defaultButton = -1;
+    bool closeOnEscape = false;
+    std::vector<int> focusOrder; // control ids in the order they were created
+};
+
+// A menu bar leaves the window that carries it before it is destroyed: a window
+// destroys its menu itself, and a menu must be destroyed once.
+struct ReleaseMenuBar {
+    void operator()(HMENU menu) const;
+};
+using MenuBarObject = UniqueHandle<HMENU, ReleaseMenuBar>;
+
+struct MenuBarEntry {
+    MenuBarObject menu;
+    int windowId = -1;
+};
+
+struct StatusField {
+    int width = 0;
+    std::wstring text;
+    unsigned options = 0;
+    bool written = false;
+};
+
+struct StatusBarEntry {
+    WindowObject window;
+    int windowId = -1;
+    std::vector<StatusField> fields;
+};
+
+struct ToolBarEntry {
+    WindowObject window;
+    int windowId = -1;
+    std::vector<std::pair<int, std::wstring>> toolTips; // by command id
+};
+
+struct PrintJob {
+    DcObject printer;
+    bool pageOpen = false;
+    bool drawing = false;
+};
+
+struct ToolkitState {
+    bool started = false;
+    HINSTANCE instance = nullptr;
+    ATOM windowClass = 0;
+    ATOM frameClass = 0;
+    IconObject programIcon; // from the program's own bytes; the resource icon otherwise
+    HICON resourceIcon = nullptr;
+    bool hasIconResource = false;
+    FontObject defaultFont;
+    WindowObject toolTips; // one for every control of the thread
+    bool comStarted = false;
+
+    EventQueue events;
+    Event lastEvent;
+
+    IdTable<ControlEntry> controls;
+    IdTable<StatusBarEntry> statusBars;
+    IdTable<ToolBarEntry> toolBars;
+    IdTable<MenuBarEntry> menuBars;
+    IdTable<WindowEntry> windows;
+    IdTable<Font> fonts;
+
+    int gadgetTarget = -1;
+    HMENU lastMenuBar = nullptr;
+    int lastMenuBarWindow = -1;
+    HMENU currentMenu = nullptr;
+    int lastStatusBar = -1;
+    int lastToolBar = -1;
+
+    std::string messageBoxLog;
+    PrintJob print;
+};
+
+ToolkitState& State();
+bool Started();
+
+WindowEntry* WindowById(int windowId);
+HWND WindowHandle(int windowId);
+int WindowIdOf(HWND window);
+ControlEntry* ControlById(int controlId);
+int ControlIdOf(HWND control);
+HFONT DefaultFont();
+
+void QueueEvent(const Event& event);
+
+// The window procedure of every top-level window of the program.
+LRESULT CALLBACK ProgramWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// The window procedure of frames: a border, nothing inside, clicks go through.
+LRESULT CALLBACK FrameProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+inline constexpr const wchar_t* WindowClassName = L"ZorvelWindow";
+inline constexpr const wchar_t* FrameClassName = L"ZorvelFrame";
+
+// Keys the program's windows answer themselves (Tab, Enter, Escape); true when the
+// message was taken.
+bool HandleWindowKey(const MSG& message);
+
+// Lays out the status bars and toolbars of a window after a change of its size.
+void PlaceEdgeBars(int windowId);
+// Status fields' right edges again, after a change of size or fields.
+void ApplyStatusParts(StatusBarEntry& bar);
+// Grows the window and moves its controls down when its toolbars changed height.
+void RefitToolStrip(int windowId);
+
+} // namespace win32
+} // namespace toolkit

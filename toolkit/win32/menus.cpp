@@ -1,0 +1,118 @@
+// The menu bar and its drop-down menus.
+#include "internal/state.h"
+#include "internal/wide_text.h"
+
+namespace toolkit {
+using namespace win32;
+namespace {
+
+void RedrawLastMenuBar() {
+    if (HWND const window = WindowHandle(State().lastMenuBarWindow)) {
+        DrawMenuBar(window);
+    }
+}
+
+} // namespace
+
+namespace win32 {
+
+void ReleaseMenuBar::operator()(HMENU menu) const {
+    ToolkitState& state = State();
+    state.windows.ForEach([menu](int, WindowEntry& entry) {
+        if (GetMenu(entry.window.get()) == menu) {
+            SetMenu(entry.window.get(), nullptr);
+        }
+    });
+    if (state.lastMenuBar == menu) {
+        state.lastMenuBar = nullptr;
+        state.currentMenu = nullptr;
+    }
+    DestroyMenu(menu);
+}
+
+} // namespace win32
+
+bool CreateMenuBar(int menuId, int windowId) {
+    ToolkitState& state = State();
+    // The id is reused, and a window carries one menu bar: both old ones go.
+    state.menuBars.RemoveIf([menuId, windowId](int id, const MenuBarEntry& entry) {
+        return id == menuId || entry.windowId == windowId;
+    });
+    HWND const window = WindowHandle(windowId);
+    if (window == nullptr) {
+        return false;
+    }
+    MenuBarObject menu(CreateMenu());
+    if (!menu || !SetMenu(window, menu.get())) {
+        return false;
+    }
+    state.lastMenuBar = menu.get();
+    state.lastMenuBarWindow = windowId;
+    state.currentMenu = nullptr;
+    state.menuBars.Put(menuId, MenuBarEntry{std::move(menu), windowId});
+    DrawMenuBar(window);
+    return true;
+}
+
+void AddMenuTitle(std::string_view text) {
+    ToolkitState& state = State();
+    if (state.lastMenuBar == nullptr) {
+        return;
+    }
+    HMENU const dropDown = CreatePopupMenu();
+    if (dropDown == nullptr) {
+        return;
+    }
+    // From here the menu bar owns the drop-down menu.
+    if (!AppendMenuW(state.lastMenuBar, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(dropDown),
+                     Wide(text).c_str())) {
+        DestroyMenu(dropDown);
+        return;
+    }
+    state.currentMenu = dropDown;
+    RedrawLastMenuBar();
+}
+
+void AddMenuItem(int commandId, std::string_view text) {
+    ToolkitState& state = State();
+    HMENU const menu = state.currentMenu != nullptr ? state.currentMenu : state.lastMenuBar;
+    if (menu == nullptr) {
+        return;
+    }
+    AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(commandId), Wide(text).c_str());
+    RedrawLastMenuBar();
+}
+
+void AddMenuCheckItem(int commandId, std::string_view text) {
+    AddMenuItem(commandId, text);
+    HMENU const menu = State().currentMenu;
+    if (menu == nullptr) {
+        return;
+    }
+    // The choices of one kind exclude each other: their mark is the radio bullet.
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_FTYPE;
+    if (GetMenuItemInfoW(menu, static_cast<UINT>(commandId), FALSE, &item)) {
+        item.fType |= MFT_RADIOCHECK;
+        SetMenuItemInfoW(menu, static_cast<UINT>(commandId), FALSE, &item);
+    }
+}
+
+void SetMenuItemChecked(int menuId, int commandId, bool checked) {
+    const MenuBarEntry* const bar = State().menuBars.Find(menuId);
+    if (bar == nullptr || !bar->menu) {
+        return;
+    }
+    // By command, so that the drop-down menus below the bar are searched too.
+    CheckMenuItem(bar->menu.get(), static_cast<UINT>(commandId),
+                  MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void AddMenuSeparator() {
+    if (HMENU const menu = State().currentMenu) {
+        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    }
+}
+
+} // namespace toolkit

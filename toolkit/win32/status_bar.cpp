@@ -1,0 +1,129 @@
+// The program's status bars: fields whose right edges follow the fixed and automatic
+// widths the program asked for, laid out again whenever the window changes size.
+#include "internal/state.h"
+#include "internal/wide_text.h"
+#include "toolkit/status_layout.h"
+
+#include <uxtheme.h>
+
+#include <algorithm>
+
+namespace toolkit {
+using namespace win32;
+namespace {
+
+constexpr int MaxFields = 256;
+constexpr int MinHeight = 18;
+
+// The text as the status bar aligns it: one leading tab centres, two right-align, and
+// a right-aligned text keeps off the themed border by four spaces.
+std::wstring AlignedText(std::string_view text, unsigned options) {
+    std::wstring aligned = Wide(text);
+    if ((options & Centred) != 0) {
+        return L"\t" + aligned;
+    }
+    if ((options & RightAligned) != 0) {
+        return L"\t\t" + aligned + (IsAppThemed() ? L"    " : L"");
+    }
+    return aligned;
+}
+
+WPARAM Look(unsigned options) {
+    if ((options & Raised) != 0) {
+        return SBT_POPOUT;
+    }
+    return (options & Borderless) != 0 ? SBT_NOBORDERS : 0;
+}
+
+StatusBarEntry* LastStatusBar() {
+    StatusBarEntry* const bar = State().statusBars.Find(State().lastStatusBar);
+    return bar != nullptr && bar->window ? bar : nullptr;
+}
+
+} // namespace
+
+namespace win32 {
+
+void ApplyStatusParts(StatusBarEntry& bar) {
+    HWND const window = bar.window.get();
+    HWND const parent = GetParent(window);
+    RECT rect{};
+    GetClientRect(window, &rect);
+    const bool sizeable = (GetWindowLongPtrW(parent, GWL_STYLE) & WS_THICKFRAME) != 0;
+    std::vector<int> widths;
+    for (const StatusField& field : bar.fields) {
+        widths.push_back(field.width);
+    }
+    const std::vector<int> edges = StatusFieldRightEdges(
+        widths, StatusUsableWidth(rect.right, rect.bottom, sizeable, IsZoomed(parent) != FALSE));
+    if (!edges.empty()) {
+        SendMessageW(window, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+    }
+}
+
+void PlaceEdgeBars(int windowId) {
+    ToolkitState& state = State();
+    state.statusBars.ForEach([windowId](int, StatusBarEntry& bar) {
+        if (bar.windowId == windowId) {
+            SendMessageW(bar.window.get(), WM_SIZE, 0, 0);
+            ApplyStatusParts(bar);
+        }
+    });
+    state.toolBars.ForEach([windowId](int, ToolBarEntry& bar) {
+        if (bar.windowId == windowId) {
+            SendMessageW(bar.window.get(), TB_AUTOSIZE, 0, 0);
+        }
+    });
+}
+
+} // namespace win32
+
+bool CreateStatusBar(int statusBarId, int windowId) {
+    ToolkitState& state = State();
+    state.statusBars.Remove(statusBarId);
+    HWND const window = WindowHandle(windowId);
+    if (window == nullptr) {
+        return false;
+    }
+    const bool sizeable = (GetWindowLongPtrW(window, GWL_STYLE) & WS_THICKFRAME) != 0;
+    WindowObject bar(CreateWindowExW(0, STATUSCLASSNAMEW, nullptr,
+                                     WS_CHILD | WS_VISIBLE | (sizeable ? SBARS_SIZEGRIP : 0), 0, 0,
+                                     0, 0, window, nullptr, state.instance, nullptr));
+    if (!bar) {
+        return false;
+    }
+    SendMessageW(bar.get(), WM_SETFONT, reinterpret_cast<WPARAM>(DefaultFont()), FALSE);
+    SendMessageW(bar.get(), SB_SETMINHEIGHT, MinHeight, 0);
+    SendMessageW(bar.get(), WM_SIZE, 0, 0);
+    state.statusBars.Put(statusBarId, StatusBarEntry{std::move(bar), windowId, {}});
+    state.lastStatusBar = statusBarId;
+    return true;
+}
+
+void AddStatusField(int width) {
+    StatusBarEntry* const bar = LastStatusBar();
+    if (bar == nullptr || static_cast<int>(bar->fields.size()) >= MaxFields) {
+        return;
+    }
+    bar->fields.push_back({width, {}, 0, false});
+    ApplyStatusParts(*bar);
+}
+
+void SetStatusFieldText(int statusBarId, int field, std::string_view text, unsigned options) {
+    StatusBarEntry* const bar = State().statusBars.Find(statusBarId);
+    if (bar == nullptr || !bar->window || field < 0 ||
+        field >= static_cast<int>(bar->fields.size())) {
+        return;
+    }
+    StatusField& shown = bar->fields[static_cast<std::size_t>(field)];
+    std::wstring aligned = AlignedText(text, options);
+    // A clock tick that changes nothing must not cost a repaint.
+    if (shown.written && shown.text == aligned && shown.options == options) {
+        return;
+    }
+    SendMessageW(bar->window.get(), SB_SETTEXTW, static_cast<WPARAM>(field) | Look(options),
+                 reinterpret_cast<LPARAM>(aligned.c_str()));
+    shown = {shown.width, std::move(aligned), options, true};
+}
+
+} // namespace toolkit
