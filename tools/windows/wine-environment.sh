@@ -16,7 +16,11 @@ export LANG=bg_BG.UTF-8
 unset LC_ALL
 
 zorvel_prepare_wine_prefix() {
-    if [[ -f $WINEPREFIX/.zorvel-ready ]]; then
+    # The marker holds this script's own checksum, so that a prefix made by an older
+    # set-up (other fonts, other settings) is made again rather than silently reused.
+    local recipe
+    recipe=$(sha256sum "${BASH_SOURCE[0]}" | cut -d' ' -f1)
+    if [[ -f $WINEPREFIX/.zorvel-ready && $(<"$WINEPREFIX/.zorvel-ready") == "$recipe" ]]; then
         return 0
     fi
     mkdir -p "$LOCPATH"
@@ -57,5 +61,5 @@ Windows Registry Editor Version 5.00
 REG
     wine regedit /S "$(winepath -w "$settings")" >/dev/null 2>&1
     wineserver -w
-    touch "$WINEPREFIX/.zorvel-ready"
+    echo "$recipe" >"$WINEPREFIX/.zorvel-ready"
 }
