@@ -24,8 +24,11 @@ class ScratchStream {
         path_ = std::filesystem::temp_directory_path() /
                 ("zorvel-batch-probe-" + std::to_string(random()) + std::to_string(random()));
         file_ = std::fopen(path_.string().c_str(), "w+b");
-        if (file_ != nullptr) {
+        // An empty view may hold no pointer at all, which fwrite must never be given.
+        if (file_ != nullptr && !content.empty()) {
             std::fwrite(content.data(), 1, content.size(), file_);
+        }
+        if (file_ != nullptr) {
             std::rewind(file_);
         }
     }
