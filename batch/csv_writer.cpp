@@ -19,7 +19,9 @@ CsvWriter::~CsvWriter() {
 
 void CsvWriter::Raw(std::string_view bytes) {
     PassOn();
-    if (!failed_ && std::fwrite(bytes.data(), 1, bytes.size(), out_) != bytes.size()) {
+    // An empty view may hold no pointer at all, which fwrite must never be given.
+    if (!failed_ && !bytes.empty() &&
+        std::fwrite(bytes.data(), 1, bytes.size(), out_) != bytes.size()) {
         Fail();
     }
 }
