@@ -144,6 +144,25 @@ TEST(FrameFit, AFittedWindowsWholeFrameLiesInsideTheWorkArea) {
     EXPECT_EQ(CentredFramePosition(screen, belowPanel, QSize(1400, 800)), QPoint(0, 32));
 }
 
+// A compositor that tells nothing of its panel: the whole screen is "available", and the
+// program's own maximized window is the only sign of the panel.
+TEST(FrameFit, AMaximizedWindowShowsTheWorkAreaAPlatformDoesNotReport) {
+    const QRect screen(0, 0, 1366, 768);
+    const QRect maximized(0, 32, 1366, 736);
+    EXPECT_EQ(WorkArea(screen, {maximized}, true), maximized);
+    // Wayland reports no positions: the size alone, from the screen's corner.
+    EXPECT_EQ(WorkArea(screen, {QRect(-3, -30, 1366, 736)}, false), QRect(0, 0, 1366, 736));
+    // A drop shadow counted into the frame lets it overhang the screen: taken as it is.
+    EXPECT_EQ(WorkArea(screen, {QRect(-32, 0, 1430, 800)}, true), QRect(-32, 0, 1430, 800));
+    // No maximized window, or one still at its restored size: the platform's own area.
+    EXPECT_EQ(WorkArea(screen, {}, true), screen);
+    EXPECT_EQ(WorkArea(screen, {QRect(183, 34, 1000, 700)}, true), screen);
+    // The room a viewer with a Wayland client's frame gets then leaves its frame on the area.
+    const QMargins frame(3, 30, 3, 3);
+    const QSize room = RoomInside(WorkArea(screen, {QRect(-3, -30, 1366, 736)}, false), frame, 40);
+    EXPECT_EQ(room.height() + frame.top() + frame.bottom() + 40, 736);
+}
+
 } // namespace
 } // namespace toolkit
 

@@ -4,6 +4,24 @@
 
 namespace toolkit {
 
+QRect WorkArea(const QRect& available, const std::vector<QRect>& maximizedFrames,
+               bool positionsKnown) {
+    QRect area = available;
+    for (const QRect& frame : maximizedFrames) {
+        // A window still on its way to the maximized size says nothing yet.
+        if (frame.width() < available.width() * 3 / 4 ||
+            frame.height() < available.height() * 3 / 4) {
+            continue;
+        }
+        if (positionsKnown) {
+            area = frame;
+        } else {
+            area.setSize(area.size().boundedTo(frame.size()));
+        }
+    }
+    return area;
+}
+
 QSize RoomInside(const QRect& workArea, const QMargins& frame, int barsHeight) {
     return {std::max(0, workArea.width() - frame.left() - frame.right()),
             std::max(0, workArea.height() - frame.top() - frame.bottom() - barsHeight)};

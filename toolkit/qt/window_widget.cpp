@@ -39,10 +39,37 @@ bool TakesTabFocus(const QWidget* widget) {
 
 } // namespace
 
+std::vector<const ToolkitWindow*> MaximizedWindowsOn(const QScreen* screen) {
+    std::vector<const ToolkitWindow*> found;
+    for (const QWidget* const topLevel : QApplication::topLevelWidgets()) {
+        const auto* const window = qobject_cast<const ToolkitWindow*>(topLevel);
+        if (window != nullptr && window->isVisible() && window->isMaximized() &&
+            window->screen() == screen) {
+            found.push_back(window);
+        }
+    }
+    return found;
+}
+
+QRect WorkAreaOf(const QWidget& window) {
+    const QScreen* const shownOn =
+        window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
+    std::vector<QRect> maximizedFrames;
+    for (const ToolkitWindow* const maximized : MaximizedWindowsOn(shownOn)) {
+        // Where the client area really is on the screen: the widget's own position is
+        // kept only from the configure events a window manager may not send.
+        const QRect client(maximized->mapToGlobal(QPoint(0, 0)), maximized->size());
+        maximizedFrames.push_back(client.marginsAdded(maximized->FrameMargins()));
+    }
+    const bool positionsKnown =
+        !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    return WorkArea(shownOn->availableGeometry(), maximizedFrames, positionsKnown);
+}
+
 QPoint CentredOuterPosition(const QWidget& window, QSize outer) {
     const QScreen* const shownOn =
         window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
-    return CentredFramePosition(shownOn->geometry(), shownOn->availableGeometry(), outer);
+    return CentredFramePosition(shownOn->geometry(), WorkAreaOf(window), outer);
 }
 
 ClientArea::ClientArea(QWidget* parent) : QWidget(parent) {
@@ -145,7 +172,19 @@ QMargins ToolkitWindow::FrameMargins() const {
     // shown (a window manager reparenting it, decorations drawn by the client) would be
     // missed.
     const QWindow* const handle = windowHandle();
-    return handle != nullptr ? handle->frameMargins() : QMargins();
+    const QMargins own = handle != nullptr ? handle->frameMargins() : QMargins();
+    if (!own.isNull() || isMaximized()) {
+        return own;
+    }
+    // A window manager that frames a window without saying so at first (a compositor's
+    // X server) frames it as it framed the main window.
+    for (const ToolkitWindow* const maximized : MaximizedWindowsOn(screen())) {
+        const QWindow* const framed = maximized->windowHandle();
+        if (framed != nullptr && !framed->frameMargins().isNull()) {
+            return framed->frameMargins();
+        }
+    }
+    return own;
 }
 
 QSize ToolkitWindow::FrameExtra() const {

@@ -110,9 +110,12 @@ bool OpenWindow(int windowId, int x, int y, int innerWidth, int innerHeight, std
         WaitUntilSizeSettles(*window);
         // Without a window manager nothing maximizes the window (and nothing frames
         // it), so it takes the screen's free area itself and the layout fills the
-        // screen everywhere.
+        // screen everywhere. A compositor's X server frames windows without saying so:
+        // a window it has resized is maximized already, and taking a geometry would
+        // undo that.
         const QRect free = ScreenOf(window.get())->availableGeometry();
-        if (window->FrameExtra().isNull() && window->geometry() != free) {
+        const bool leftAsOpened = window->size() == QSize(innerWidth, innerHeight);
+        if (window->FrameExtra().isNull() && leftAsOpened && window->geometry() != free) {
             window->setGeometry(free);
             WaitUntilSizeSettles(*window);
         }
@@ -191,7 +194,7 @@ Size ScreenRoom(int windowId) {
     if (window == nullptr) {
         return {};
     }
-    const QSize room = RoomInside(ScreenOf(window)->availableGeometry(), window->FrameMargins(),
+    const QSize room = RoomInside(WorkAreaOf(*window), window->FrameMargins(),
                                   window->MenuBarHeight() + window->ToolStripHeight());
     return {room.width(), room.height()};
 }
@@ -203,7 +206,7 @@ void SetMinimumInnerSize(int windowId, int innerWidth, int innerHeight) {
     }
     // The inner height counts the menu bar and toolbars, as the window's own height does.
     // A window manager could not keep a larger minimum on the screen, maximized or not.
-    const QSize room = RoomInside(ScreenOf(window)->availableGeometry(), window->FrameMargins(), 0);
+    const QSize room = RoomInside(WorkAreaOf(*window), window->FrameMargins(), 0);
     const ToolkitWindow::ProgramResize own(*window);
     window->setMinimumSize(std::clamp(innerWidth, 0, room.width()),
                            std::clamp(innerHeight, 0, room.height()));

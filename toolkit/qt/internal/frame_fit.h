@@ -8,7 +8,19 @@
 #include <QRect>
 #include <QSize>
 
+#include <vector>
+
 namespace toolkit {
+
+// The area a window may take on a screen whose platform reports available as free.
+// Some platforms tell a client nothing of the panels (a Wayland compositor, the X server
+// it runs for X11 programs): there available is the whole screen, while the outer
+// rectangle of a window the compositor has maximized is what it really leaves free.
+// That rectangle is taken as it is, even beyond the screen: a compositor that counts its
+// drop shadow into the frame lets every frame overhang the free area by the shadow.
+// Where the platform tells no positions (Wayland), only its size is taken.
+QRect WorkArea(const QRect& available, const std::vector<QRect>& maximizedFrames,
+               bool positionsKnown);
 
 // The largest client area a window can have with its whole frame, and barsHeight pixels
 // of menu bar and toolbars above the client area, inside workArea.

@@ -20,6 +20,15 @@ namespace toolkit {
 // screen (CentredFramePosition of internal/frame_fit.h on the window's screen).
 QPoint CentredOuterPosition(const QWidget& window, QSize outer);
 
+class ToolkitWindow;
+
+// The program's windows shown maximized on screen.
+std::vector<const ToolkitWindow*> MaximizedWindowsOn(const QScreen* screen);
+
+// The work area of the window's screen (WorkArea of internal/frame_fit.h over the
+// program's own maximized windows there).
+QRect WorkAreaOf(const QWidget& window);
+
 // The client area. It keeps its status bar and toolbar along its edges.
 class ClientArea : public QWidget {
     Q_OBJECT
