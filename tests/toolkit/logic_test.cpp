@@ -2,11 +2,14 @@
 #include "internal/event_queue.h"
 #include "internal/frame_fit.h"
 #include "toolkit/font_name.h"
+#include "toolkit/pixel_shrink.h"
 #include "toolkit/save_dialog_setup.h"
 #include "toolkit/status_layout.h"
 #include "toolkit/toolkit.h"
 
+#include <cstdint>
 #include <cstdlib>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -91,6 +94,56 @@ TEST(SaveDialogSetup, ProposedNamesWithForbiddenCharactersAreDropped) {
     EXPECT_EQ(keptFolder.folder, "/tmp");
     EXPECT_EQ(keptFolder.proposedName, "");
     EXPECT_EQ(SplitDefaultFile("name with spaces.jpg").proposedName, "name with spaces.jpg");
+}
+
+// A picture as the store holds it: bottom row first, B,G,R, rows padded to 4 bytes.
+struct StoredPicture {
+    int width;
+    int height;
+    std::vector<unsigned char> bytes;
+    StoredPicture(int w, int h) : width(w), height(h), bytes(RowSize() * h) {}
+    int RowSize() const { return (width * 3 + 3) / 4 * 4; }
+    void Set(int x, int topDownY, int red, int green, int blue) {
+        unsigned char* pixel = &bytes[(height - 1 - topDownY) * RowSize() + x * 3];
+        pixel[0] = blue;
+        pixel[1] = green;
+        pixel[2] = red;
+    }
+    common::PixelView View() const { return {width, height, RowSize(), bytes.data()}; }
+};
+
+TEST(PixelShrink, EachPixelAveragesTheAreaItCoversTopRowFirst) {
+    // 3 x 2 shrunk to 2 x 1: the middle column is shared half and half.
+    StoredPicture picture(3, 2);
+    for (int y = 0; y < 2; ++y) {
+        picture.Set(0, y, 255, 0, 0);
+        picture.Set(1, y, 0, 255, 0);
+        picture.Set(2, y, 0, 0, 255);
+    }
+    std::vector<std::uint32_t> out(2, 0);
+    ShrinkPicture(picture.View(), 2, 1, out.data(), 2);
+    EXPECT_EQ(out[0], 0xFFAA5500U); // 2/3 red + 1/3 of the green's 255
+    EXPECT_EQ(out[1], 0xFF0055AAU);
+
+    // Rows keep their order: the top row of the store's picture is the target's first.
+    StoredPicture striped(2, 4);
+    for (int x = 0; x < 2; ++x) {
+        striped.Set(x, 0, 200, 200, 200);
+        striped.Set(x, 1, 200, 200, 200);
+    }
+    std::vector<std::uint32_t> halves(4, 0);
+    ShrinkPicture(striped.View(), 2, 2, halves.data(), 2);
+    EXPECT_EQ(halves[0], 0xFFC8C8C8U);
+    EXPECT_EQ(halves[2], 0xFF000000U);
+
+    // The same size copies; a larger size or an empty view writes nothing.
+    std::vector<std::uint32_t> same(6, 0);
+    ShrinkPicture(picture.View(), 3, 2, same.data(), 3);
+    EXPECT_EQ(same[5], 0xFF0000FFU);
+    std::vector<std::uint32_t> untouched(8, 7);
+    ShrinkPicture(picture.View(), 4, 2, untouched.data(), 4);
+    ShrinkPicture(common::PixelView{}, 1, 1, untouched.data(), 4);
+    EXPECT_EQ(untouched, std::vector<std::uint32_t>(8, 7));
 }
 
 TEST(EventQueueRules, AnEventEqualToTheLastWaitingOneIsNotQueuedAgain) {

@@ -2,6 +2,7 @@
 #include "internal/control_widgets.h"
 #include "internal/pixel_image.h"
 #include "internal/state.h"
+#include "toolkit/pixel_shrink.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -154,13 +155,25 @@ bool CreatePicture(int controlId, int x, int y, int /*width*/, int /*height*/,
 
 bool CreateScaledPicture(int controlId, int x, int y, int width, int height,
                          const PixelView& image) {
-    QImage picture = ToScreenImage(image);
-    if (picture.isNull() || width <= 0 || height <= 0) {
-        return PutPicture(controlId, x, y, std::move(picture));
+    if (image.empty() || width <= 0 || height <= 0 || width > image.width ||
+        height > image.height) {
+        QImage picture = ToScreenImage(image);
+        if (picture.isNull() || width <= 0 || height <= 0) {
+            return PutPicture(controlId, x, y, std::move(picture));
+        }
+        return PutPicture(
+            controlId, x, y,
+            picture.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     }
-    return PutPicture(
-        controlId, x, y,
-        picture.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    // Shrunk straight from the store: a full-size screen copy beside the shrunk one
+    // would be the largest block the viewer ever holds.
+    QImage shrunk(width, height, QImage::Format_RGB32);
+    if (shrunk.isNull()) {
+        return false;
+    }
+    ShrinkPicture(image, width, height, reinterpret_cast<std::uint32_t*>(shrunk.bits()),
+                  shrunk.bytesPerLine() / 4);
+    return PutPicture(controlId, x, y, std::move(shrunk));
 }
 
 void MoveControl(int controlId, int x, int y, int width, int height) {
