@@ -1,6 +1,7 @@
 // The floor for start-up and memory: a Qt program that shows one maximized window and
 // nothing else. With --report-peak it prints its peak resident memory in kB once the
-// window has been shown for a moment, and ends.
+// window has been shown for a moment, and ends. With --tick it runs a 100 ms timer that
+// does nothing, the floor for the calculator's idle clock.
 #include <QApplication>
 #include <QScreen>
 #include <QTimer>
@@ -31,6 +32,11 @@ int main(int argc, char** argv) {
             }
             application.quit();
         });
+    }
+    QTimer tick;
+    if (argc > 1 && std::strcmp(argv[1], "--tick") == 0) {
+        QObject::connect(&tick, &QTimer::timeout, [] {});
+        tick.start(100);
     }
     return application.exec();
 }
