@@ -1,6 +1,8 @@
 // What only the Win32 objects behind the ids show: window styles, the status bar's
 // parts, control fonts and styles, menu items, the repaint a status tick costs.
 #include "internal/state.h"
+#include "internal/text_fit.h"
+#include "internal/wide_text.h"
 #include "tests/support/toolkit_driver.h"
 #include "toolkit/toolkit.h"
 
@@ -8,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 #include <vector>
 
 namespace {
@@ -128,6 +131,45 @@ TEST_F(Win32Objects, ControlsHaveTheirClassesStylesAndFonts) {
     // A font loaded again under its id leaves no control with the released one.
     ASSERT_TRUE(LoadFont(3, "Arial", 10, 0));
     EXPECT_NE(reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)), font);
+}
+
+HFONT FontOf(int controlId) {
+    return reinterpret_cast<HFONT>(
+        SendMessageW(ControlById(controlId)->window.get(), WM_GETFONT, 0, 0));
+}
+
+TEST_F(Win32Objects, ALabelTooLowForItsTextDrawsItWholeInASmallerFaceOfTheSameKind) {
+    ASSERT_TRUE(toolkit_driver::OpenActiveWindow(0));
+    const std::string text = "Поставете показалеца на мишката в полето Tdry и въведете показанието";
+    ASSERT_TRUE(CreateLabel(5, 10, 10, 200, 40, text, 0));
+    ASSERT_TRUE(CreateLabel(6, 10, 60, 200, 200, text, Sunken));
+    ASSERT_TRUE(LoadFont(2, "Arial Bold", 14, 0));
+    SetControlFont(5, FontHandle(2));
+    SetControlFont(6, FontHandle(2));
+    HFONT const loaded = FontHandle(2)->handle.get();
+    ASSERT_NE(FontOf(5), loaded);
+    const LOGFONTW asked = DescriptionOf(loaded);
+    const LOGFONTW shown = DescriptionOf(FontOf(5));
+    EXPECT_LT(-shown.lfHeight, -asked.lfHeight);
+    EXPECT_EQ(DescriptionOf(FontOf(6)).lfHeight, shown.lfHeight) << "one size for one font";
+    EXPECT_EQ(shown.lfWeight, FW_BOLD);
+    EXPECT_STREQ(shown.lfFaceName, asked.lfFaceName);
+    HWND const label = ControlById(5)->window.get();
+    RECT inside{};
+    GetClientRect(label, &inside);
+    const std::wstring wide = Wide(text);
+    const WindowDc screen(nullptr);
+    const Selection selected(screen.get(), FontOf(5));
+    RECT laidOut{0, 0, inside.right, 0};
+    DrawTextW(screen.get(), wide.c_str(), -1, &laidOut, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    EXPECT_LE(laidOut.bottom, inside.bottom);
+    // Given room, or a shorter text, both have the loaded face again.
+    MoveControl(5, 10, 10, 200, 200);
+    EXPECT_EQ(FontOf(5), loaded);
+    EXPECT_EQ(FontOf(6), loaded);
+    MoveControl(5, 10, 10, 200, 40);
+    SetControlText(5, "Tdry");
+    EXPECT_EQ(FontOf(5), loaded);
 }
 
 TEST_F(Win32Objects, MenusKeepTheirTrailingSeparatorsAndOneBarPerWindow) {
