@@ -4,12 +4,17 @@
 #include "internal/text_fit.h"
 #include "internal/wide_text.h"
 #include "tests/support/toolkit_driver.h"
+#include "toolkit/testing/test_hooks.h"
 #include "toolkit/toolkit.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -273,6 +278,63 @@ TEST_F(Win32Objects, FocusMoveMinimumSizeAndSizeEvents) {
     const std::vector<toolkit_driver::SeenEvent> seen = toolkit_driver::DrainEvents();
     EXPECT_NE(std::find(seen.begin(), seen.end(), toolkit_driver::SeenEvent{SizeEvent, 0, 0}),
               seen.end());
+}
+
+// 40 x 20 pixels, left half red, right half blue, as the picture store keeps them.
+std::vector<unsigned char> HalfRedHalfBlue() {
+    std::vector<unsigned char> pixels(120 * 20);
+    for (std::size_t at = 0; at < pixels.size(); at += 3) {
+        const bool left = at % 120 < 60;
+        pixels[at] = left ? 0 : 255;
+        pixels[at + 2] = left ? 255 : 0;
+    }
+    return pixels;
+}
+
+TEST_F(Win32Objects, APageGoesIntoThePrintFileWithThePictureWhereItWasDrawn) {
+    const std::filesystem::path folder = std::filesystem::current_path() / "printed";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    SetPrintToPdf((folder / "missing" / "page.bmp").string());
+    ASSERT_TRUE(PrintDialog());
+    EXPECT_FALSE(StartPrinting("job")) << "a file that cannot be made";
+    EXPECT_EQ(PrinterOutput(), 0);
+
+    const std::filesystem::path file = folder / "page.bmp";
+    SetPrintToPdf(file.string());
+    ASSERT_TRUE(PrintDialog());
+    EXPECT_EQ(PrinterPageWidth(), 4961); // A4 at 600 dpi
+    ASSERT_TRUE(StartPrinting("Печат на Помагалото"));
+    ASSERT_TRUE(StartDrawing(PrinterOutput()));
+    const std::vector<unsigned char> pixels = HalfRedHalfBlue();
+    DrawImage({40, 20, 120, pixels.data()}, 600, 1200, 2400, 1200);
+    DrawImage({40, 20, 120, pixels.data()}, 3600, 3600, 0, 600); // nothing
+    StopDrawing();
+    StopPrinting();
+    SetPrintToPdf("");
+    EXPECT_EQ(PrinterOutput(), 0);
+
+    std::ifstream in(file, std::ios::binary);
+    const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(in), {}};
+    BITMAPINFOHEADER header{};
+    ASSERT_GT(bytes.size(), sizeof(BITMAPFILEHEADER) + sizeof header);
+    std::memcpy(&header, &bytes[sizeof(BITMAPFILEHEADER)], sizeof header);
+    EXPECT_EQ(header.biWidth, 4961);
+    EXPECT_EQ(header.biHeight, 7016);
+    ASSERT_EQ(header.biBitCount, 24);
+    const std::size_t row = (4961 * 3 + 3) & ~std::size_t{3};
+    ASSERT_EQ(bytes.size(), 54 + row * 7016);
+    const auto colour = [&bytes, row](int x, int y) {
+        const std::size_t at = 54 + row * static_cast<std::size_t>(7015 - y) + 3 * x;
+        return RGB(bytes[at + 2], bytes[at + 1], bytes[at]);
+    };
+    EXPECT_EQ(colour(1200, 1800), RGB(255, 0, 0));     // the red half
+    EXPECT_EQ(colour(2400, 1800), RGB(0, 0, 255));     // the blue half
+    EXPECT_EQ(colour(601, 1201), RGB(255, 0, 0));      // its top-left corner
+    EXPECT_EQ(colour(599, 1800), RGB(255, 255, 255));  // left of it
+    EXPECT_EQ(colour(1200, 1199), RGB(255, 255, 255)); // above it
+    EXPECT_EQ(colour(3000, 1800), RGB(255, 255, 255)); // right of it
+    EXPECT_EQ(colour(3800, 3800), RGB(255, 255, 255)); // the empty draw
 }
 
 } // namespace

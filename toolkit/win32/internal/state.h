@@ -3,11 +3,13 @@
 #pragma once
 
 #include "internal/event_queue.h"
+#include "internal/file_page.h"
 #include "internal/handles.h"
 #include "internal/id_table.h"
 
 #include "internal/win_api.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -96,6 +98,7 @@ struct ToolBarEntry {
 
 struct PrintJob {
     DcObject printer;
+    std::optional<FilePage> file; // instead of a printer, for checks without one
     bool pageOpen = false;
     bool drawing = false;
 };
@@ -130,6 +133,7 @@ struct ToolkitState {
     int lastToolBar = -1;
 
     std::string messageBoxLog;
+    std::string printToFile;
     PrintJob print;
 };
 
