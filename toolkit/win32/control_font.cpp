@@ -7,6 +7,7 @@
 #include "internal/text_fit.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 
 namespace toolkit::win32 {
@@ -64,20 +65,22 @@ void ShowControlFont(ControlEntry& control) {
     }
     HFONT const chosen = ChosenFont(control);
     const LOGFONTW base = DescriptionOf(chosen);
-    LOGFONTW common = base;
+    // Only this label is measured again: the others of its font keep what they needed.
+    control.fitHeight = HeightThatFits(control.window.get(), base);
+    LONG common = base.lfHeight;
     ToolkitState& state = State();
     const auto sharesFont = [chosen](const ControlEntry& other) {
         return other.kind == ControlKind::Label && ChosenFont(other) == chosen;
     };
-    state.controls.ForEach([&](int, ControlEntry& label) {
-        if (sharesFont(label)) {
-            common.lfHeight = HeightThatFits(label.window.get(), common);
+    state.controls.ForEach([&](int, const ControlEntry& label) {
+        if (sharesFont(label) && label.fitHeight != 0 &&
+            std::labs(label.fitHeight) < std::labs(common)) {
+            common = label.fitHeight;
         }
     });
     state.controls.ForEach([&](int, ControlEntry& label) {
         if (sharesFont(label)) {
-            SetFont(label, common.lfHeight == base.lfHeight ? FontObject()
-                                                            : FontOfHeight(base, common.lfHeight));
+            SetFont(label, common == base.lfHeight ? FontObject() : FontOfHeight(base, common));
         }
     });
 }

@@ -49,6 +49,7 @@ struct ControlEntry {
     Colour textColour = DefaultColour;
     Colour backgroundColour = DefaultColour;
     HFONT font = nullptr; // owned by the font table
+    LONG fitHeight = 0;   // a label's: the character height its text fits in, in its font
 };
 
 struct WindowEntry {
