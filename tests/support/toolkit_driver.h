@@ -46,4 +46,13 @@ bool IsShown(int controlId);
 // How many of the program's controls a window shows.
 int ShownControls(int windowId);
 
+// How a status field shows its text: the width the text takes in the face it is drawn
+// in, the width inside the field's border, and that face's size against the bar's own.
+struct ShownStatusText {
+    int textWidth = 0;
+    int room = 0;
+    double scale = 0;
+};
+ShownStatusText StatusFieldText(int statusBarId, int field);
+
 } // namespace toolkit_driver

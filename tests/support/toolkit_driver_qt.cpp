@@ -2,6 +2,7 @@
 #include "tests/support/toolkit_driver.h"
 
 #include "internal/state.h"
+#include "internal/status_bar_widget.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -106,6 +107,17 @@ int ShownControls(int windowId) {
         shown += child->isVisible() ? 1 : 0;
     }
     return shown;
+}
+
+ShownStatusText StatusFieldText(int statusBarId, int field) {
+    const auto* const entry = toolkit::State().statusBars.Find(statusBarId);
+    const QLabel* const label = entry != nullptr ? entry->widget->Field(field) : nullptr;
+    if (label == nullptr) {
+        return {};
+    }
+    return {QFontMetrics(label->font()).horizontalAdvance(label->text()),
+            label->contentsRect().width(),
+            label->font().pointSizeF() / entry->widget->font().pointSizeF()};
 }
 
 } // namespace toolkit_driver

@@ -3,6 +3,7 @@
 #include "tests/support/toolkit_driver.h"
 
 #include "internal/state.h"
+#include "internal/text_fit.h"
 #include "internal/wide_text.h"
 
 namespace toolkit_driver {
@@ -128,6 +129,26 @@ int ShownControls(int windowId) {
         shown += ControlIdOf(child) != -1 && IsWindowVisible(child) ? 1 : 0;
     }
     return shown;
+}
+
+ShownStatusText StatusFieldText(int statusBarId, int field) {
+    const StatusBarEntry* const bar = State().statusBars.Find(statusBarId);
+    if (bar == nullptr || field < 0 || field >= static_cast<int>(bar->fields.size())) {
+        return {};
+    }
+    const StatusField& shown = bar->fields[static_cast<std::size_t>(field)];
+    HWND const window = bar->window.get();
+    const LOGFONTW barFace =
+        DescriptionOf(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
+    const LONG height = shown.fittedHeight != 0 ? shown.fittedHeight : barFace.lfHeight;
+    const FontObject face = FontOfHeight(barFace, height);
+    const WindowDc screen(nullptr);
+    const Selection selected(screen.get(), face.get());
+    SIZE extent{};
+    GetTextExtentPoint32W(screen.get(), shown.plain.data(), static_cast<int>(shown.plain.size()),
+                          &extent);
+    return {extent.cx, StatusTextRoom(window, field),
+            static_cast<double>(height) / static_cast<double>(barFace.lfHeight)};
 }
 
 } // namespace toolkit_driver

@@ -145,6 +145,23 @@ TEST_F(Behaviour, OperationsOnMissingIdsDoNothingAndReturnZero) {
     EXPECT_TRUE(DrainEvents().empty());
 }
 
+TEST_F(Behaviour, AStatusTextTooWideForItsFieldIsShownWholeInASmallerFace) {
+    ASSERT_TRUE(CreateStatusBar(0, 0));
+    AddStatusField(180);
+    AddStatusField(Automatic);
+    SetStatusFieldText(0, 0, "Използвате психрометър с аспирация", Centred);
+    SetStatusFieldText(0, 1, "[hPa]", Raised | RightAligned);
+    const ShownStatusText squeezed = StatusFieldText(0, 0);
+    EXPECT_GT(squeezed.room, 0);
+    EXPECT_LE(squeezed.textWidth, squeezed.room);
+    EXPECT_GT(squeezed.scale, 0.5);
+    EXPECT_LT(squeezed.scale, 1.0);
+    EXPECT_EQ(StatusFieldText(0, 1).scale, 1.0);
+    // A text that fits again is shown in the bar's own face.
+    SetStatusFieldText(0, 0, "С аспирация", Centred);
+    EXPECT_EQ(StatusFieldText(0, 0).scale, 1.0);
+}
+
 TEST_F(Behaviour, TimersQueueOneEventAtATimeAndWaitEventBlocksForThem) {
     AddTimer(0, 123, 30);
     AddTimer(0, 123, 20); // replaces, adds no second timer

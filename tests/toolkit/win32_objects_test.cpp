@@ -1,13 +1,21 @@
 // What only the Win32 objects behind the ids show: window styles, the status bar's
 // parts, control fonts and styles, menu items, the repaint a status tick costs.
 #include "internal/state.h"
+#include "internal/text_fit.h"
+#include "internal/wide_text.h"
 #include "tests/support/toolkit_driver.h"
+#include "toolkit/testing/test_hooks.h"
 #include "toolkit/toolkit.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 #include <vector>
 
 namespace {
@@ -130,6 +138,45 @@ TEST_F(Win32Objects, ControlsHaveTheirClassesStylesAndFonts) {
     EXPECT_NE(reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)), font);
 }
 
+HFONT FontOf(int controlId) {
+    return reinterpret_cast<HFONT>(
+        SendMessageW(ControlById(controlId)->window.get(), WM_GETFONT, 0, 0));
+}
+
+TEST_F(Win32Objects, ALabelTooLowForItsTextDrawsItWholeInASmallerFaceOfTheSameKind) {
+    ASSERT_TRUE(toolkit_driver::OpenActiveWindow(0));
+    const std::string text = "Поставете показалеца на мишката в полето Tdry и въведете показанието";
+    ASSERT_TRUE(CreateLabel(5, 10, 10, 200, 40, text, 0));
+    ASSERT_TRUE(CreateLabel(6, 10, 60, 200, 200, text, Sunken));
+    ASSERT_TRUE(LoadFont(2, "Arial Bold", 14, 0));
+    SetControlFont(5, FontHandle(2));
+    SetControlFont(6, FontHandle(2));
+    HFONT const loaded = FontHandle(2)->handle.get();
+    ASSERT_NE(FontOf(5), loaded);
+    const LOGFONTW asked = DescriptionOf(loaded);
+    const LOGFONTW shown = DescriptionOf(FontOf(5));
+    EXPECT_LT(-shown.lfHeight, -asked.lfHeight);
+    EXPECT_EQ(DescriptionOf(FontOf(6)).lfHeight, shown.lfHeight) << "one size for one font";
+    EXPECT_EQ(shown.lfWeight, FW_BOLD);
+    EXPECT_STREQ(shown.lfFaceName, asked.lfFaceName);
+    HWND const label = ControlById(5)->window.get();
+    RECT inside{};
+    GetClientRect(label, &inside);
+    const std::wstring wide = Wide(text);
+    const WindowDc screen(nullptr);
+    const Selection selected(screen.get(), FontOf(5));
+    RECT laidOut{0, 0, inside.right, 0};
+    DrawTextW(screen.get(), wide.c_str(), -1, &laidOut, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    EXPECT_LE(laidOut.bottom, inside.bottom);
+    // Given room, or a shorter text, both have the loaded face again.
+    MoveControl(5, 10, 10, 200, 200);
+    EXPECT_EQ(FontOf(5), loaded);
+    EXPECT_EQ(FontOf(6), loaded);
+    MoveControl(5, 10, 10, 200, 40);
+    SetControlText(5, "Tdry");
+    EXPECT_EQ(FontOf(5), loaded);
+}
+
 TEST_F(Win32Objects, MenusKeepTheirTrailingSeparatorsAndOneBarPerWindow) {
     ASSERT_TRUE(toolkit_driver::OpenActiveWindow(0));
     ASSERT_TRUE(CreateMenuBar(0, 0));
@@ -231,6 +278,63 @@ TEST_F(Win32Objects, FocusMoveMinimumSizeAndSizeEvents) {
     const std::vector<toolkit_driver::SeenEvent> seen = toolkit_driver::DrainEvents();
     EXPECT_NE(std::find(seen.begin(), seen.end(), toolkit_driver::SeenEvent{SizeEvent, 0, 0}),
               seen.end());
+}
+
+// 40 x 20 pixels, left half red, right half blue, as the picture store keeps them.
+std::vector<unsigned char> HalfRedHalfBlue() {
+    std::vector<unsigned char> pixels(120 * 20);
+    for (std::size_t at = 0; at < pixels.size(); at += 3) {
+        const bool left = at % 120 < 60;
+        pixels[at] = left ? 0 : 255;
+        pixels[at + 2] = left ? 255 : 0;
+    }
+    return pixels;
+}
+
+TEST_F(Win32Objects, APageGoesIntoThePrintFileWithThePictureWhereItWasDrawn) {
+    const std::filesystem::path folder = std::filesystem::current_path() / "printed";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    SetPrintToPdf((folder / "missing" / "page.bmp").string());
+    ASSERT_TRUE(PrintDialog());
+    EXPECT_FALSE(StartPrinting("job")) << "a file that cannot be made";
+    EXPECT_EQ(PrinterOutput(), 0);
+
+    const std::filesystem::path file = folder / "page.bmp";
+    SetPrintToPdf(file.string());
+    ASSERT_TRUE(PrintDialog());
+    EXPECT_EQ(PrinterPageWidth(), 4961); // A4 at 600 dpi
+    ASSERT_TRUE(StartPrinting("Печат на Помагалото"));
+    ASSERT_TRUE(StartDrawing(PrinterOutput()));
+    const std::vector<unsigned char> pixels = HalfRedHalfBlue();
+    DrawImage({40, 20, 120, pixels.data()}, 600, 1200, 2400, 1200);
+    DrawImage({40, 20, 120, pixels.data()}, 3600, 3600, 0, 600); // nothing
+    StopDrawing();
+    StopPrinting();
+    SetPrintToPdf("");
+    EXPECT_EQ(PrinterOutput(), 0);
+
+    std::ifstream in(file, std::ios::binary);
+    const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(in), {}};
+    BITMAPINFOHEADER header{};
+    ASSERT_GT(bytes.size(), sizeof(BITMAPFILEHEADER) + sizeof header);
+    std::memcpy(&header, &bytes[sizeof(BITMAPFILEHEADER)], sizeof header);
+    EXPECT_EQ(header.biWidth, 4961);
+    EXPECT_EQ(header.biHeight, 7016);
+    ASSERT_EQ(header.biBitCount, 24);
+    const std::size_t row = (4961 * 3 + 3) & ~std::size_t{3};
+    ASSERT_EQ(bytes.size(), 54 + row * 7016);
+    const auto colour = [&bytes, row](int x, int y) {
+        const std::size_t at = 54 + row * static_cast<std::size_t>(7015 - y) + 3 * x;
+        return RGB(bytes[at + 2], bytes[at + 1], bytes[at]);
+    };
+    EXPECT_EQ(colour(1200, 1800), RGB(255, 0, 0));     // the red half
+    EXPECT_EQ(colour(2400, 1800), RGB(0, 0, 255));     // the blue half
+    EXPECT_EQ(colour(601, 1201), RGB(255, 0, 0));      // its top-left corner
+    EXPECT_EQ(colour(599, 1800), RGB(255, 255, 255));  // left of it
+    EXPECT_EQ(colour(1200, 1199), RGB(255, 255, 255)); // above it
+    EXPECT_EQ(colour(3000, 1800), RGB(255, 255, 255)); // right of it
+    EXPECT_EQ(colour(3800, 3800), RGB(255, 255, 255)); // the empty draw
 }
 
 } // namespace

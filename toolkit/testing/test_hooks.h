@@ -10,8 +10,9 @@ namespace toolkit {
 // When path is not empty, MessageBox shows no window: it appends the line
 // "<title>|<text>\n" to that file and returns 1 as if OK had been pressed.
 void SetMessageBoxLog(std::string_view path);
-// When path is not empty, PrintDialog shows no dialog and accepts a PDF printer that
-// writes to that file (A4, 600 dpi, minimal margins).
+// When path is not empty, PrintDialog shows no dialog and accepts a printer that writes
+// to that file: a PDF (A4, 600 dpi, minimal margins) on Qt; on Win32 a 24-bit bitmap
+// file of the whole A4 page at 600 dpi, which is all printable.
 void SetPrintToPdf(std::string_view path);
 
 } // namespace toolkit

@@ -73,9 +73,7 @@ void SetControlFont(int controlId, FontRef font) {
         return;
     }
     control->font = font != nullptr ? font->handle.get() : nullptr;
-    SendMessageW(control->window.get(), WM_SETFONT,
-                 reinterpret_cast<WPARAM>(control->font != nullptr ? control->font : DefaultFont()),
-                 TRUE);
+    ShowControlFont(*control);
 }
 
 void SetControlColour(int controlId, int which, Colour colour) {
@@ -98,12 +96,15 @@ void SetControlColour(int controlId, int which, Colour colour) {
 }
 
 void SetControlText(int controlId, std::string_view text) {
-    const ControlEntry* const control = ControlById(controlId);
+    ControlEntry* const control = ControlById(controlId);
     if (control == nullptr || control->kind == ControlKind::Picture) {
         return;
     }
     const EventQueue::Silence quiet(State().events);
     SetWindowTextW(control->window.get(), Wide(text).c_str());
+    if (control->kind == ControlKind::Label) {
+        ShowControlFont(*control);
+    }
 }
 
 std::string GetControlText(int controlId) {
@@ -131,7 +132,7 @@ void FocusControl(int controlId) {
 }
 
 void MoveControl(int controlId, int x, int y, int width, int height) {
-    const ControlEntry* const control = ControlById(controlId);
+    ControlEntry* const control = ControlById(controlId);
     const WindowEntry* const window = control != nullptr ? WindowById(control->windowId) : nullptr;
     if (window == nullptr) {
         return;
@@ -140,6 +141,9 @@ void MoveControl(int controlId, int x, int y, int width, int height) {
     const UINT keepSize = control->kind == ControlKind::Picture ? SWP_NOSIZE : 0;
     SetWindowPos(control->window.get(), nullptr, x, y + window->toolStripHeight, width, height,
                  SWP_NOZORDER | SWP_NOACTIVATE | keepSize);
+    if (control->kind == ControlKind::Label) {
+        ShowControlFont(*control); // a text that fitted the old size may not fit the new one
+    }
 }
 
 int FocusedControl() {

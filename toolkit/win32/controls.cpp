@@ -29,14 +29,15 @@ ControlEntry* Create(int controlId, ControlKind kind, const wchar_t* className,
     if (child == nullptr) {
         return nullptr;
     }
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultFont()), FALSE);
     ControlEntry entry;
     entry.window = ControlWindow(child);
     entry.windowId = state.gadgetTarget;
     entry.kind = kind;
     std::erase(window->focusOrder, controlId);
     window->focusOrder.push_back(controlId);
-    return &state.controls.Put(controlId, std::move(entry));
+    ControlEntry& placed = state.controls.Put(controlId, std::move(entry));
+    ShowControlFont(placed);
+    return &placed;
 }
 
 bool PutPicture(int controlId, int x, int y, BitmapObject bitmap) {

@@ -23,8 +23,7 @@ void ForgetFont(int fontId) {
     State().controls.ForEach([doomed](int, ControlEntry& control) {
         if (control.font == doomed) {
             control.font = nullptr;
-            SendMessageW(control.window.get(), WM_SETFONT, reinterpret_cast<WPARAM>(DefaultFont()),
-                         TRUE);
+            ShowControlFont(control);
         }
     });
 }

@@ -1,10 +1,22 @@
-// Printing one page of pictures on a printer the user chooses.
+// Printing one page of pictures on a printer the user chooses, or into a file.
 #include "internal/dib.h"
 #include "internal/state.h"
 #include "internal/wide_text.h"
+#include "toolkit/testing/test_hooks.h"
 
 namespace toolkit {
 using namespace win32;
+namespace {
+
+HDC PageDc(const PrintJob& job) {
+    return job.file ? job.file->Dc() : job.printer.get();
+}
+
+} // namespace
+
+void SetPrintToPdf(std::string_view path) {
+    State().printToFile = std::string(path);
+}
 
 bool PrintDialog() {
     PrintJob& job = State().print;
@@ -12,6 +24,11 @@ bool PrintDialog() {
         return false;
     }
     job.printer.reset(); // a printer chosen earlier goes first
+    job.file.reset();
+    if (!State().printToFile.empty()) {
+        job.file.emplace(Wide(State().printToFile));
+        return job.file->Dc() != nullptr;
+    }
     HWND const foreground = GetForegroundWindow();
     PRINTDLGW dialog{};
     dialog.lStructSize = sizeof dialog;
@@ -35,13 +52,20 @@ bool PrintDialog() {
 
 int PrinterPageWidth() {
     const PrintJob& job = State().print;
+    if (job.file) {
+        return job.file->Width();
+    }
     return job.printer ? GetDeviceCaps(job.printer.get(), HORZRES) : 0;
 }
 
 bool StartPrinting(std::string_view documentName) {
     PrintJob& job = State().print;
-    if (!job.printer || job.pageOpen) {
+    if (PageDc(job) == nullptr || job.pageOpen) {
         return false;
+    }
+    if (job.file) {
+        job.pageOpen = job.file->Open();
+        return job.pageOpen;
     }
     const std::wstring name = Wide(documentName);
     DOCINFOW document{};
@@ -60,7 +84,7 @@ bool StartPrinting(std::string_view documentName) {
 
 int PrinterOutput() {
     const PrintJob& job = State().print;
-    return job.pageOpen && GetDeviceCaps(job.printer.get(), TECHNOLOGY) != 0 ? 1 : 0;
+    return job.pageOpen && GetDeviceCaps(PageDc(job), TECHNOLOGY) != 0 ? 1 : 0;
 }
 
 bool StartDrawing(int output) {
@@ -78,7 +102,7 @@ void DrawImage(const PixelView& image, int x, int y, int width, int height) {
     if (dib.pixels.empty()) {
         return;
     }
-    HDC const printer = job.printer.get();
+    HDC const printer = PageDc(job);
     SetStretchBltMode(printer, COLORONCOLOR);
     StretchDIBits(printer, x, y, width, height, 0, 0, image.width, image.height, dib.pixels.data(),
                   &dib.header, DIB_RGB_COLORS, SRCCOPY);
@@ -91,11 +115,16 @@ void StopDrawing() {
 void StopPrinting() {
     PrintJob& job = State().print;
     job.drawing = false;
-    if (job.pageOpen) {
-        EndPage(job.printer.get());
-        EndDoc(job.printer.get());
-        job.pageOpen = false;
+    if (!job.pageOpen) {
+        return;
     }
+    job.pageOpen = false;
+    if (job.file) {
+        job.file->Close();
+        return;
+    }
+    EndPage(job.printer.get());
+    EndDoc(job.printer.get());
 }
 
 } // namespace toolkit

@@ -15,17 +15,18 @@ namespace {
 constexpr int MaxFields = 256;
 constexpr int MinHeight = 18;
 
-// The text as the status bar aligns it: one leading tab centres, two right-align, and
-// a right-aligned text keeps off the themed border by four spaces.
-std::wstring AlignedText(std::string_view text, unsigned options) {
-    std::wstring aligned = Wide(text);
+// A right-aligned text keeps off the themed border by four spaces.
+std::wstring PlainText(std::string_view text, unsigned options) {
+    const bool rightAligned = (options & Centred) == 0 && (options & RightAligned) != 0;
+    return Wide(text) + (rightAligned && IsAppThemed() ? L"    " : L"");
+}
+
+// The text as the status bar aligns it: one leading tab centres, two right-align.
+std::wstring AlignedText(const std::wstring& plain, unsigned options) {
     if ((options & Centred) != 0) {
-        return L"\t" + aligned;
+        return L"\t" + plain;
     }
-    if ((options & RightAligned) != 0) {
-        return L"\t\t" + aligned + (IsAppThemed() ? L"    " : L"");
-    }
-    return aligned;
+    return (options & RightAligned) != 0 ? L"\t\t" + plain : plain;
 }
 
 WPARAM Look(unsigned options) {
@@ -33,6 +34,24 @@ WPARAM Look(unsigned options) {
         return SBT_POPOUT;
     }
     return (options & Borderless) != 0 ? SBT_NOBORDERS : 0;
+}
+
+// Hands the field's text to the bar, or, when the bar's face is too wide for the field,
+// has the bar leave the field's inside to the program's drawing in a smaller face.
+void ShowStatusField(StatusBarEntry& bar, std::size_t index) {
+    StatusField& field = bar.fields[index];
+    HWND const window = bar.window.get();
+    field.fittedHeight = StatusFittedHeight(window, static_cast<int>(index), field.plain);
+    const WPARAM part = index | Look(field.options);
+    if (field.fittedHeight == 0) {
+        SendMessageW(window, SB_SETTEXTW, part, reinterpret_cast<LPARAM>(field.text.c_str()));
+        return;
+    }
+    SendMessageW(window, SB_SETTEXTW, part | SBT_OWNERDRAW, 0);
+    // The bar repaints an owner-drawn field only when its data changes; this data never does.
+    RECT area{};
+    SendMessageW(window, SB_GETRECT, index, reinterpret_cast<LPARAM>(&area));
+    InvalidateRect(window, &area, TRUE);
 }
 
 StatusBarEntry* LastStatusBar() {
@@ -56,8 +75,15 @@ void ApplyStatusParts(StatusBarEntry& bar) {
     }
     const std::vector<int> edges = StatusFieldRightEdges(
         widths, StatusUsableWidth(rect.right, rect.bottom, sizeable, IsZoomed(parent) != FALSE));
-    if (!edges.empty()) {
-        SendMessageW(window, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+    if (edges.empty()) {
+        return;
+    }
+    SendMessageW(window, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+    // A text that fitted the old width may not fit the new one, and the other way round.
+    for (std::size_t index = 0; index < bar.fields.size(); ++index) {
+        if (bar.fields[index].written) {
+            ShowStatusField(bar, index);
+        }
     }
 }
 
@@ -105,7 +131,7 @@ void AddStatusField(int width) {
     if (bar == nullptr || static_cast<int>(bar->fields.size()) >= MaxFields) {
         return;
     }
-    bar->fields.push_back({width, {}, 0, false});
+    bar->fields.push_back({width, {}, 0, false, {}, 0});
     ApplyStatusParts(*bar);
 }
 
@@ -115,15 +141,16 @@ void SetStatusFieldText(int statusBarId, int field, std::string_view text, unsig
         field >= static_cast<int>(bar->fields.size())) {
         return;
     }
-    StatusField& shown = bar->fields[static_cast<std::size_t>(field)];
-    std::wstring aligned = AlignedText(text, options);
+    const auto index = static_cast<std::size_t>(field);
+    StatusField& shown = bar->fields[index];
+    std::wstring plain = PlainText(text, options);
     // A clock tick that changes nothing must not cost a repaint.
-    if (shown.written && shown.text == aligned && shown.options == options) {
+    if (shown.written && shown.plain == plain && shown.options == options) {
         return;
     }
-    SendMessageW(bar->window.get(), SB_SETTEXTW, static_cast<WPARAM>(field) | Look(options),
-                 reinterpret_cast<LPARAM>(aligned.c_str()));
-    shown = {shown.width, std::move(aligned), options, true};
+    std::wstring aligned = AlignedText(plain, options);
+    shown = {shown.width, std::move(aligned), options, true, std::move(plain), 0};
+    ShowStatusField(*bar, index);
 }
 
 } // namespace toolkit

@@ -141,6 +141,9 @@ LRESULT CALLBACK ProgramWindowProcedure(HWND window, UINT message, WPARAM wParam
         return 0;
     case WM_NOTIFY:
         return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_DRAWITEM:
+        // Only the status bars have items the program draws.
+        return DrawStatusField(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
         return OnControlColour(window, message, wParam, lParam);

@@ -3,12 +3,15 @@
 #pragma once
 
 #include "internal/event_queue.h"
+#include "internal/file_page.h"
 #include "internal/handles.h"
 #include "internal/id_table.h"
 
 #include "internal/win_api.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace toolkit {
@@ -37,7 +40,8 @@ class ControlWindow {
 };
 
 struct ControlEntry {
-    BitmapObject picture; // shown by the control, so it goes after it
+    BitmapObject picture;  // shown by the control, so it goes after it
+    FontObject fittedFont; // a label's font made smaller to hold its text; drawn with, too
     BrushObject background;
     ControlWindow window;
     int windowId = -1;
@@ -45,6 +49,7 @@ struct ControlEntry {
     Colour textColour = DefaultColour;
     Colour backgroundColour = DefaultColour;
     HFONT font = nullptr; // owned by the font table
+    LONG fitHeight = 0;   // a label's: the character height its text fits in, in its font
 };
 
 struct WindowEntry {
@@ -73,9 +78,11 @@ struct MenuBarEntry {
 
 struct StatusField {
     int width = 0;
-    std::wstring text;
+    std::wstring text; // as the bar aligns it, by leading tabs
     unsigned options = 0;
     bool written = false;
+    std::wstring plain;    // as the program draws it when it is too wide for the bar's face
+    LONG fittedHeight = 0; // the smaller face's height; 0 while the bar draws the text
 };
 
 struct StatusBarEntry {
@@ -92,6 +99,7 @@ struct ToolBarEntry {
 
 struct PrintJob {
     DcObject printer;
+    std::optional<FilePage> file; // instead of a printer, for checks without one
     bool pageOpen = false;
     bool drawing = false;
 };
@@ -126,6 +134,7 @@ struct ToolkitState {
     int lastToolBar = -1;
 
     std::string messageBoxLog;
+    std::string printToFile;
     PrintJob print;
 };
 
@@ -152,10 +161,22 @@ inline constexpr const wchar_t* FrameClassName = L"ZorvelFrame";
 // message was taken.
 bool HandleWindowKey(const MSG& message);
 
+// Gives the control its font: the one the program chose (the default font without one);
+// a label whose text does not fit its rectangle in that face gets it a little smaller,
+// and so does every other label of that font.
+void ShowControlFont(ControlEntry& control);
+
 // Lays out the status bars and toolbars of a window after a change of its size.
 void PlaceEdgeBars(int windowId);
 // Status fields' right edges again, after a change of size or fields.
 void ApplyStatusParts(StatusBarEntry& bar);
+// Status fields whose text the bar's face cannot hold are drawn by the program: the
+// width a field's text may take, the character height that makes text fit (0 when the
+// bar's own face does), and the drawing of such a field; false for any other item.
+int StatusTextRoom(HWND bar, int field);
+LONG StatusFittedHeight(HWND bar, int field, std::wstring_view text);
+bool DrawStatusField(const DRAWITEMSTRUCT& item);
+
 // Grows the window and moves its controls down when its toolbars changed height.
 void RefitToolStrip(int windowId);
 

@@ -1,0 +1,76 @@
+// A status field's text that is wider than its field, drawn whole in a smaller face: on a
+// narrow screen an automatic field can be narrower than its text (1024 pixels leave 237
+// for "Използвате психрометър с аспирация"), and a text cut off at its end reads worse.
+#include "internal/state.h"
+#include "internal/text_fit.h"
+
+namespace toolkit::win32 {
+namespace {
+
+// The border the bar draws around a field, and the room it leaves inside it before the
+// text, on each side.
+constexpr int FieldEdge = 1;
+constexpr int TextInset = 3;
+// The smallest face a field's text is shrunk to before it may be cut off after all.
+constexpr int MinFieldPoints = 6;
+constexpr UINT LineFlags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
+
+HFONT BarFont(HWND bar) {
+    auto* const font = reinterpret_cast<HFONT>(SendMessageW(bar, WM_GETFONT, 0, 0));
+    return font != nullptr ? font : DefaultFont();
+}
+
+UINT Alignment(unsigned options) {
+    if ((options & Centred) != 0) {
+        return DT_CENTER;
+    }
+    return (options & RightAligned) != 0 ? DT_RIGHT : DT_LEFT;
+}
+
+} // namespace
+
+int StatusTextRoom(HWND bar, int field) {
+    RECT part{};
+    if (SendMessageW(bar, SB_GETRECT, static_cast<WPARAM>(field),
+                     reinterpret_cast<LPARAM>(&part)) == FALSE) {
+        return 0;
+    }
+    return part.right - part.left - 2 * (FieldEdge + TextInset);
+}
+
+LONG StatusFittedHeight(HWND bar, int field, std::wstring_view text) {
+    const LOGFONTW base = DescriptionOf(BarFont(bar));
+    const int room = StatusTextRoom(bar, field);
+    if (room <= 0) {
+        return 0;
+    }
+    RECT inside{};
+    GetClientRect(bar, &inside);
+    const LONG height = FittedHeight(base, text, {room, inside.bottom}, LineFlags,
+                                     ScreenPixelsOfPoints(MinFieldPoints));
+    return height == base.lfHeight ? 0 : height;
+}
+
+bool DrawStatusField(const DRAWITEMSTRUCT& item) {
+    const StatusBarEntry* const bar = State().statusBars.Find(State().statusBars.FindId(
+        [&item](const StatusBarEntry& entry) { return entry.window.get() == item.hwndItem; }, -1));
+    if (bar == nullptr || item.itemID >= bar->fields.size()) {
+        return false;
+    }
+    const StatusField& field = bar->fields[item.itemID];
+    const FontObject face = FontOfHeight(DescriptionOf(BarFont(item.hwndItem)), field.fittedHeight);
+    if (!face) {
+        return false;
+    }
+    HDC const dc = item.hDC;
+    const Selection selected(dc, face.get());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    RECT text = item.rcItem;
+    InflateRect(&text, -TextInset, 0);
+    DrawTextW(dc, field.plain.data(), static_cast<int>(field.plain.size()), &text,
+              LineFlags | Alignment(field.options));
+    return true;
+}
+
+} // namespace toolkit::win32
