@@ -61,6 +61,9 @@ struct ChartText {
     ChartPoint at;
     TextPlacement placement = TextPlacement::Right;
     std::string text;
+    // Further lines of a block of texts at one anchor: 1 is one line further out, away
+    // from the anchor (down, except above it).
+    int line = 0;
 };
 
 struct ChartAxes {
