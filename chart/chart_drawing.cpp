@@ -1,5 +1,6 @@
 #include "chart/chart_drawing.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string_view>
@@ -35,9 +36,11 @@ constexpr ChartInk HumidityInk{110, 150, 200, 255};
 constexpr ChartInk ConstructionInk{200, 30, 30, 255};
 constexpr ChartInk LabelInk{25, 25, 25, 255};
 constexpr ChartInk LogbookInk{200, 30, 30, 200};
-// Many thousand points on top of each other still show where the readings gather.
+// Many thousand points on top of each other still show where the readings gather: the
+// more there are, the fainter each, down to what a picture's eight bits still tell apart.
 constexpr ChartInk CrowdedLogbookInk{200, 30, 30, 60};
 constexpr std::size_t CrowdedFrom = 5000;
+constexpr double FaintestAlpha = 6;
 
 struct Pen {
     ChartInk ink;
@@ -120,13 +123,21 @@ class Layout {
             AddPlaced(text);
         }
         AddTitles();
-        const bool crowded = description_.logbookPoints.size() > CrowdedFrom;
-        drawing_.logbookDot = {
-            {}, (crowded ? 1.3 : 3.2) * scale_, crowded ? CrowdedLogbookInk : LogbookInk};
+        drawing_.logbookDot = LogbookDot(description_.logbookPoints.size());
         return std::move(drawing_);
     }
 
   private:
+    DrawnDot LogbookDot(std::size_t count) const {
+        if (count <= CrowdedFrom) {
+            return {{}, 3.2 * scale_, LogbookInk};
+        }
+        ChartInk ink = CrowdedLogbookInk;
+        const double alpha = ink.alpha * std::sqrt(static_cast<double>(CrowdedFrom) / count);
+        ink.alpha = static_cast<std::uint8_t>(std::lround(std::max(alpha, FaintestAlpha)));
+        return {{}, 1.3 * scale_, ink};
+    }
+
     PixelPoint Map(ChartPoint point) const { return drawing_.frame.ToPixel(point); }
 
     void Line(PixelPoint from, PixelPoint to, Pen pen) {
