@@ -12,6 +12,8 @@
 struct BatchOptions {
     std::string input = "-"; // "-" is standard input
     std::optional<std::string> output;
+    // The chart's SVG file, "-" for standard output (only with the table in a file).
+    std::optional<std::string> chart;
     ConversionSettings conversion;
     bool help = false;
     bool version = false;

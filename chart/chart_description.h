@@ -84,7 +84,8 @@ struct ChartDescription {
     std::vector<ChartMark> marks;
     std::vector<ChartText> texts;
     // A logbook's readings, two floats each, so that a long logbook stays small; drawn
-    // under everything else, small and see-through when there are many.
+    // over the lines and under the marks and texts, small and see-through when there are
+    // many.
     std::vector<ChartPoint> logbookPoints;
 };
 

@@ -1,5 +1,6 @@
 #include "chart/chart_drawing.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string_view>
@@ -25,6 +26,7 @@ constexpr double CapHeight = 0.72;
 constexpr double NumberColumnEms = 2.6;
 constexpr double AverageAdvance = 0.58;
 constexpr int MostLabelMoves = 8;
+constexpr double BoldWidening = 1.1;
 
 constexpr ChartInk Black{0, 0, 0, 255};
 constexpr ChartInk GridInk{215, 215, 215, 255};
@@ -34,9 +36,11 @@ constexpr ChartInk HumidityInk{110, 150, 200, 255};
 constexpr ChartInk ConstructionInk{200, 30, 30, 255};
 constexpr ChartInk LabelInk{25, 25, 25, 255};
 constexpr ChartInk LogbookInk{200, 30, 30, 200};
-// Many thousand points on top of each other still show where the readings gather.
+// Many thousand points on top of each other still show where the readings gather: the
+// more there are, the fainter each, down to what a picture's eight bits still tell apart.
 constexpr ChartInk CrowdedLogbookInk{200, 30, 30, 60};
 constexpr std::size_t CrowdedFrom = 5000;
+constexpr double FaintestAlpha = 6;
 
 struct Pen {
     ChartInk ink;
@@ -119,13 +123,21 @@ class Layout {
             AddPlaced(text);
         }
         AddTitles();
-        const bool crowded = description_.logbookPoints.size() > CrowdedFrom;
-        drawing_.logbookDot = {
-            {}, (crowded ? 1.3 : 2.6) * scale_, crowded ? CrowdedLogbookInk : LogbookInk};
+        drawing_.logbookDot = LogbookDot(description_.logbookPoints.size());
         return std::move(drawing_);
     }
 
   private:
+    DrawnDot LogbookDot(std::size_t count) const {
+        if (count <= CrowdedFrom) {
+            return {{}, 3.2 * scale_, LogbookInk};
+        }
+        ChartInk ink = CrowdedLogbookInk;
+        const double alpha = ink.alpha * std::sqrt(static_cast<double>(CrowdedFrom) / count);
+        ink.alpha = static_cast<std::uint8_t>(std::lround(std::max(alpha, FaintestAlpha)));
+        return {{}, 1.3 * scale_, ink};
+    }
+
     PixelPoint Map(ChartPoint point) const { return drawing_.frame.ToPixel(point); }
 
     void Line(PixelPoint from, PixelPoint to, Pen pen) {
@@ -232,33 +244,52 @@ class Layout {
             break;
         }
         const double width = TextWidth(text.text, size);
-        // A label that would run off the right edge goes to the left of its anchor.
-        if (anchor == TextAnchor::Start && at.x + width > drawing_.width - EdgeMargin * scale_) {
+        // A text that would run out of the plot at one side goes to the other side of its
+        // anchor.
+        const ChartFrame& f = drawing_.frame;
+        if (anchor == TextAnchor::Start && at.x + width > f.left + f.width) {
             anchor = TextAnchor::End;
             at.x -= 2 * gap;
+        } else if (anchor == TextAnchor::End && at.x - width < f.left) {
+            anchor = TextAnchor::Start;
+            at.x += 2 * gap;
         }
         if (text.role == ChartRole::Label) {
             at = KeptClear(at, anchor, width, size, text.placement);
         }
+        placedBoxes_.push_back(BoxOf(at, anchor, width, size));
         Text(at, anchor, TextSizeOf(text.role), text.role == ChartRole::Title, PenOf(text.role).ink,
              text.text);
     }
 
-    // Values close together on the chart would write over each other: a label moves a line
-    // at a time away from the labels already placed.
+    // Values close together on the chart would write over each other or over the curves'
+    // names: a value moves a line at a time away from what is already placed, first the
+    // way its block grows, and never out of the plot.
     PixelPoint KeptClear(PixelPoint at, TextAnchor anchor, double width, double size,
-                         TextPlacement placement) {
+                         TextPlacement placement) const {
         const bool above = placement == TextPlacement::Above ||
                            placement == TextPlacement::AboveLeft ||
                            placement == TextPlacement::AboveRight;
         const double step = (above ? -1 : 1) * size * LineSpacing;
-        Box box = BoxOf(at, anchor, width, size);
-        for (int tries = 0; tries < MostLabelMoves && Overlaps(box); ++tries) {
-            at.y += step;
-            box = BoxOf(at, anchor, width, size);
+        PixelPoint first;
+        for (int move = 0; move <= 2 * MostLabelMoves; ++move) {
+            const int lines = move % 2 == 0 ? move / 2 : -(move + 1) / 2;
+            PixelPoint tried{at.x, at.y + lines * step};
+            const Box box = BoxOf(tried, anchor, width, size);
+            const ChartFrame& f = drawing_.frame;
+            if (box.bottom > f.top + f.height) {
+                tried.y -= box.bottom - (f.top + f.height);
+            } else if (box.top < f.top) {
+                tried.y += f.top - box.top;
+            }
+            if (move == 0) {
+                first = tried;
+            }
+            if (!Overlaps(BoxOf(tried, anchor, width, size))) {
+                return tried;
+            }
         }
-        labelBoxes_.push_back(box);
-        return at;
+        return first;
     }
 
     struct Box {
@@ -275,7 +306,7 @@ class Layout {
     }
 
     bool Overlaps(const Box& box) const {
-        for (const Box& placed : labelBoxes_) {
+        for (const Box& placed : placedBoxes_) {
             if (box.left < placed.right && placed.left < box.right && box.top < placed.bottom &&
                 placed.top < box.bottom) {
                 return true;
@@ -288,8 +319,12 @@ class Layout {
         const ChartFrame& f = drawing_.frame;
         const ChartInk ink = PenOf(ChartRole::Title).ink;
         if (!description_.title.empty()) {
-            Text({f.left + f.width / 2, (EdgeMargin + CapHeight * TitleSize) * scale_},
-                 TextAnchor::Middle, TitleSize, true, ink, description_.title);
+            // A long title (an iced bulb's) is set smaller rather than cut at the edges.
+            const double room = drawing_.width - 2 * EdgeMargin * scale_;
+            const double wanted = TextWidth(description_.title, TitleSize * scale_) * BoldWidening;
+            const double size = wanted > room ? TitleSize * room / wanted : TitleSize;
+            Text({drawing_.width / 2.0, (EdgeMargin + CapHeight * TitleSize) * scale_},
+                 TextAnchor::Middle, size, true, ink, description_.title);
         }
         if (!description_.caption.empty()) {
             Text({f.left, drawing_.height - EdgeMargin * scale_}, TextAnchor::Start, CaptionSize,
@@ -300,7 +335,7 @@ class Layout {
     const ChartDescription& description_;
     double scale_;
     ChartDrawing drawing_;
-    std::vector<Box> labelBoxes_;
+    std::vector<Box> placedBoxes_;
 };
 
 } // namespace

@@ -63,7 +63,7 @@ struct DrawnText {
 };
 
 // The logbook's points are not copied: a renderer maps each with `frame` and draws it
-// with `logbookDot`'s radius and ink.
+// with `logbookDot`'s radius and ink, after the polylines and before the dots.
 struct ChartDrawing {
     int width = 0;
     int height = 0;

@@ -89,6 +89,18 @@ ChartDescription ChartOver(std::span<const ChartPoint> points, float pressure, W
     return chart;
 }
 
+// Bulgarian groups the digits of a large number in threes with a space: 12 345.
+std::string Grouped(std::size_t count) {
+    std::string digits = std::to_string(count);
+    if (digits.size() <= 4) {
+        return digits; // four digits stay together
+    }
+    for (std::size_t at = digits.size(); at > 3; at -= 3) {
+        digits.insert(at - 3, " ");
+    }
+    return digits;
+}
+
 std::string Named(std::string_view name, const std::string& text) {
     return std::string(name) + " = " + text;
 }
@@ -167,7 +179,7 @@ ChartDescription DescribeLogbook(std::vector<ChartPoint> points, float pressure)
     ChartDescription chart = ChartOver(points, pressure, WetBulbCover::Water);
     chart.title = "Психрометрична диаграма на дневника";
     const std::size_t count = points.size();
-    chart.caption = std::to_string(count) + (count == 1 ? " изчислен ред" : " изчислени реда") +
+    chart.caption = Grouped(count) + (count == 1 ? " изчислен ред" : " изчислени реда") +
                     "; кривите са при медианното налягане " + FormatDecimal(pressure, 1) + " hPa";
     chart.logbookPoints = std::move(points);
     return chart;

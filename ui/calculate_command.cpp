@@ -48,8 +48,8 @@ void Refuse(std::string_view message) {
     toolkit::FocusControl(Id(Fields[static_cast<std::size_t>(FieldOfMessage(message))]));
 }
 
-void ShowResult(ControlId field, float value, std::string_view suffix) {
-    toolkit::SetControlText(Id(field), FormatDecimal(value, 1) + std::string(suffix));
+void ShowResult(ControlId field, const std::string& text) {
+    toolkit::SetControlText(Id(field), text);
 }
 
 } // namespace
@@ -89,11 +89,12 @@ void PresentResults(InputState& state, const InputReadings& readings, const Humi
     WriteBack(DryBulbField, state.pressCount[0], readings.dryBulbText, TemperatureUnit);
     WriteBack(WetBulbField, state.pressCount[1], readings.wetBulbText, TemperatureUnit);
 
-    ShowResult(AbsoluteHumidityField, result.absoluteHumidity, " [g/m3]");
-    ShowResult(RelativeHumidityField, result.relativeHumidity, " [%]");
-    ShowResult(DewPointField, result.dewPoint, "  [°C]");
-    ShowResult(SaturationPressureField, result.saturationPressure, " [hPa]");
-    ShowResult(VapourPressureField, result.vapourPressure, " [hPa]");
+    using enum ResultQuantity;
+    ShowResult(AbsoluteHumidityField, ResultText(AbsoluteHumidity, result.absoluteHumidity));
+    ShowResult(RelativeHumidityField, ResultText(RelativeHumidity, result.relativeHumidity));
+    ShowResult(DewPointField, ResultText(DewPoint, result.dewPoint));
+    ShowResult(SaturationPressureField, ResultText(SaturationPressure, result.saturationPressure));
+    ShowResult(VapourPressureField, ResultText(VapourPressure, result.vapourPressure));
 
     state.resultsCurrent = true;
     state.emptiedOnEntry = {false, false, false};

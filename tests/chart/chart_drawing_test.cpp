@@ -77,6 +77,11 @@ TEST(ChartDrawing, ManyLogbookPointsAreSmallAndSeeThrough) {
     EXPECT_EQ(sparse.logbookDot.ink.alpha, 200);
     EXPECT_LT(dense.logbookDot.ink.alpha, 128);
     EXPECT_LT(dense.logbookDot.radius, sparse.logbookDot.radius);
+    // A million points fade further, but never to nothing.
+    const ChartDrawing million = LayOutChart(
+        DescribeLogbook(std::vector<ChartPoint>(1000000, ChartPoint{20, 10}), 1000), Width, Height);
+    EXPECT_LT(million.logbookDot.ink.alpha, dense.logbookDot.ink.alpha);
+    EXPECT_GT(million.logbookDot.ink.alpha, 0);
 }
 
 } // namespace

@@ -167,6 +167,15 @@ TEST(PsychrometricChart, ALogbookKeepsItsPointsAndCountsThem) {
     EXPECT_EQ(two.caption.rfind("2 изчислени реда", 0), 0u);
     EXPECT_NE(two.caption.find("981.1 hPa"), std::string::npos);
     EXPECT_LE(two.axes.t.low, -40);
+
+    // Large counts in groups of three, as Bulgarian writes them; one row in the singular.
+    EXPECT_EQ(DescribeLogbook(std::vector<ChartPoint>(12345), 1000)
+                  .caption.rfind("12 345 изчислени реда", 0),
+              0u);
+    EXPECT_EQ(DescribeLogbook(std::vector<ChartPoint>(1234), 1000)
+                  .caption.rfind("1234 изчислени реда", 0),
+              0u);
+    EXPECT_EQ(DescribeLogbook({{20, 10}}, 1000).caption.rfind("1 изчислен ред;", 0), 0u);
 }
 
 } // namespace
