@@ -224,12 +224,9 @@ struct Point {
     double y = 0;
 };
 
-enum class LineStyle { Solid, Dashed, Dotted };
-
 struct Pen {
     Colour colour = 0;
     double width = 1;
-    LineStyle style = LineStyle::Solid;
 };
 
 // Which point of a text's box lies on the point handed to DrawnPicture::Text: one flag of
@@ -241,8 +238,6 @@ constexpr unsigned AnchorTop = 0x00;
 constexpr unsigned AnchorMiddle = 0x10;
 constexpr unsigned AnchorBottom = 0x20;
 constexpr unsigned AnchorBaseline = 0x30;
-// The text reads upwards: its box is turned a quarter turn anticlockwise about the point.
-constexpr unsigned ReadsUpwards = 0x100;
 
 // Pixels in the picture store's layout: bottom row first, blue, green, red, each row
 // padded to a multiple of 4 bytes.
@@ -269,14 +264,11 @@ class DrawnPicture {
     bool IsReady() const { return impl_ != nullptr; }
 
     // Fewer than two points draw nothing; lines narrower than a pixel are drawn one wide.
-    void Line(Point from, Point to, const Pen& pen);
     void Polyline(std::span<const Point> points, const Pen& pen);
     void FillCircle(Point centre, double radius, Colour colour);
     // One line of text in the font loaded under fontId (LoadFont), smoothed; nothing when
     // no font is loaded under it.
     void Text(int fontId, std::string_view text, Point at, unsigned anchor, Colour colour);
-    // Width and height of the text's box, 0 x 0 when no font is loaded under fontId.
-    Size TextSize(int fontId, std::string_view text) const;
 
     // A copy of what is drawn so far; empty when the picture is not ready.
     PixelBuffer Pixels() const;

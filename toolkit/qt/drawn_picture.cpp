@@ -3,7 +3,6 @@
 #include "toolkit/drawing_geometry.h"
 
 #include <QFontMetricsF>
-#include <cmath>
 
 namespace toolkit {
 
@@ -40,7 +39,7 @@ QFont PictureFont(const Font& font) {
     return picture;
 }
 
-QPolygonF ToPolygon(const std::vector<Point>& points) {
+QPolygonF ToPolygon(std::span<const Point> points) {
     QPolygonF polygon;
     polygon.reserve(static_cast<qsizetype>(points.size()));
     for (const Point& point : points) {
@@ -67,13 +66,8 @@ DrawnPicture::~DrawnPicture() = default;
 DrawnPicture::DrawnPicture(DrawnPicture&&) noexcept = default;
 DrawnPicture& DrawnPicture::operator=(DrawnPicture&&) noexcept = default;
 
-void DrawnPicture::Line(Point from, Point to, const Pen& pen) {
-    const Point points[] = {from, to};
-    Polyline(points, pen);
-}
-
 void DrawnPicture::Polyline(std::span<const Point> points, const Pen& pen) {
-    if (!impl_) {
+    if (!impl_ || points.size() < 2) {
         return;
     }
     Painter painter(impl_->image);
@@ -82,9 +76,7 @@ void DrawnPicture::Polyline(std::span<const Point> points, const Pen& pen) {
     qpen.setJoinStyle(Qt::RoundJoin);
     painter->setPen(qpen);
     painter->setBrush(Qt::NoBrush);
-    for (const std::vector<Point>& piece : SolidPieces(points, pen.style, pen.width)) {
-        painter->drawPolyline(ToPolygon(piece));
-    }
+    painter->drawPolyline(ToPolygon(points));
 }
 
 void DrawnPicture::FillCircle(Point centre, double radius, Colour colour) {
@@ -111,21 +103,7 @@ void DrawnPicture::Text(int fontId, std::string_view text, Point at, unsigned an
     Painter painter(impl_->image);
     painter->setFont(qfont);
     painter->setPen(ToQColor(colour));
-    painter->translate(at.x, at.y);
-    if ((anchor & ReadsUpwards) != 0) {
-        painter->rotate(-90);
-    }
-    painter->drawText(QPointF(start.x, start.y), qtext);
-}
-
-Size DrawnPicture::TextSize(int fontId, std::string_view text) const {
-    const std::unique_ptr<Font>* const font = State().fonts.Find(fontId);
-    if (!impl_ || font == nullptr) {
-        return {};
-    }
-    const QFontMetricsF metrics(PictureFont(**font));
-    return {static_cast<int>(std::ceil(metrics.horizontalAdvance(ToQString(text)))),
-            static_cast<int>(std::ceil(metrics.ascent() + metrics.descent()))};
+    painter->drawText(QPointF(at.x + start.x, at.y + start.y), qtext);
 }
 
 PixelBuffer DrawnPicture::Pixels() const {

@@ -47,15 +47,14 @@ PenObject MakePen(const Pen& pen) {
                                   static_cast<DWORD>(width), &brush, 0, nullptr));
 }
 
-// The loaded font, grey-smoothed and, when asked, turned to read upwards.
-FontObject PictureFont(HFONT loaded, bool upwards) {
+// The loaded font, grey-smoothed: coloured fringes would show on paper and in a saved
+// picture.
+FontObject PictureFont(HFONT loaded) {
     LOGFONTW description{};
     if (GetObjectW(loaded, sizeof description, &description) != sizeof description) {
         return {};
     }
     description.lfQuality = ANTIALIASED_QUALITY;
-    description.lfEscapement = upwards ? 900 : 0;
-    description.lfOrientation = description.lfEscapement;
     return FontObject(CreateFontIndirectW(&description));
 }
 
@@ -114,13 +113,8 @@ DrawnPicture::~DrawnPicture() = default;
 DrawnPicture::DrawnPicture(DrawnPicture&&) noexcept = default;
 DrawnPicture& DrawnPicture::operator=(DrawnPicture&&) noexcept = default;
 
-void DrawnPicture::Line(Point from, Point to, const Pen& pen) {
-    const Point points[] = {from, to};
-    Polyline(points, pen);
-}
-
 void DrawnPicture::Polyline(std::span<const Point> points, const Pen& pen) {
-    if (!impl_) {
+    if (!impl_ || points.size() < 2) {
         return;
     }
     const PenObject gdiPen = MakePen(pen);
@@ -128,14 +122,12 @@ void DrawnPicture::Polyline(std::span<const Point> points, const Pen& pen) {
         return;
     }
     const Selection selected(impl_->dc.get(), gdiPen.get());
-    for (const std::vector<Point>& piece : SolidPieces(points, pen.style, pen.width)) {
-        std::vector<POINT> corners;
-        corners.reserve(piece.size());
-        for (const Point& point : piece) {
-            corners.push_back({Pixel(point.x), Pixel(point.y)});
-        }
-        ::Polyline(impl_->dc.get(), corners.data(), static_cast<int>(corners.size()));
+    std::vector<POINT> corners;
+    corners.reserve(points.size());
+    for (const Point& point : points) {
+        corners.push_back({Pixel(point.x), Pixel(point.y)});
     }
+    ::Polyline(impl_->dc.get(), corners.data(), static_cast<int>(corners.size()));
 }
 
 void DrawnPicture::FillCircle(Point centre, double radius, Colour colour) {
@@ -159,39 +151,19 @@ void DrawnPicture::Text(int fontId, std::string_view text, Point at, unsigned an
     if (!impl_ || loaded == nullptr || text.empty()) {
         return;
     }
-    const bool upwards = (anchor & ReadsUpwards) != 0;
-    const FontObject upright = PictureFont(loaded->handle.get(), false);
-    const FontObject drawn = upwards ? PictureFont(loaded->handle.get(), true) : FontObject();
+    const FontObject font = PictureFont(loaded->handle.get());
     const std::wstring wide = Wide(text);
     const std::optional<TextBox> box =
-        upright ? Measure(impl_->dc.get(), upright.get(), wide) : std::nullopt;
-    if (!box || (upwards && !drawn)) {
+        font ? Measure(impl_->dc.get(), font.get(), wide) : std::nullopt;
+    if (!box) {
         return;
     }
-    Point start = BaselineStart(anchor, box->width, box->ascent, box->descent);
-    if (upwards) {
-        start = TurnedToReadUpwards(start);
-    }
-    const Selection selected(impl_->dc.get(), upwards ? drawn.get() : upright.get());
+    const Point start = BaselineStart(anchor, box->width, box->ascent, box->descent);
+    const Selection selected(impl_->dc.get(), font.get());
     SetTextColor(impl_->dc.get(), ToColorRef(colour));
     SetTextAlign(impl_->dc.get(), TA_BASELINE | TA_LEFT | TA_NOUPDATECP);
     TextOutW(impl_->dc.get(), Pixel(at.x + start.x), Pixel(at.y + start.y), wide.c_str(),
              static_cast<int>(wide.size()));
-}
-
-Size DrawnPicture::TextSize(int fontId, std::string_view text) const {
-    const Font* const loaded = LoadedFont(fontId);
-    if (!impl_ || loaded == nullptr) {
-        return {};
-    }
-    const FontObject upright = PictureFont(loaded->handle.get(), false);
-    const std::optional<TextBox> box =
-        upright ? Measure(impl_->dc.get(), upright.get(), Wide(text)) : std::nullopt;
-    if (!box) {
-        return {};
-    }
-    return {static_cast<int>(std::ceil(box->width)),
-            static_cast<int>(std::ceil(box->ascent + box->descent))};
 }
 
 PixelBuffer DrawnPicture::Pixels() const {
