@@ -16,9 +16,9 @@ std::string PressureText(const AcceptedCalculation& calculation) {
     case BarometerUnit::Mbar:
         return "P = " + given + " mBar";
     case BarometerUnit::Mmhg:
-        return "P = " + given + " mmHg = " + FormatDecimal(calculation.readings.pressure, 1) +
-               " hPa";
+        return "P = " + given + " mmHg";
     case BarometerUnit::Altitude:
+        // No pressure was given, and the chart is drawn at this one.
         return "h = " + given + " m, " + inHpa;
     }
     return inHpa;

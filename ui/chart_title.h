@@ -11,6 +11,7 @@ inline constexpr float StandardPressure = 1013.25f; // hPa
 inline constexpr std::string_view EmptyChartTitle =
     "Психрометрична диаграма при нормално налягане P = 1013.25 hPa (още няма изчисление)";
 
-// The two readings, the pressure in the unit the user gave it (in hPa too when that was
-// another), the psychrometer's type and, when iced, the wet bulb's cover.
+// The two readings, the pressure in the unit the user gave it (the altitude and the pressure
+// taken from it), the psychrometer's type and, when iced, the wet bulb's cover. The longest
+// of them still fits the chart's width.
 std::string ChartTitle(const AcceptedCalculation& calculation);
