@@ -112,7 +112,7 @@ bool TakesValue(std::string_view name) {
 }
 
 bool IsStandardOutput(const std::optional<std::string>& name) {
-    return !name || *name == "-";
+    return !name || NamesStandardOutput(*name);
 }
 
 // Standard output holds one of the two, and a file cannot be both.
@@ -120,7 +120,7 @@ std::optional<std::string> ChartProblem(const BatchOptions& options, MessageLang
     if (!options.chart) {
         return std::nullopt;
     }
-    if (*options.chart == "-" && IsStandardOutput(options.output)) {
+    if (NamesStandardOutput(*options.chart) && IsStandardOutput(options.output)) {
         return std::string(TextIn(language,
                                   "--chart - иска таблицата във файл (-o ФАЙЛ): стандартният "
                                   "изход е един",
@@ -181,6 +181,10 @@ std::variant<BatchOptions, std::string> ParseBatchOptions(const std::vector<std:
         return *problem;
     }
     return options;
+}
+
+bool NamesStandardOutput(std::string_view name) {
+    return name == "-" || name == "/dev/stdout" || name == "/dev/fd/1" || name == "/proc/self/fd/1";
 }
 
 MessageLanguage RequestedLanguage(const std::vector<std::string>& args) {

@@ -26,5 +26,9 @@ std::variant<BatchOptions, std::string> ParseBatchOptions(const std::vector<std:
 // be parsed is answered in it.
 MessageLanguage RequestedLanguage(const std::vector<std::string>& args);
 
+// Names under which a user means the terminal or the pipe the program writes to: a file
+// can never be renamed over them.
+bool NamesStandardOutput(std::string_view name);
+
 // The text of --help.
 std::string_view BatchUsage(MessageLanguage language);

@@ -48,12 +48,6 @@ std::string InputName(const BatchOptions& options) {
                                 : options.input;
 }
 
-// Names under which a user means the terminal or the pipe the program writes to: a file
-// can never be renamed over them.
-bool NamesStandardOutput(const std::string& name) {
-    return name == "-" || name == "/dev/stdout" || name == "/dev/fd/1" || name == "/proc/self/fd/1";
-}
-
 int Convert(const BatchOptions& options, std::FILE* in, std::FILE* out, int& writeError,
             const ComputedRowSink& computed) {
     const MessageLanguage language = options.conversion.language;

@@ -1,9 +1,10 @@
 #include "chart/chart_drawing.h"
 
+#include "chart/text_placement.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <string_view>
 
 namespace chart {
 namespace {
@@ -19,13 +20,8 @@ constexpr double CaptionSize = 14;
 constexpr double Gap = 6; // between a text and what it belongs to
 constexpr double TickLength = 5;
 constexpr double EdgeMargin = 14; // between the picture's edge and anything on it
-constexpr double LineSpacing = 1.25;
-// Of a line of text above its baseline: roughly the height of the capitals.
-constexpr double CapHeight = 0.72;
 // The widest tick number is three digits and a sign.
 constexpr double NumberColumnEms = 2.6;
-constexpr double AverageAdvance = 0.58;
-constexpr int MostLabelMoves = 8;
 constexpr double BoldWidening = 1.1;
 
 constexpr ChartInk Black{0, 0, 0, 255};
@@ -84,16 +80,6 @@ double TextSizeOf(ChartRole role) {
     }
 }
 
-// An estimate for keeping texts apart and inside the picture, without the font at hand:
-// the average advance of a sans-serif letter, digit or space is about 0.55 em.
-double TextWidth(std::string_view text, double size) {
-    std::size_t letters = 0;
-    for (const char byte : text) {
-        letters += (static_cast<unsigned char>(byte) & 0xC0) != 0x80 ? 1 : 0;
-    }
-    return static_cast<double>(letters) * AverageAdvance * size;
-}
-
 std::string TickText(float value) {
     char text[32];
     const auto written = std::to_chars(text, text + sizeof text, value);
@@ -103,7 +89,8 @@ std::string TickText(float value) {
 class Layout {
   public:
     Layout(const ChartDescription& description, int width, int height)
-        : description_(description), scale_(height / DesignHeight) {
+        : description_(description), scale_(height / DesignHeight),
+          placer_(FrameFor(description.axes, width, height), Gap * scale_) {
         drawing_.width = width;
         drawing_.height = height;
         drawing_.frame = FrameFor(description.axes, width, height);
@@ -207,112 +194,10 @@ class Layout {
 
     void AddPlaced(const ChartText& text) {
         const double size = TextSizeOf(text.role) * scale_;
-        const double gap = Gap * scale_;
-        const double step = size * LineSpacing * text.line;
-        const double cap = CapHeight * size;
-        PixelPoint at = Map(text.at);
-        TextAnchor anchor = TextAnchor::Middle;
-        switch (text.placement) {
-        case TextPlacement::Left:
-        case TextPlacement::AboveLeft:
-        case TextPlacement::BelowLeft:
-            anchor = TextAnchor::End;
-            at.x -= gap;
-            break;
-        case TextPlacement::Right:
-        case TextPlacement::AboveRight:
-        case TextPlacement::BelowRight:
-            anchor = TextAnchor::Start;
-            at.x += gap;
-            break;
-        default:
-            break;
-        }
-        switch (text.placement) {
-        case TextPlacement::Above:
-        case TextPlacement::AboveLeft:
-        case TextPlacement::AboveRight:
-            at.y -= gap + step;
-            break;
-        case TextPlacement::Below:
-        case TextPlacement::BelowLeft:
-        case TextPlacement::BelowRight:
-            at.y += gap + cap + step;
-            break;
-        default:
-            at.y += cap / 2 + step;
-            break;
-        }
-        const double width = TextWidth(text.text, size);
-        // A text that would run out of the plot at one side goes to the other side of its
-        // anchor.
-        const ChartFrame& f = drawing_.frame;
-        if (anchor == TextAnchor::Start && at.x + width > f.left + f.width) {
-            anchor = TextAnchor::End;
-            at.x -= 2 * gap;
-        } else if (anchor == TextAnchor::End && at.x - width < f.left) {
-            anchor = TextAnchor::Start;
-            at.x += 2 * gap;
-        }
-        if (text.role == ChartRole::Label) {
-            at = KeptClear(at, anchor, width, size, text.placement);
-        }
-        placedBoxes_.push_back(BoxOf(at, anchor, width, size));
-        Text(at, anchor, TextSizeOf(text.role), text.role == ChartRole::Title, PenOf(text.role).ink,
+        const PlacedText placed = placer_.Place(Map(text.at), text.placement, text.line, text.text,
+                                                size, text.role == ChartRole::Label);
+        Text(placed.at, placed.anchor, TextSizeOf(text.role), false, PenOf(text.role).ink,
              text.text);
-    }
-
-    // Values close together on the chart would write over each other or over the curves'
-    // names: a value moves a line at a time away from what is already placed, first the
-    // way its block grows, and never out of the plot.
-    PixelPoint KeptClear(PixelPoint at, TextAnchor anchor, double width, double size,
-                         TextPlacement placement) const {
-        const bool above = placement == TextPlacement::Above ||
-                           placement == TextPlacement::AboveLeft ||
-                           placement == TextPlacement::AboveRight;
-        const double step = (above ? -1 : 1) * size * LineSpacing;
-        PixelPoint first;
-        for (int move = 0; move <= 2 * MostLabelMoves; ++move) {
-            const int lines = move % 2 == 0 ? move / 2 : -(move + 1) / 2;
-            PixelPoint tried{at.x, at.y + lines * step};
-            const Box box = BoxOf(tried, anchor, width, size);
-            const ChartFrame& f = drawing_.frame;
-            if (box.bottom > f.top + f.height) {
-                tried.y -= box.bottom - (f.top + f.height);
-            } else if (box.top < f.top) {
-                tried.y += f.top - box.top;
-            }
-            if (move == 0) {
-                first = tried;
-            }
-            if (!Overlaps(BoxOf(tried, anchor, width, size))) {
-                return tried;
-            }
-        }
-        return first;
-    }
-
-    struct Box {
-        double left, top, right, bottom;
-    };
-
-    static Box BoxOf(PixelPoint at, TextAnchor anchor, double width, double size) {
-        const double left = anchor == TextAnchor::Start    ? at.x
-                            : anchor == TextAnchor::Middle ? at.x - width / 2
-                                                           : at.x - width;
-        // The descenders reach below the baseline.
-        return {left, at.y - CapHeight * size, left + width,
-                at.y + (LineSpacing - CapHeight) * size};
-    }
-
-    bool Overlaps(const Box& box) const {
-        for (const Box& placed : placedBoxes_) {
-            if (box.left < placed.right && placed.left < box.right && box.top < placed.bottom &&
-                placed.top < box.bottom) {
-                return true;
-            }
-        }
-        return false;
     }
 
     void AddTitles() {
@@ -321,7 +206,8 @@ class Layout {
         if (!description_.title.empty()) {
             // A long title (an iced bulb's) is set smaller rather than cut at the edges.
             const double room = drawing_.width - 2 * EdgeMargin * scale_;
-            const double wanted = TextWidth(description_.title, TitleSize * scale_) * BoldWidening;
+            const double wanted =
+                EstimatedTextWidth(description_.title, TitleSize * scale_) * BoldWidening;
             const double size = wanted > room ? TitleSize * room / wanted : TitleSize;
             Text({drawing_.width / 2.0, (EdgeMargin + CapHeight * TitleSize) * scale_},
                  TextAnchor::Middle, size, true, ink, description_.title);
@@ -335,7 +221,7 @@ class Layout {
     const ChartDescription& description_;
     double scale_;
     ChartDrawing drawing_;
-    std::vector<Box> placedBoxes_;
+    TextPlacer placer_;
 };
 
 } // namespace

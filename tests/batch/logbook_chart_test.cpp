@@ -1,9 +1,11 @@
 #include "batch/chart_svg.h"
 #include "batch/logbook_chart.h"
+#include "tests/batch/conversion_probe.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -21,12 +23,9 @@ std::size_t Count(const std::string& text, const std::string& what) {
 std::string SvgOf(LogbookChart& logbook) {
     const chart::ChartDescription description = logbook.Describe();
     const chart::ChartDrawing drawing = chart::LayOutChart(description, 1000, 758);
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::tmpfile(), std::fclose);
+    const ScratchStream file;
     EXPECT_TRUE(WriteChartSvg(drawing, description.logbookPoints, file.get()));
-    std::string text(static_cast<std::size_t>(std::ftell(file.get())), '\0');
-    std::rewind(file.get());
-    EXPECT_EQ(std::fread(text.data(), 1, text.size(), file.get()), text.size());
-    return text;
+    return file.Contents();
 }
 
 TEST(LogbookChart, OnePointARowOverTheCurvesAtTheMedianPressure) {
@@ -73,17 +72,18 @@ TEST(ChartSvg, TextIsEscapedAndCharactersXmlCannotHoldAreLeftOut) {
 
 TEST(ChartSvg, AFailedWriteIsTold) {
     // A stream open for reading takes no bytes, on every system.
-    const std::string name = testing::TempDir() + "chart-read-only.svg";
-    std::fclose(std::fopen(name.c_str(), "wb"));
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> readOnly(std::fopen(name.c_str(), "rb"),
-                                                                   std::fclose);
+    const std::filesystem::path name =
+        std::filesystem::temp_directory_path() / "zorvel-chart-read-only.svg";
+    std::fclose(std::fopen(name.string().c_str(), "wb"));
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> readOnly(
+        std::fopen(name.string().c_str(), "rb"), std::fclose);
     ASSERT_NE(readOnly, nullptr);
     LogbookChart logbook;
     logbook.Add(20, 10, 1000);
     const chart::ChartDescription description = logbook.Describe();
     EXPECT_FALSE(WriteChartSvg(chart::LayOutChart(description, 1000, 758),
                                description.logbookPoints, readOnly.get()));
-    std::remove(name.c_str());
+    std::filesystem::remove(name);
 }
 
 } // namespace

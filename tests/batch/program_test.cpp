@@ -371,9 +371,12 @@ TEST_F(BatchProgram, ChartDrawsEveryComputedRowAndARealRendererReadsIt) {
         Run(ShellQuote(logbook.string()) + " -o " + ShellQuote(results.string()) + " --chart -");
     EXPECT_EQ(piped.exitCode, 2);
     EXPECT_EQ(piped.output, svg);
-    const CommandResult both = Run(ShellQuote(logbook.string()) + " --chart -");
-    EXPECT_EQ(both.exitCode, 1);
-    EXPECT_NE(both.output.find("--chart -"), std::string::npos) << both.output;
+    for (const std::string table : {"", " -o /dev/stdout"}) {
+        const CommandResult both = Run(ShellQuote(logbook.string()) + table + " --chart -");
+        EXPECT_EQ(both.exitCode, 1);
+        EXPECT_NE(both.output.find("--chart - иска таблицата във файл"), std::string::npos)
+            << both.output;
+    }
 }
 
 TEST_F(BatchProgram, AFailedRunKeepsTheChartThatWasThere) {
