@@ -57,6 +57,10 @@ bool SetValued(BatchOptions& options, std::string_view name, std::string_view va
         options.output = std::string(value);
         return !value.empty();
     }
+    if (name == "--chart") {
+        options.chart = std::string(value);
+        return !value.empty();
+    }
     if (name == "--unit") {
         settings.unit = ParseUnitName(value);
         return settings.unit.has_value();
@@ -101,9 +105,33 @@ bool SetValued(BatchOptions& options, std::string_view name, std::string_view va
 }
 
 bool TakesValue(std::string_view name) {
-    return name == "-o" || name == "--output" || name == "--unit" || name == "--type" ||
-           name == "--bulb" || name == "--delimiter" || name == "--lang" || name == "--encoding" ||
-           name == "--output-encoding" || name == "--decimal" || name == "--max-row-bytes";
+    return name == "-o" || name == "--output" || name == "--chart" || name == "--unit" ||
+           name == "--type" || name == "--bulb" || name == "--delimiter" || name == "--lang" ||
+           name == "--encoding" || name == "--output-encoding" || name == "--decimal" ||
+           name == "--max-row-bytes";
+}
+
+bool IsStandardOutput(const std::optional<std::string>& name) {
+    return !name || NamesStandardOutput(*name);
+}
+
+// Standard output holds one of the two, and a file cannot be both.
+std::optional<std::string> ChartProblem(const BatchOptions& options, MessageLanguage language) {
+    if (!options.chart) {
+        return std::nullopt;
+    }
+    if (NamesStandardOutput(*options.chart) && IsStandardOutput(options.output)) {
+        return std::string(TextIn(language,
+                                  "--chart - иска таблицата във файл (-o ФАЙЛ): стандартният "
+                                  "изход е един",
+                                  "--chart - needs the table in a file (-o FILE): there is one "
+                                  "standard output"));
+    }
+    if (options.output && *options.chart == *options.output) {
+        return std::string(TextIn(language, "--chart и -o назовават един и същ файл",
+                                  "--chart and -o name the same file"));
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -149,7 +177,14 @@ std::variant<BatchOptions, std::string> ParseBatchOptions(const std::vector<std:
             inputGiven = true;
         }
     }
+    if (const auto problem = ChartProblem(options, language)) {
+        return *problem;
+    }
     return options;
+}
+
+bool NamesStandardOutput(std::string_view name) {
+    return name == "-" || name == "/dev/stdout" || name == "/dev/fd/1" || name == "/proc/self/fd/1";
 }
 
 MessageLanguage RequestedLanguage(const std::vector<std::string>& args) {
@@ -178,6 +213,8 @@ std::string_view BatchUsage(MessageLanguage language) {
         "колони се копират непроменени.\n"
         "\n"
         "  -o, --output ФАЙЛ      записва във ФАЙЛ (заменя го само с цялата таблица)\n"
+        "      --chart ФАЙЛ.svg   рисува психрометрична диаграма на изчислените редове\n"
+        "                         като SVG; - я пише на стандартния изход (с -o)\n"
         "      --unit ЕДИНИЦА     за редовете без своя: hPa, mBar, mmHg или m\n"
         "      --type ВИД         психрометър за редовете без свой: aspirated\n"
         "                         (с аспирация, подразбира се) или non-aspirated\n"
@@ -213,6 +250,8 @@ std::string_view BatchUsage(MessageLanguage language) {
         "copied unchanged.\n"
         "\n"
         "  -o, --output FILE      write to FILE (replaced only when complete)\n"
+        "      --chart FILE.svg   draw a psychrometric chart of the computed rows as SVG;\n"
+        "                         - writes it to standard output (with -o)\n"
         "      --unit UNIT        unit for rows without one: hPa, mBar, mmHg or m\n"
         "      --type TYPE        psychrometer for rows without one: aspirated or\n"
         "                         non-aspirated (default aspirated)\n"

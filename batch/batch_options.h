@@ -12,6 +12,8 @@
 struct BatchOptions {
     std::string input = "-"; // "-" is standard input
     std::optional<std::string> output;
+    // The chart's SVG file, "-" for standard output (only with the table in a file).
+    std::optional<std::string> chart;
     ConversionSettings conversion;
     bool help = false;
     bool version = false;
@@ -23,6 +25,10 @@ std::variant<BatchOptions, std::string> ParseBatchOptions(const std::vector<std:
 // The language --lang asks for, looked up alone so that even a command line that cannot
 // be parsed is answered in it.
 MessageLanguage RequestedLanguage(const std::vector<std::string>& args);
+
+// Names under which a user means the terminal or the pipe the program writes to: a file
+// can never be renamed over them.
+bool NamesStandardOutput(std::string_view name);
 
 // The text of --help.
 std::string_view BatchUsage(MessageLanguage language);

@@ -190,7 +190,8 @@ void StopAt(ConversionReport& report, const CsvReader& reader, std::string text)
 } // namespace
 
 ConversionReport ConvertLogbook(std::FILE* in, std::FILE* out, const ConversionSettings& settings,
-                                const ConversionProgress& progress) {
+                                const ConversionProgress& progress,
+                                const ComputedRowSink& computed) {
     ConversionReport report;
     DecodedInput input(in, settings.inputEncoding);
     report.guessedWindows1251 = input.GuessedWindows1251();
@@ -245,6 +246,9 @@ ConversionReport ConvertLogbook(std::FILE* in, std::FILE* out, const ConversionS
                                       settings.language);
         if (cells.error.empty()) {
             cells = rows.Calculate(fields);
+            if (cells.error.empty() && computed) {
+                computed(cells);
+            }
         }
         if (commaResults) {
             UseDecimalComma(cells);

@@ -50,5 +50,9 @@ struct ConversionReport {
 // Told of the rows done and input bytes consumed, every few thousand rows.
 using ConversionProgress = std::function<void(std::uint64_t rows, std::uint64_t bytes)>;
 
+// Told of every row the calculator computed, in order; rows with an error are not told.
+using ComputedRowSink = std::function<void(const RowCells& cells)>;
+
 ConversionReport ConvertLogbook(std::FILE* in, std::FILE* out, const ConversionSettings& settings,
-                                const ConversionProgress& progress = {});
+                                const ConversionProgress& progress = {},
+                                const ComputedRowSink& computed = {});

@@ -38,6 +38,9 @@ RowCells CalculateRow(const RowReadings& row, bool extended, MessageLanguage lan
         return cells;
     }
     const auto& result = std::get<HumidityResult>(computed);
+    cells.dryBulb = readings.dryBulb;
+    cells.pressure = readings.pressure;
+    cells.vapourPressure = result.vapourPressure;
     cells.results = {Shown(result.absoluteHumidity), Shown(result.relativeHumidity),
                      Shown(result.dewPoint), Shown(result.saturationPressure),
                      Shown(result.vapourPressure)};

@@ -28,6 +28,10 @@ struct RowCells {
     std::array<std::string, 5> results; // F, RH, Td, E, е, as the calculator shows them
     std::array<std::string, 3> extras;  // r, q, h; filled only when asked for
     std::string error;
+    // A computed row's reading in the model's units, for the chart.
+    float dryBulb = 0;        // °C
+    float pressure = 0;       // hPa
+    float vapourPressure = 0; // е, hPa
 };
 
 RowCells CalculateRow(const RowReadings& row, bool extended, MessageLanguage language);

@@ -1,6 +1,8 @@
 // zorvel-batch: a psychrometer logbook in, the calculator's results for every row out.
 #include "batch/batch_options.h"
+#include "batch/chart_svg.h"
 #include "batch/file_failure_text.h"
+#include "batch/logbook_chart.h"
 #include "batch/logbook_conversion.h"
 #include "batch/process_guard.h"
 #include "batch/progress_line.h"
@@ -15,6 +17,7 @@
 #include <ctime>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
@@ -26,6 +29,9 @@ constexpr int CannotRead = 1;
 constexpr int SomeRowsFailed = 2;
 // Told by Convert, which cannot know why: only the caller knows where the output went.
 constexpr int CannotWrite = -1;
+// The size of the calculator's own chart picture, so that the two look alike.
+constexpr int ChartWidth = 1000;
+constexpr int ChartHeight = 758;
 
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
@@ -42,20 +48,16 @@ std::string InputName(const BatchOptions& options) {
                                 : options.input;
 }
 
-// Names under which a user means the terminal or the pipe the program writes to: a file
-// can never be renamed over them.
-bool NamesStandardOutput(const std::string& name) {
-    return name == "-" || name == "/dev/stdout" || name == "/dev/fd/1" || name == "/proc/self/fd/1";
-}
-
-int Convert(const BatchOptions& options, std::FILE* in, std::FILE* out, int& writeError) {
+int Convert(const BatchOptions& options, std::FILE* in, std::FILE* out, int& writeError,
+            const ComputedRowSink& computed) {
     const MessageLanguage language = options.conversion.language;
     ConversionReport report;
     {
         ProgressLine progress(in, stderr, language);
         report = ConvertLogbook(
             in, out, options.conversion,
-            [&progress](std::uint64_t rows, std::uint64_t bytes) { progress.Update(rows, bytes); });
+            [&progress](std::uint64_t rows, std::uint64_t bytes) { progress.Update(rows, bytes); },
+            computed);
     }
     if (report.guessedWindows1251) {
         Complain(InputName(options),
@@ -80,9 +82,10 @@ std::string FolderOf(const std::string& path) {
     return folder.empty() ? "." : folder;
 }
 
-int ConvertToStandardOutput(const BatchOptions& options, std::FILE* in) {
+int ConvertToStandardOutput(const BatchOptions& options, std::FILE* in,
+                            const ComputedRowSink& computed) {
     int writeError = 0;
-    const int status = Convert(options, in, stdout, writeError);
+    const int status = Convert(options, in, stdout, writeError, computed);
     if (status == CannotWrite) {
         const MessageLanguage language = options.conversion.language;
         Complain(std::string(TextIn(language, "стандартен изход", "standard output")),
@@ -94,7 +97,8 @@ int ConvertToStandardOutput(const BatchOptions& options, std::FILE* in) {
 
 // The temporary file comes first: a table that cannot be written beside its target is
 // refused before anything is read, and the target is never written in place.
-int ConvertToFile(const BatchOptions& options, std::FILE* in, const timespec& runStart) {
+int ConvertToFile(const BatchOptions& options, std::FILE* in, const timespec& runStart,
+                  const ComputedRowSink& computed) {
     const MessageLanguage language = options.conversion.language;
     const std::string& target = *options.output;
     const std::string prefix = TemporaryPrefixFor(target);
@@ -105,7 +109,7 @@ int ConvertToFile(const BatchOptions& options, std::FILE* in, const timespec& ru
     }
     RemoveStaleTemporaries(FolderOf(output.TargetPath()), prefix, runStart, output.TemporaryPath());
     int writeError = 0;
-    const int status = Convert(options, in, output.Stream(), writeError);
+    const int status = Convert(options, in, output.Stream(), writeError, computed);
     if (status == CannotRead) {
         return CannotRead; // the old table stays as it was
     }
@@ -116,11 +120,69 @@ int ConvertToFile(const BatchOptions& options, std::FILE* in, const timespec& ru
     return status;
 }
 
-int ConvertTo(const BatchOptions& options, std::FILE* in, const timespec& runStart) {
+int ConvertTable(const BatchOptions& options, std::FILE* in, const timespec& runStart,
+                 const ComputedRowSink& computed) {
     if (!options.output || NamesStandardOutput(*options.output)) {
-        return ConvertToStandardOutput(options, in);
+        return ConvertToStandardOutput(options, in, computed);
     }
-    return ConvertToFile(options, in, runStart);
+    return ConvertToFile(options, in, runStart, computed);
+}
+
+// Written only after the whole table, and like it through a file beside its target: a
+// run that fails or is cut short keeps the chart that was there.
+bool WriteChart(LogbookChart& points, std::FILE* out) {
+    const chart::ChartDescription description = points.Describe();
+    const chart::ChartDrawing drawing = chart::LayOutChart(description, ChartWidth, ChartHeight);
+    return WriteChartSvg(drawing, description.logbookPoints, out);
+}
+
+int ConvertTo(const BatchOptions& options, std::FILE* in, const timespec& runStart) {
+    if (!options.chart) {
+        return ConvertTable(options, in, runStart, {});
+    }
+    const MessageLanguage language = options.conversion.language;
+    const std::string& target = *options.chart;
+    std::optional<ReplacementFile> chartFile;
+    // Made before anything is read, as the table's is: a chart that cannot be written is
+    // known before the logbook is spent.
+    if (!NamesStandardOutput(target)) {
+        const std::string prefix = TemporaryPrefixFor(target);
+        chartFile.emplace(target,
+                          ReplacementOptions{.mayWriteInPlace = false, .temporaryPrefix = prefix});
+        if (!chartFile->IsOpen()) {
+            Complain(target,
+                     CreateFailureText(chartFile->Why(), chartFile->ErrorNumber(), language));
+            return CannotRead;
+        }
+        RemoveStaleTemporaries(FolderOf(chartFile->TargetPath()), prefix, runStart,
+                               chartFile->TemporaryPath());
+    }
+    LogbookChart points;
+    const int status = ConvertTable(options, in, runStart, [&points](const RowCells& cells) {
+        points.Add(cells.dryBulb, cells.vapourPressure, cells.pressure);
+    });
+    if (status == CannotRead) {
+        return status;
+    }
+    if (!chartFile) {
+        if (!WriteChart(points, stdout)) {
+            const int error = errno;
+            Complain(std::string(TextIn(language, "стандартен изход", "standard output")),
+                     WriteFailureText(FailureOfError(error), error, language));
+            return CannotRead;
+        }
+        return status;
+    }
+    if (!WriteChart(points, chartFile->Stream())) {
+        const int error = errno;
+        Complain(target, WriteFailureText(FailureOfError(error), error, language));
+        return CannotRead;
+    }
+    if (!chartFile->Commit()) {
+        Complain(target, WriteFailureText(chartFile->Why(), chartFile->ErrorNumber(), language));
+        return CannotRead;
+    }
+    return status;
 }
 
 } // namespace

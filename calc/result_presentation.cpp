@@ -68,3 +68,24 @@ std::string FormatDecimal(float value, int decimals) {
     }
     return text;
 }
+
+std::string ResultText(ResultQuantity quantity, float value) {
+    // The leading spaces differ from field to field, and are part of what the user sees.
+    std::string_view unit;
+    switch (quantity) {
+    case ResultQuantity::AbsoluteHumidity:
+        unit = " [g/m3]";
+        break;
+    case ResultQuantity::RelativeHumidity:
+        unit = " [%]";
+        break;
+    case ResultQuantity::DewPoint:
+        unit = "  [°C]";
+        break;
+    case ResultQuantity::SaturationPressure:
+    case ResultQuantity::VapourPressure:
+        unit = " [hPa]";
+        break;
+    }
+    return FormatDecimal(value, 1) + std::string(unit);
+}

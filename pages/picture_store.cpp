@@ -30,7 +30,11 @@ ImageRef PictureStore::Load(int imageId, std::span<const unsigned char> data) {
     if (!decoded) {
         return nullptr;
     }
-    auto held = std::make_unique<const LoadedImage>(std::move(*decoded));
+    return Hold(imageId, std::move(*decoded));
+}
+
+ImageRef PictureStore::Hold(int imageId, LoadedImage picture) {
+    auto held = std::make_unique<const LoadedImage>(std::move(picture));
     ImageRef reference = held.get();
     pictures_[imageId] = std::move(held);
     return reference;
@@ -67,6 +71,10 @@ PictureStore& ProgramPictureStore() {
 
 ImageRef LoadEmbeddedImage(int imageId, std::span<const unsigned char> data) {
     return ProgramPictureStore().Load(imageId, data);
+}
+
+ImageRef HoldPicture(int imageId, LoadedImage picture) {
+    return ProgramPictureStore().Hold(imageId, std::move(picture));
 }
 
 ImageRef ImageHandleOf(int imageId) {

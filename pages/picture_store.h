@@ -33,6 +33,10 @@ using ImageRef = const LoadedImage*;
 // decoded (the id then holds nothing). No decoder reads past data.size().
 ImageRef LoadEmbeddedImage(int imageId, std::span<const unsigned char> data);
 
+// Holds a picture the program made itself (a drawn chart) under imageId, replacing what the
+// id held, so that it is shown, saved and printed as a page is.
+ImageRef HoldPicture(int imageId, LoadedImage picture);
+
 // The picture held under imageId, nullptr when none.
 ImageRef ImageHandleOf(int imageId);
 
@@ -51,6 +55,7 @@ void ReleaseAllImages();
 class PictureStore {
   public:
     ImageRef Load(int imageId, std::span<const unsigned char> data);
+    ImageRef Hold(int imageId, LoadedImage picture);
     ImageRef Find(int imageId) const;
     int SaveAsJpeg(int imageId, std::string_view path, SaveFailure* why = nullptr) const;
     void ReleaseAll() { pictures_.clear(); }

@@ -12,8 +12,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace toolkit {
 
@@ -165,6 +168,10 @@ void MoveControl(int controlId, int x, int y, int width, int height);
 
 // ---- Fonts ---------------------------------------------------------------------------
 bool LoadFont(int fontId, std::string_view faceName, int sizePoints, unsigned style);
+// A font for drawn pictures (DrawnPicture::Text): its em is pixelSize pixels of the
+// picture whatever the screen's resolution, so that a picture laid out in pixels comes out
+// the same on every screen. A family the system lacks gives way to its sans-serif font.
+bool LoadPictureFont(int fontId, std::string_view family, double pixelSize, unsigned style);
 // nullptr when the font did not load.
 FontRef FontHandle(int fontId);
 
@@ -207,5 +214,68 @@ bool StartDrawing(int output);
 void DrawImage(const PixelView& image, int x, int y, int width, int height);
 void StopDrawing();
 void StopPrinting();
+
+// ---- Drawn pictures ------------------------------------------------------------------
+// A picture the program draws itself, white at first, in picture pixels (0, 0 the top left
+// corner). Its pixels come out in the picture store's layout, so that it is shown, saved
+// and printed as a page is.
+struct Point {
+    double x = 0;
+    double y = 0;
+};
+
+struct Pen {
+    Colour colour = 0;
+    double width = 1;
+};
+
+// Which point of a text's box lies on the point handed to DrawnPicture::Text: one flag of
+// each row, or'ed. The box is the text's advance width by the font's ascent and descent.
+constexpr unsigned AnchorLeft = 0x00;
+constexpr unsigned AnchorCentre = 0x01;
+constexpr unsigned AnchorRight = 0x02;
+constexpr unsigned AnchorTop = 0x00;
+constexpr unsigned AnchorMiddle = 0x10;
+constexpr unsigned AnchorBottom = 0x20;
+constexpr unsigned AnchorBaseline = 0x30;
+
+// Pixels in the picture store's layout: bottom row first, blue, green, red, each row
+// padded to a multiple of 4 bytes.
+struct PixelBuffer {
+    int width = 0;
+    int height = 0;
+    int rowSize = 0;
+    std::vector<unsigned char> bottomUpBgr;
+
+    PixelView View() const { return {width, height, rowSize, bottomUpBgr.data()}; }
+};
+
+class DrawnPicture {
+  public:
+    // A white picture of width x height pixels. It stays blank (IsReady() false) before
+    // InitToolkit or when a side lies outside 1..32767.
+    DrawnPicture(int width, int height);
+    ~DrawnPicture();
+    DrawnPicture(DrawnPicture&&) noexcept;
+    DrawnPicture& operator=(DrawnPicture&&) noexcept;
+    DrawnPicture(const DrawnPicture&) = delete;
+    DrawnPicture& operator=(const DrawnPicture&) = delete;
+
+    bool IsReady() const { return impl_ != nullptr; }
+
+    // Fewer than two points draw nothing; lines narrower than a pixel are drawn one wide.
+    void Polyline(std::span<const Point> points, const Pen& pen);
+    void FillCircle(Point centre, double radius, Colour colour);
+    // One line of text in the font loaded under fontId (LoadFont), smoothed; nothing when
+    // no font is loaded under it.
+    void Text(int fontId, std::string_view text, Point at, unsigned anchor, Colour colour);
+
+    // A copy of what is drawn so far; empty when the picture is not ready.
+    PixelBuffer Pixels() const;
+
+  private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
 
 } // namespace toolkit

@@ -48,19 +48,19 @@ void Refuse(std::string_view message) {
     toolkit::FocusControl(Id(Fields[static_cast<std::size_t>(FieldOfMessage(message))]));
 }
 
-void ShowResult(ControlId field, float value, std::string_view suffix) {
-    toolkit::SetControlText(Id(field), FormatDecimal(value, 1) + std::string(suffix));
+void ShowResult(ControlId field, const std::string& text) {
+    toolkit::SetControlText(Id(field), text);
 }
 
 } // namespace
 
-bool CalculatePressed(InputState& state, BarometerUnit unit, PsychrometerType type,
-                      WetBulbCover cover) {
+std::optional<AcceptedCalculation> CalculatePressed(InputState& state, BarometerUnit unit,
+                                                    PsychrometerType type, WetBulbCover cover) {
     for (unsigned& count : state.pressCount) {
         ++count;
     }
     if (state.resultsCurrent) {
-        return false;
+        return std::nullopt;
     }
     const std::string pressureText = toolkit::GetControlText(Id(PressureField));
     const std::string dryBulbText = toolkit::GetControlText(Id(DryBulbField));
@@ -68,7 +68,7 @@ bool CalculatePressed(InputState& state, BarometerUnit unit, PsychrometerType ty
     const ReadOutcome outcome = ReadInputs(pressureText, dryBulbText, wetBulbText, unit);
     if (const auto* message = std::get_if<std::string>(&outcome)) {
         Refuse(*message);
-        return false;
+        return std::nullopt;
     }
     const auto& readings = std::get<InputReadings>(outcome);
     // Readings the model refuses (е ≤ 0, or an iced bulb above 0 °C) are refused as a
@@ -76,10 +76,11 @@ bool CalculatePressed(InputState& state, BarometerUnit unit, PsychrometerType ty
     const HumidityOutcome computed = ComputeCheckedHumidity(readings, type, cover);
     if (const auto* message = std::get_if<std::string_view>(&computed)) {
         Refuse(*message);
-        return false;
+        return std::nullopt;
     }
-    PresentResults(state, readings, std::get<HumidityResult>(computed), unit);
-    return true;
+    const auto& result = std::get<HumidityResult>(computed);
+    PresentResults(state, readings, result, unit);
+    return AcceptedCalculation{readings, result, unit, type, cover};
 }
 
 void PresentResults(InputState& state, const InputReadings& readings, const HumidityResult& result,
@@ -88,11 +89,12 @@ void PresentResults(InputState& state, const InputReadings& readings, const Humi
     WriteBack(DryBulbField, state.pressCount[0], readings.dryBulbText, TemperatureUnit);
     WriteBack(WetBulbField, state.pressCount[1], readings.wetBulbText, TemperatureUnit);
 
-    ShowResult(AbsoluteHumidityField, result.absoluteHumidity, " [g/m3]");
-    ShowResult(RelativeHumidityField, result.relativeHumidity, " [%]");
-    ShowResult(DewPointField, result.dewPoint, "  [°C]");
-    ShowResult(SaturationPressureField, result.saturationPressure, " [hPa]");
-    ShowResult(VapourPressureField, result.vapourPressure, " [hPa]");
+    using enum ResultQuantity;
+    ShowResult(AbsoluteHumidityField, ResultText(AbsoluteHumidity, result.absoluteHumidity));
+    ShowResult(RelativeHumidityField, ResultText(RelativeHumidity, result.relativeHumidity));
+    ShowResult(DewPointField, ResultText(DewPoint, result.dewPoint));
+    ShowResult(SaturationPressureField, ResultText(SaturationPressure, result.saturationPressure));
+    ShowResult(VapourPressureField, ResultText(VapourPressure, result.vapourPressure));
 
     state.resultsCurrent = true;
     state.emptiedOnEntry = {false, false, false};

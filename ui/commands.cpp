@@ -3,6 +3,7 @@
 #include "pages/embedded_pictures.h"
 #include "pages/picture_store.h"
 #include "toolkit/toolkit.h"
+#include "ui/chart_view.h"
 #include "ui/main_window_texts.h"
 #include "ui/page_viewer.h"
 #include "ui/program_ids.h"
@@ -130,6 +131,9 @@ void RunMenuCommand(ProgramState& state, int commandId) {
     switch (static_cast<CommandId>(commandId)) {
     case IceBulbCommand:
         ToggleWetBulbCover(state);
+        break;
+    case ChartCommand:
+        OpenChart(state);
         break;
     case AboutCommand:
         toolkit::MessageBox(AboutCaption, AboutText);

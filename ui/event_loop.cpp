@@ -3,10 +3,13 @@
 #include "lifecycle/fatal_error_trap.h"
 #include "lifecycle/fault_location.h"
 #include "ui/calculate_command.h"
+#include "ui/chart_view.h"
 #include "ui/commands.h"
 #include "ui/field_entry.h"
 #include "ui/main_window.h"
 #include "ui/program_ids.h"
+
+#include <utility>
 
 namespace {
 
@@ -41,8 +44,10 @@ void RunTurn(ProgramState& state, const TurnContext& context, toolkit::EventKind
 
     if (kind == toolkit::ControlEvent) {
         if (objectId == Id(ControlId::CalculateButton)) {
-            if (CalculatePressed(state.input, state.barometerUnit, state.psychrometerType,
-                                 state.wetBulbCover)) {
+            if (auto accepted = CalculatePressed(state.input, state.barometerUnit,
+                                                 state.psychrometerType, state.wetBulbCover)) {
+                state.lastCalculation = std::move(*accepted);
+                FollowCalculation(state);
                 toolkit::UseGadgetTarget(MainWindow);
             }
         } else if (objectId == Id(ControlId::ClearButton)) {

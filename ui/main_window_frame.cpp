@@ -27,7 +27,7 @@ constexpr CommandId NoCommand{};
 // The mBar item stands second although its id comes later (ui/program_ids.h).
 // "Дефиниции " keeps its trailing space. "&" marks the letter that chooses a title or item
 // from the keyboard (shown underlined, never as "&"), each unique within its menu.
-constexpr std::array<MenuEntry, 30> MenuTable = {{
+constexpr std::array<MenuEntry, 33> MenuTable = {{
     {MenuLine::Title, NoCommand, "&Скала на барометъра"},
     {MenuLine::Item, HpaCommand, "&Данни от барометър в [hPa]"},
     {MenuLine::Item, MbarCommand, "Данни от &барометър в [mBar]"},
@@ -55,6 +55,9 @@ constexpr std::array<MenuEntry, 30> MenuTable = {{
     {MenuLine::Separator, NoCommand, {}},
     {MenuLine::Item, AboutCommand, "За &софтуера"},
     {MenuLine::Item, ContactCommand, "За &връзка с нас"},
+    {MenuLine::Separator, NoCommand, {}},
+    {MenuLine::Title, NoCommand, "Диа&грама"},
+    {MenuLine::Item, ChartCommand, "&Психрометрична диаграма"},
     {MenuLine::Separator, NoCommand, {}},
     {MenuLine::Title, NoCommand, "&Изход"},
     {MenuLine::Item, QuitCommand, "&Изход от програмата"},

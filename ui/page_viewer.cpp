@@ -30,6 +30,29 @@ double FitScale(int width, int height, toolkit::Size room) {
     return std::clamp(std::min(across, down), 0.0, 1.0);
 }
 
+// The picture of the page in the viewer, the gadget target; on a screen too small for the
+// page (a 768-pixel laptop) the whole page is shown smaller, in its own proportions, and
+// Save and Print still use the page itself. A viewer shown again in place has the size
+// already, and keeps the place the user gave it.
+void ShowPicture(int pageId, int width, int height, bool sizeViewer) {
+    const ImageRef page = ImageHandleOf(pageId);
+    const common::PixelView view = page ? page->View() : common::PixelView{};
+    const double scale = FitScale(width, height, toolkit::ScreenRoom(Viewer));
+    if (scale >= 1.0) {
+        toolkit::CreatePicture(PagePicture, PageMargin, PageMargin, width, height, view);
+        return;
+    }
+    const auto shrink = [scale](int length) {
+        return std::max(1, static_cast<int>(length * scale));
+    };
+    if (sizeViewer) {
+        toolkit::ResizeWindow(Viewer, shrink(width) + 2 * PageMargin,
+                              shrink(height) + 2 * PageMargin);
+    }
+    toolkit::CreateScaledPicture(PagePicture, PageMargin, PageMargin, shrink(view.width),
+                                 shrink(view.height), view);
+}
+
 } // namespace
 
 void OpenPageViewer(int pageId, int width, int height) {
@@ -48,21 +71,16 @@ void OpenPageViewer(int pageId, int width, int height) {
         toolkit::AddToolBarButton(Id(CommandId::PrintPageCommand), toolkit::StandardImagePrint,
                                   "Отпечатай страницата");
     }
-    const ImageRef page = ImageHandleOf(pageId);
-    const common::PixelView view = page ? page->View() : common::PixelView{};
-    // On a screen too small for the page (a 768-pixel laptop) the whole page is shown
-    // smaller, in its own proportions; Save and Print still use the page itself.
-    const double scale = FitScale(width, height, toolkit::ScreenRoom(Viewer));
-    if (scale >= 1.0) {
-        toolkit::CreatePicture(PagePicture, PageMargin, PageMargin, width, height, view);
+    ShowPicture(pageId, width, height, true);
+}
+
+void RefreshPageViewer(int pageId, int width, int height) {
+    if (toolkit::InnerWidth(Viewer) <= 0) {
         return;
     }
-    const auto shrink = [scale](int length) {
-        return std::max(1, static_cast<int>(length * scale));
-    };
-    toolkit::ResizeWindow(Viewer, shrink(width) + 2 * PageMargin, shrink(height) + 2 * PageMargin);
-    toolkit::CreateScaledPicture(PagePicture, PageMargin, PageMargin, shrink(view.width),
-                                 shrink(view.height), view);
+    const int previousTarget = toolkit::UseGadgetTarget(Viewer);
+    ShowPicture(pageId, width, height, false);
+    toolkit::UseGadgetTarget(previousTarget);
 }
 
 void SavePage(int currentPage) {

@@ -6,6 +6,10 @@
 // width x height pixels.
 void OpenPageViewer(int pageId, int width, int height);
 
+// Shows the picture held under pageId again in the open viewer, in place: the viewer keeps
+// its place and the keyboard focus stays where it is. Nothing when no viewer is open.
+void RefreshPageViewer(int pageId, int width, int height);
+
 // Asks for a file name and saves currentPage as a JPEG file.
 void SavePage(int currentPage);
 

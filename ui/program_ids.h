@@ -51,6 +51,10 @@ enum class FontId : int {
     CaptionFont = 6,     // the result captions and the Clear hint
 };
 
+// Fonts of drawn pictures, in the same table as FontId's: the chart's texts, loaded again
+// for each size they come in.
+enum class PictureFontId : int { ChartFont = 7 };
+
 // Menu items of the main window and toolbar buttons of the page viewer.
 enum class CommandId : int {
     HpaCommand = 1,
@@ -63,6 +67,7 @@ enum class CommandId : int {
     TemperatureScalesCommand = 9,
     MbarCommand = 18,
     IceBulbCommand = 19,
+    ChartCommand = 20,
     TaleCommand = 23,
     TextbookCommand = 24,
     AugustCommand = 25,
@@ -89,3 +94,6 @@ enum class StatusFieldId : int {
 };
 
 enum class TimerId : int { ClockTimer = 123 };
+
+// The picture store's id of the drawn chart, beside the catalogue's image ids.
+enum class PictureId : int { ChartPicture = 180 };

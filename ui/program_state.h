@@ -5,7 +5,10 @@
 #include "calc/humidity_route.h"
 #include "calc/input_reading.h"
 #include "calc/input_state.h"
+#include "ui/calculate_command.h"
 #include "ui/main_window_layout.h"
+
+#include <optional>
 
 struct ProgramState {
     InputState input;
@@ -16,4 +19,6 @@ struct ProgramState {
     int currentPage = 0;      // image id Save and Print act on, 0 = none
     LayoutBasis layout;       // of the main window's present inner size
     int keptGadgetTarget = 0; // the target that was current before the last rebuild
+    // What the chart shows; kept through Clear, which empties only the fields.
+    std::optional<AcceptedCalculation> lastCalculation;
 };

@@ -16,6 +16,7 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -318,6 +319,75 @@ TEST_F(BatchProgram, FolderWithoutRoomForANewFileKeepsTheLogbookItWasToReplace) 
     EXPECT_EQ(run.output, "zorvel-batch: " + target +
                               ": не може да се запише: няма място за нов файл в папката\n");
     EXPECT_EQ(Read(target), logbook);
+}
+
+// The width and height in a PNG's header chunk.
+std::pair<unsigned, unsigned> PngSize(const std::string& png) {
+    const auto word = [&png](std::size_t at) {
+        unsigned value = 0;
+        for (std::size_t byte = 0; byte < 4; ++byte) {
+            value = value << 8 | static_cast<unsigned char>(png.at(at + byte));
+        }
+        return value;
+    };
+    EXPECT_EQ(png.substr(1, 3), "PNG");
+    return {word(16), word(20)};
+}
+
+std::size_t Circles(const std::string& svg) {
+    std::size_t count = 0;
+    for (std::size_t at = svg.find("<circle "); at != std::string::npos;
+         at = svg.find("<circle ", at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+TEST_F(BatchProgram, ChartDrawsEveryComputedRowAndARealRendererReadsIt) {
+    const fs::path logbook = Write("logbook.csv", Header + Row +
+                                                      "2024-05-02,10,25,1000\n"
+                                                      "2024-05-03,-5,-7,990\n");
+    const fs::path results = folder_ / "results.csv";
+    const fs::path chart = folder_ / "chart.svg";
+    const CommandResult run =
+        Run(ShellQuote(logbook.string()) + " -o " + ShellQuote(results.string()) + " --chart " +
+            ShellQuote(chart.string()));
+    EXPECT_EQ(run.exitCode, 2) << run.output;
+    EXPECT_EQ(run.output, "");
+    const std::string svg = Read(chart);
+    EXPECT_EQ(Circles(svg), 2u); // the row with the wet bulb above the dry one has none
+    EXPECT_NE(svg.find("2 изчислени реда"), std::string::npos);
+    EXPECT_EQ(FilesInFolder(), 3u); // no temporary file left beside them
+
+    const fs::path png = folder_ / "chart.png";
+    const CommandResult rendered = RunCommand("rsvg-convert " + ShellQuote(chart.string()) +
+                                              " -o " + ShellQuote(png.string()) + " 2>&1");
+    ASSERT_EQ(rendered.exitCode, 0) << rendered.output;
+    EXPECT_EQ(rendered.output, "");
+    EXPECT_EQ(PngSize(Read(png)), std::make_pair(1000u, 758u));
+
+    // To standard output beside a table in a file; never both on standard output.
+    const CommandResult piped =
+        Run(ShellQuote(logbook.string()) + " -o " + ShellQuote(results.string()) + " --chart -");
+    EXPECT_EQ(piped.exitCode, 2);
+    EXPECT_EQ(piped.output, svg);
+    for (const std::string table : {"", " -o /dev/stdout"}) {
+        const CommandResult both = Run(ShellQuote(logbook.string()) + table + " --chart -");
+        EXPECT_EQ(both.exitCode, 1);
+        EXPECT_NE(both.output.find("--chart - иска таблицата във файл"), std::string::npos)
+            << both.output;
+    }
+}
+
+TEST_F(BatchProgram, AFailedRunKeepsTheChartThatWasThere) {
+    const fs::path chart = Write("chart.svg", "the chart of last month\n");
+    const fs::path empty = Write("empty.csv", "");
+    const CommandResult run =
+        Run(ShellQuote(empty.string()) + " -o " + ShellQuote((folder_ / "results.csv").string()) +
+            " --chart " + ShellQuote(chart.string()));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(Read(chart), "the chart of last month\n");
+    EXPECT_EQ(FilesInFolder(), 2u);
 }
 
 } // namespace

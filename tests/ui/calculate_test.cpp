@@ -59,7 +59,8 @@ class CalculateTest : public MainWindowTest {
     }
 
     bool Press() {
-        return CalculatePressed(State().input, State().barometerUnit, State().psychrometerType);
+        return CalculatePressed(State().input, State().barometerUnit, State().psychrometerType)
+            .has_value();
     }
 
     void TypeIntoFreshFields(const char* dry, const char* wet, const char* pressure) {

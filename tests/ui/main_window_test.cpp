@@ -317,6 +317,7 @@ TEST_F(MainWindowTest, MenusCarryTheirItemsSeparatorsAndCommandIds) {
           {Q("За софтуера"), 28},
           {Q("За връзка с нас"), 29},
           {{}, 0}}},
+        {Q("Диаграма"), {{Q("Психрометрична диаграма"), 20}, {{}, 0}}},
         {Q("Изход"), {{Q("Изход от програмата"), 30}}},
     };
     const QList<QAction*> titles = bar->actions();

@@ -75,7 +75,8 @@ TEST_F(ViewerFitTest, EveryPageLiesWhollyOnTheScreen) {
                                                  {25, "Психрометър на Август"},
                                                  {26, "Психрометър на Асман"},
                                                  {27, "Лицензионно споразумение"},
-                                                 {29, "За връзка с нас"}};
+                                                 {29, "За връзка с нас"},
+                                                 {20, "Психрометрична диаграма"}};
     for (const auto& [command, item] : pages) {
         Choose(command, QString::fromUtf8(item));
         SCOPED_TRACE(item);

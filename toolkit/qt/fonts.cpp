@@ -4,6 +4,8 @@
 
 #include <QScreen>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace toolkit {
@@ -39,6 +41,26 @@ bool LoadFont(int fontId, std::string_view faceName, int sizePoints, unsigned st
 FontRef FontHandle(int fontId) {
     const std::unique_ptr<Font>* const font = State().fonts.Find(fontId);
     return font == nullptr ? nullptr : font->get();
+}
+
+} // namespace toolkit
+
+namespace toolkit {
+
+bool LoadPictureFont(int fontId, std::string_view family, double pixelSize, unsigned style) {
+    if (!Started() || !(pixelSize > 0)) {
+        return false;
+    }
+    State().fonts.Remove(fontId);
+    QFont font(ToQString(family));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixelSize))));
+    font.setBold((style & Bold) != 0);
+    font.setItalic((style & Italic) != 0);
+    font.setUnderline((style & Underline) != 0);
+    font.setStrikeOut((style & StrikeOut) != 0);
+    State().fonts.Put(fontId, std::make_unique<Font>(Font{font}));
+    return true;
 }
 
 } // namespace toolkit

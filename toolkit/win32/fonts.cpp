@@ -3,6 +3,9 @@
 #include "internal/wide_text.h"
 #include "toolkit/font_name.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace toolkit {
 using namespace win32;
 namespace {
@@ -47,6 +50,25 @@ bool LoadFont(int fontId, std::string_view faceName, int sizePoints, unsigned st
                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                 (style & HighQuality) != 0 ? PROOF_QUALITY : DEFAULT_QUALITY,
                                 DEFAULT_PITCH | FF_DONTCARE, Wide(face.family).c_str()));
+    if (!font) {
+        return false;
+    }
+    State().fonts.Put(fontId, Font{std::move(font)});
+    return true;
+}
+
+bool LoadPictureFont(int fontId, std::string_view family, double pixelSize, unsigned style) {
+    if (!Started() || !(pixelSize > 0)) {
+        return false;
+    }
+    ForgetFont(fontId);
+    State().fonts.Remove(fontId);
+    const int height = -std::max(1, static_cast<int>(std::lround(pixelSize)));
+    FontObject font(CreateFontW(
+        height, 0, 0, 0, (style & Bold) != 0 ? FW_BOLD : FW_NORMAL,
+        (style & Italic) != 0 ? TRUE : FALSE, (style & Underline) != 0 ? TRUE : FALSE,
+        (style & StrikeOut) != 0 ? TRUE : FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+        CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, VARIABLE_PITCH | FF_SWISS, Wide(family).c_str()));
     if (!font) {
         return false;
     }

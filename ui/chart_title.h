@@ -1,0 +1,17 @@
+// The title line of the window's chart: what the chart was drawn for, in Bulgarian.
+#pragma once
+
+#include "ui/calculate_command.h"
+
+#include <string>
+#include <string_view>
+
+// The pressure of the chart before any calculation, and its title.
+inline constexpr float StandardPressure = 1013.25f; // hPa
+inline constexpr std::string_view EmptyChartTitle =
+    "Психрометрична диаграма при нормално налягане P = 1013.25 hPa (още няма изчисление)";
+
+// The two readings, the pressure in the unit the user gave it (the altitude and the pressure
+// taken from it), the psychrometer's type and, when iced, the wet bulb's cover. The longest
+// of them still fits the chart's width.
+std::string ChartTitle(const AcceptedCalculation& calculation);
