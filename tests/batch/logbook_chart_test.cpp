@@ -75,14 +75,17 @@ TEST(ChartSvg, AFailedWriteIsTold) {
     const std::filesystem::path name =
         std::filesystem::temp_directory_path() / "zorvel-chart-read-only.svg";
     std::fclose(std::fopen(name.string().c_str(), "wb"));
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> readOnly(
-        std::fopen(name.string().c_str(), "rb"), std::fclose);
-    ASSERT_NE(readOnly, nullptr);
-    LogbookChart logbook;
-    logbook.Add(20, 10, 1000);
-    const chart::ChartDescription description = logbook.Describe();
-    EXPECT_FALSE(WriteChartSvg(chart::LayOutChart(description, 1000, 758),
-                               description.logbookPoints, readOnly.get()));
+    {
+        // Closed before the file goes: Windows removes no file that is still open.
+        const std::unique_ptr<std::FILE, int (*)(std::FILE*)> readOnly(
+            std::fopen(name.string().c_str(), "rb"), std::fclose);
+        ASSERT_NE(readOnly, nullptr);
+        LogbookChart logbook;
+        logbook.Add(20, 10, 1000);
+        const chart::ChartDescription description = logbook.Describe();
+        EXPECT_FALSE(WriteChartSvg(chart::LayOutChart(description, 1000, 758),
+                                   description.logbookPoints, readOnly.get()));
+    }
     std::filesystem::remove(name);
 }
 
