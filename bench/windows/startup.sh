@@ -22,15 +22,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-number=
-for _ in $(seq 100); do
-    number=$(tr -dc 0-9 <"$work/display")
-    [[ -n $number ]] && break
-    sleep 0.1
-done
-export DISPLAY=:${number:?Xvfb did not start}
+source "$root/tools/private-xvfb.sh"
+zorvel_start_xvfb "$work"
 source "$root/tools/windows/wine-environment.sh" "$build"
 zorvel_prepare_wine_prefix
 export LC_NUMERIC=C # decimal points in the figures, whatever the language

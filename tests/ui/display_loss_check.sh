@@ -7,6 +7,7 @@
 #
 # Exits 77 (skipped) only when Xvfb or xdotool is not installed.
 set -euo pipefail
+source "$(cd "$(dirname "${BASH_SOURCE[0]}")/../../tools" && pwd)/private-xvfb.sh"
 zorvel=$1 work=$2
 
 for tool in Xvfb xdotool; do
@@ -25,17 +26,10 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 unset WAYLAND_DISPLAY
 cd "$work"
 
-Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>display >xvfb.log 2>&1 &
-server=$!
-trap 'kill "$server" 2>/dev/null || true' EXIT
-number=
-for _ in $(seq 100); do
-    number=$(tr -dc 0-9 <display)
-    [[ -n $number ]] && break
-    sleep 0.1
-done
-[[ -n $number ]] || { echo "FAIL: Xvfb did not start"; exit 1; }
-export DISPLAY=:$number
+xvfb_pid=
+trap 'kill "$xvfb_pid" 2>/dev/null || true' EXIT
+zorvel_start_xvfb "$work" || { echo "FAIL: Xvfb did not start"; exit 1; }
+server=$xvfb_pid
 
 "$zorvel" 2>stderr.txt &
 program=$!

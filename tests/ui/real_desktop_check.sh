@@ -10,6 +10,7 @@
 #
 # Exits 77 (skipped) only when Xvfb or openbox is not installed.
 set -euo pipefail
+source "$(cd "$(dirname "${BASH_SOURCE[0]}")/../../tools" && pwd)/private-xvfb.sh"
 zorvel=$1 probe=$2 desktop_test=$3 work=$4
 
 for tool in Xvfb openbox; do
@@ -37,17 +38,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A free display number, chosen by the server itself, so that parallel runs never meet.
-Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-number=
-for _ in $(seq 100); do
-    number=$(tr -dc 0-9 <"$work/display")
-    [[ -n $number ]] && break
-    sleep 0.1
-done
-[[ -n $number ]] || { echo "FAIL: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=:$number
+xvfb_pid=
+zorvel_start_xvfb "$work" || { echo "FAIL: Xvfb did not start"; exit 1; }
+pids+=("$xvfb_pid")
 echo "display $DISPLAY, 1366x768"
 
 openbox --sm-disable >"$work/openbox.log" 2>&1 &

@@ -25,17 +25,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A free display number, chosen by the server itself, so that parallel runs never meet.
-Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-number=
-for _ in $(seq 100); do
-    number=$(tr -dc 0-9 <"$work/display")
-    [[ -n $number ]] && break
-    sleep 0.1
-done
-[[ -n $number ]] || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
-export DISPLAY=:$number
+source "$root/tools/private-xvfb.sh"
+zorvel_start_xvfb "$work"
 unset WAYLAND_DISPLAY
 
 source "$root/tools/windows/wine-environment.sh" "$build"
