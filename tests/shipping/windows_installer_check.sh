@@ -28,7 +28,13 @@ wine "$installer" /S "/D=C:\\$folder_name"
 for file in "$@" uninstall.exe; do
     expect "$file installed" test -f "$folder/$file"
 done
-registered() { wine reg query "$key" /v UninstallString 2>/dev/null | grep -q 'uninstall.exe'; }
+# The answer is read whole before it is searched: with pipefail, grep -q leaving at the
+# first match could kill reg with SIGPIPE and turn a found entry into a failure.
+registered() {
+    local answer
+    answer=$(wine reg query "$key" /v UninstallString 2>&1) || true
+    [[ $answer == *uninstall.exe* ]] || { echo "$answer"; return 1; }
+}
 expect "uninstaller registered" registered
 if [[ " $* " == *" zorvel.exe "* ]]; then
     expect "Start-menu entry made" test -f "$shortcut"
