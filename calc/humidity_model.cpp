@@ -64,21 +64,24 @@ float MagnusExponent(double temperature) {
 
 HumiditySteps ComputeHumiditySteps(float dryBulb, float wetBulb, float pressure,
                                    PsychrometerType type) {
-    const double tDry = dryBulb;
     const double tWet = wetBulb;
-    const double p = pressure;
-    HumiditySteps s;
+    return StepsFromWetBulb(dryBulb, tWet, pressure, SaturationOverWater(tWet),
+                            (tWet * PsychrometerTemperatureTerm + 1) *
+                                PsychrometerCoefficient(type));
+}
 
+HumiditySteps StepsFromWetBulb(double tDry, double tWet, double p, float wetBulbSaturation,
+                               double coefficient) {
+    HumiditySteps s;
     s.enhancementFactor = EnhancementFactor(p);
     s.dryBulbSaturation = SaturationOverWater(tDry);
-    s.wetBulbSaturation = SaturationOverWater(tWet);
+    s.wetBulbSaturation = wetBulbSaturation;
 
     const double f = s.enhancementFactor;
     s.saturationPressure = ToSingle(f * s.dryBulbSaturation);
     s.wetBulbPressure = ToSingle(f * s.wetBulbSaturation);
 
-    s.depressionTerm = ((tWet * PsychrometerTemperatureTerm + 1) * PsychrometerCoefficient(type)) *
-                       p * (tDry - tWet);
+    s.depressionTerm = coefficient * p * (tDry - tWet);
     s.vapourPressure = ToSingle(s.wetBulbPressure - s.depressionTerm);
     DeriveFromVapourPressure(s, tDry);
     return s;

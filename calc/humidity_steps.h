@@ -38,6 +38,11 @@ HumidityResult ResultOf(const HumiditySteps& steps);
 // RH, Td and F from the е and E already in `steps`.
 void DeriveFromVapourPressure(HumiditySteps& steps, double dryBulb);
 
+// Every step from the wet bulb's own saturation (ew or ei, before the pressure correction)
+// and the psychrometer coefficient A of its cover: what the two routes share.
+HumiditySteps StepsFromWetBulb(double dryBulb, double wetBulb, double pressure,
+                               float wetBulbSaturation, double coefficient);
+
 // The ice route keeps its intermediate values in the same places: ei and Ei stand where
 // ew(Twet) and Ew stand over water.
 HumiditySteps ComputeIceBulbSteps(float dryBulb, float wetBulb, float pressure,

@@ -42,24 +42,9 @@ float IceBulbCoefficient(PsychrometerType type) {
 
 HumiditySteps ComputeIceBulbSteps(float dryBulb, float wetBulb, float pressure,
                                   PsychrometerType type) {
-    const double tDry = dryBulb;
     const double tWet = wetBulb;
-    const double p = pressure;
-    HumiditySteps s;
-
-    s.enhancementFactor = EnhancementFactor(p);
-    s.dryBulbSaturation = SaturationOverWater(tDry);
-    s.wetBulbSaturation = SaturationOverIce(tWet);
-
-    const double f = s.enhancementFactor;
-    s.saturationPressure = ToSingle(f * s.dryBulbSaturation);
-    s.wetBulbPressure = ToSingle(f * s.wetBulbSaturation);
-
-    const double iceCoefficient = IceBulbCoefficient(type);
-    s.depressionTerm = iceCoefficient * p * (tDry - tWet);
-    s.vapourPressure = ToSingle(s.wetBulbPressure - s.depressionTerm);
-    DeriveFromVapourPressure(s, tDry);
-    return s;
+    return StepsFromWetBulb(dryBulb, tWet, pressure, SaturationOverIce(tWet),
+                            IceBulbCoefficient(type));
 }
 
 } // namespace humidity_detail
