@@ -8,7 +8,18 @@
 
 namespace {
 
-enum Role : std::size_t { DryBulb, WetBulb, Pressure, Altitude, Unit, Type, Bulb, RoleCount };
+enum Role : std::size_t {
+    DryBulb,
+    WetBulb,
+    Pressure,
+    Altitude,
+    Unit,
+    Type,
+    Bulb,
+    Date,
+    Time,
+    RoleCount
+};
 
 struct RoleNames {
     std::string_view english;
@@ -25,6 +36,8 @@ constexpr std::array<RoleNames, RoleCount> Names{{
     {"unit", "единица", "the unit", "мерната единица"},
     {"type", "вид", "the psychrometer type", "вида на психрометъра"},
     {"bulb", "термометър", "the wet bulb's state", "състоянието на мокрия термометър"},
+    {"date", "дата", "the date", "датата"},
+    {"time", "час", "the time", "часа"},
 }};
 
 std::string Describe(Role role, MessageLanguage language) {
@@ -78,5 +91,7 @@ std::variant<LogbookColumns, std::string> FindLogbookColumns(const std::vector<s
     columns.unit = found[Unit];
     columns.type = found[Type];
     columns.bulb = found[Bulb];
+    columns.date = found[Date];
+    columns.time = found[Time];
     return columns;
 }

@@ -17,12 +17,13 @@ struct LogbookColumns {
     std::optional<std::size_t> unit;
     std::optional<std::size_t> type;
     std::optional<std::size_t> bulb;
+    std::optional<std::size_t> date; // when the row was observed, with or without its time
+    std::optional<std::size_t> time;
 };
 
 // Names in English or Bulgarian, letter case and surrounding spaces aside: tdry/сух,
-// twet/мокър, p/налягане, h/височина, unit/единица, type/вид, bulb/термометър. Any other
-// column is the
-// logbook's own. A missing reading column or a doubled known one is reported as a text in
-// `language`.
+// twet/мокър, p/налягане, h/височина, unit/единица, type/вид, bulb/термометър, date/дата,
+// time/час. Any other column is the logbook's own. A missing reading column or a doubled known one
+// is reported as a text in `language`.
 std::variant<LogbookColumns, std::string> FindLogbookColumns(const std::vector<std::string>& header,
                                                              MessageLanguage language);

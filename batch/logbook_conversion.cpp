@@ -52,6 +52,17 @@ class RowReader {
         : columns_(columns), settings_(settings), decimalComma_(decimalComma) {}
 
     RowCells Calculate(const std::vector<std::string>& fields) {
+        std::optional<ObservationTime> observed;
+        if (const std::string_view problem = ObservedAt(fields, observed); !problem.empty()) {
+            return Refused(problem);
+        }
+        RowCells cells = CalculateReadings(fields);
+        cells.observed = observed;
+        return cells;
+    }
+
+  private:
+    RowCells CalculateReadings(const std::vector<std::string>& fields) {
         const std::optional<BarometerUnit> unit = UnitOf(fields);
         if (!unit) {
             return Refused(UnknownUnitMessage(settings_.language));
@@ -76,11 +87,36 @@ class RowReader {
                             settings_.extended, settings_.language);
     }
 
-  private:
     static RowCells Refused(std::string_view message) {
         RowCells cells;
         cells.error = message;
         return cells;
+    }
+
+    // An empty cell says nothing; a time without a date has no day to belong to, but is
+    // checked all the same.
+    std::string_view ObservedAt(const std::vector<std::string>& fields,
+                                std::optional<ObservationTime>& observed) const {
+        if (columns_.date && !IsBlank(fields[*columns_.date])) {
+            observed = ParseObservationDate(fields[*columns_.date]);
+            if (!observed) {
+                return BadDateMessage(settings_.language);
+            }
+        }
+        if (columns_.time && !IsBlank(fields[*columns_.time])) {
+            const std::optional<std::uint16_t> minute = ParseClockTime(fields[*columns_.time]);
+            if (!minute) {
+                return BadTimeMessage(settings_.language);
+            }
+            if (observed) {
+                observed->minuteOfDay = minute;
+            }
+        }
+        return {};
+    }
+
+    static bool IsBlank(const std::string& cell) {
+        return cell.find_first_not_of(" \t") == std::string::npos;
     }
 
     std::optional<BarometerUnit> UnitOf(const std::vector<std::string>& fields) const {

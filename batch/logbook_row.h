@@ -1,12 +1,14 @@
 // One logbook row through the calculator's own checks and computation.
 #pragma once
 
+#include "batch/observation_time.h"
 #include "batch/row_messages.h"
 #include "calc/humidity_model.h"
 #include "calc/input_reading.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,6 +34,8 @@ struct RowCells {
     float dryBulb = 0;        // °C
     float pressure = 0;       // hPa
     float vapourPressure = 0; // е, hPa
+    // When the row was observed, where the logbook has a date column and the row a date.
+    std::optional<ObservationTime> observed;
 };
 
 RowCells CalculateRow(const RowReadings& row, bool extended, MessageLanguage language);

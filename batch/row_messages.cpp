@@ -44,3 +44,14 @@ std::string_view UnknownBulbMessage(MessageLanguage language) {
     return language == MessageLanguage::English ? "Unknown wet-bulb state (water or ice)"
                                                 : "Непознато състояние на мокрия термометър";
 }
+
+std::string_view BadDateMessage(MessageLanguage language) {
+    return language == MessageLanguage::English
+               ? "Unrecognised date (YYYY-MM-DD or DD.MM.YYYY, a time may follow)"
+               : "Неразпозната дата (ГГГГ-ММ-ДД или ДД.ММ.ГГГГ, може и с час след нея)";
+}
+
+std::string_view BadTimeMessage(MessageLanguage language) {
+    return language == MessageLanguage::English ? "Unrecognised time (HH:MM)"
+                                                : "Неразпознат час (ЧЧ:ММ)";
+}

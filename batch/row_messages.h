@@ -19,3 +19,6 @@ std::string_view InLanguage(std::string_view message, MessageLanguage language);
 std::string_view UnknownUnitMessage(MessageLanguage language);
 std::string_view UnknownTypeMessage(MessageLanguage language);
 std::string_view UnknownBulbMessage(MessageLanguage language);
+// A date or time cell that is not a day of the calendar or a time of the day.
+std::string_view BadDateMessage(MessageLanguage language);
+std::string_view BadTimeMessage(MessageLanguage language);

@@ -47,8 +47,10 @@ void WriteLogbook(const fs::path& path, const std::vector<Readings>& rows) {
     std::ofstream out(path, std::ios::binary);
     out << "date,time,tdry,twet,p\n";
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        out << "2024-05-" << (1 + i % 28) << ",0" << (7 + i % 3) << ":00," << rows[i][0] << ','
-            << rows[i][1] << ',' << rows[i][2] << '\n';
+        char day[16];
+        std::snprintf(day, sizeof day, "2024-05-%02zu", 1 + i % 28);
+        out << day << ",0" << (7 + i % 3) << ":00," << rows[i][0] << ',' << rows[i][1] << ','
+            << rows[i][2] << '\n';
     }
 }
 
