@@ -2,6 +2,7 @@
 #include "batch/batch_options.h"
 #include "batch/chart_svg.h"
 #include "batch/file_failure_text.h"
+#include "batch/file_identity.h"
 #include "batch/logbook_chart.h"
 #include "batch/logbook_conversion.h"
 #include "batch/process_guard.h"
@@ -27,6 +28,8 @@ namespace {
 constexpr int AllComputed = 0;
 constexpr int CannotRead = 1;
 constexpr int SomeRowsFailed = 2;
+// An output that would replace the logbook being read: refused as a slip of the command line.
+constexpr int OutputIsTheInput = 2;
 // Told by Convert, which cannot know why: only the caller knows where the output went.
 constexpr int CannotWrite = -1;
 // The size of the calculator's own chart picture, so that the two look alike.
@@ -75,6 +78,38 @@ int Convert(const BatchOptions& options, std::FILE* in, std::FILE* out, int& wri
         return CannotRead;
     }
     return report.failedRows > 0 ? SomeRowsFailed : AllComputed;
+}
+
+// Every output but the table, by its option. The table may be written over its own logbook,
+// since it keeps every input column; these would lose it.
+std::vector<std::pair<std::string, std::string>>
+OutputsBesideTheTable(const BatchOptions& options) {
+    std::vector<std::pair<std::string, std::string>> outputs;
+    if (options.chart && !NamesStandardOutput(*options.chart)) {
+        outputs.emplace_back("--chart", *options.chart);
+    }
+    return outputs;
+}
+
+// By the file itself, not its name: a second name or a link to the logbook is the logbook.
+bool RefusedAsTheInput(const BatchOptions& options, std::FILE* in) {
+    const std::optional<FileIdentity> input = IdentityOf(in);
+    if (!input) {
+        return false;
+    }
+    for (const auto& [option, path] : OutputsBesideTheTable(options)) {
+        if (IdentityOf(path) == input) {
+            const MessageLanguage language = options.conversion.language;
+            Complain(option + " " + path,
+                     std::string(TextIn(language, "това е самият входен файл, ",
+                                        "this is the input file itself, ")) +
+                         InputName(options) +
+                         std::string(TextIn(language, "; нищо не е прочетено или записано",
+                                            "; nothing was read or written")));
+            return true;
+        }
+    }
+    return false;
 }
 
 std::string FolderOf(const std::string& path) {
@@ -137,6 +172,9 @@ bool WriteChart(LogbookChart& points, std::FILE* out) {
 }
 
 int ConvertTo(const BatchOptions& options, std::FILE* in, const timespec& runStart) {
+    if (RefusedAsTheInput(options, in)) {
+        return OutputIsTheInput;
+    }
     if (!options.chart) {
         return ConvertTable(options, in, runStart, {});
     }

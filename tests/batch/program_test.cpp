@@ -390,4 +390,35 @@ TEST_F(BatchProgram, AFailedRunKeepsTheChartThatWasThere) {
     EXPECT_EQ(FilesInFolder(), 2u);
 }
 
+TEST_F(BatchProgram, AChartNamingTheLogbookByAnyPathIsRefusedAndTheLogbookKept) {
+    const std::string logbookText = Header + Row;
+    const fs::path logbook = Write("дневник.csv", logbookText);
+    fs::create_symlink(logbook.filename(), folder_ / "link.csv");
+    fs::create_hard_link(logbook, folder_ / "hard.csv");
+    const std::string results = ShellQuote((folder_ / "results.csv").string());
+    for (const std::string chart : {"дневник.csv", "link.csv", "hard.csv", "./дневник.csv"}) {
+        const std::string chartPath = (folder_ / chart).string();
+        const CommandResult run = Run(ShellQuote(logbook.string()) + " -o " + results +
+                                      " --chart " + ShellQuote(chartPath) + " 2>&1");
+        EXPECT_EQ(run.exitCode, 2) << chart;
+        EXPECT_EQ(run.output, "zorvel-batch: --chart " + chartPath +
+                                  ": това е самият входен файл, " + logbook.string() +
+                                  "; нищо не е прочетено или записано\n");
+        EXPECT_EQ(Read(logbook), logbookText);
+        EXPECT_EQ(FilesInFolder(), 3u) << chart; // no table, no temporary file
+    }
+    // Read from standard input, the logbook is known by the file behind it.
+    const CommandResult piped =
+        Run("--lang en -o " + results + " --chart " + ShellQuote((folder_ / "hard.csv").string()) +
+            " <" + ShellQuote(logbook.string()) + " 2>&1");
+    EXPECT_EQ(piped.exitCode, 2);
+    EXPECT_NE(piped.output.find("this is the input file itself, standard input"), std::string::npos)
+        << piped.output;
+    EXPECT_EQ(Read(logbook), logbookText);
+    // The table itself may replace its logbook: it keeps every column it read.
+    EXPECT_EQ(Run(ShellQuote(logbook.string()) + " -o " + ShellQuote(logbook.string())).exitCode,
+              0);
+    EXPECT_EQ(Read(logbook).rfind(logbookText.substr(0, Header.size() - 1) + ",F [g/m3]", 0), 0u);
+}
+
 } // namespace

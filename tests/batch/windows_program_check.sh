@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # zorvel-batch.exe under Wine as a console user meets it: exit statuses 0, 2 and 1, the
 # results of the worked example, CRLF kept when the logbook has it (and not added when it
-# has not), a Bulgarian message in UTF-8 bytes, and -o replacing a table with nothing left
-# beside it. Run by ctest in the Windows build (tools/windows/test.sh sets up Wine).
+# has not), a Bulgarian message in UTF-8 bytes, -o replacing a table with nothing left
+# beside it, and a chart refused that would land on the logbook. Run by ctest in the
+# Windows build (tools/windows/test.sh sets up Wine).
 # Usage: windows_program_check.sh <zorvel-batch.exe>
 set -uo pipefail
 program=$1
@@ -69,4 +70,12 @@ for attempt in 1 2 3; do
         "$status $(cat резултати.csv 2>/dev/null)"
 done
 expect "stale temporary removed" "" "$(ls -a | grep zorvel-batch)"
+# A chart named like the logbook, or like a hard link to it, would replace it: refused.
+ln дневник.csv връзка.csv
+for chart in дневник.csv връзка.csv; do
+    run дневник.csv -o резултати.csv --chart "$chart"
+    expect "--chart $chart refused" "2 zorvel-batch: --chart $chart: това е самият входен \
+файл, дневник.csv; нищо не е прочетено или записано" "$status $err"
+    expect "the logbook kept" "$(cat lf.csv)" "$(cat дневник.csv)"
+done
 exit $fail
