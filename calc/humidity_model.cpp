@@ -64,10 +64,13 @@ float MagnusExponent(double temperature) {
 
 HumiditySteps ComputeHumiditySteps(float dryBulb, float wetBulb, float pressure,
                                    PsychrometerType type) {
+    return WaterBulbSteps(dryBulb, wetBulb, pressure, PsychrometerCoefficient(type));
+}
+
+HumiditySteps WaterBulbSteps(float dryBulb, float wetBulb, float pressure, double coefficient) {
     const double tWet = wetBulb;
     return StepsFromWetBulb(dryBulb, tWet, pressure, SaturationOverWater(tWet),
-                            (tWet * PsychrometerTemperatureTerm + 1) *
-                                PsychrometerCoefficient(type));
+                            (tWet * PsychrometerTemperatureTerm + 1) * coefficient);
 }
 
 HumiditySteps StepsFromWetBulb(double tDry, double tWet, double p, float wetBulbSaturation,
@@ -119,6 +122,22 @@ HumidityResult ComputeHumidity(float dryBulb, float wetBulb, float pressure,
                                PsychrometerType type) {
     return humidity_detail::ResultOf(
         humidity_detail::ComputeHumiditySteps(dryBulb, wetBulb, pressure, type));
+}
+
+HumidityResult ComputeHumidityWithCoefficient(float dryBulb, float wetBulb, float pressure,
+                                              float coefficient) {
+    return humidity_detail::ResultOf(
+        humidity_detail::WaterBulbSteps(dryBulb, wetBulb, pressure, coefficient));
+}
+
+float DewPointOfVapourPressure(float vapourPressure, float dryBulb, float pressure) {
+    using namespace humidity_detail;
+    HumiditySteps s;
+    s.saturationPressure = static_cast<float>(double{EnhancementFactor(pressure)} *
+                                              double{SaturationOverWater(dryBulb)});
+    s.vapourPressure = vapourPressure;
+    DeriveFromVapourPressure(s, dryBulb);
+    return s.dewPoint;
 }
 
 bool IsPossibleReading(const HumidityResult& result) {

@@ -1,11 +1,25 @@
 #include "calc/humidity_route.h"
 
+namespace {
+
+HumidityResult Compute(const InputReadings& in, PsychrometerType type, WetBulbCover cover,
+                       std::optional<float> coefficient) {
+    const bool ice = cover == WetBulbCover::Ice;
+    if (coefficient) {
+        return ice ? ComputeHumidityIceBulbWithCoefficient(in.dryBulb, in.wetBulb, in.pressure,
+                                                           *coefficient)
+                   : ComputeHumidityWithCoefficient(in.dryBulb, in.wetBulb, in.pressure,
+                                                    *coefficient);
+    }
+    return ice ? ComputeHumidityIceBulb(in.dryBulb, in.wetBulb, in.pressure, type)
+               : ComputeHumidity(in.dryBulb, in.wetBulb, in.pressure, type);
+}
+
+} // namespace
+
 HumidityOutcome ComputeCheckedHumidity(const InputReadings& readings, PsychrometerType type,
-                                       WetBulbCover cover) {
-    const HumidityResult result =
-        cover == WetBulbCover::Ice
-            ? ComputeHumidityIceBulb(readings.dryBulb, readings.wetBulb, readings.pressure, type)
-            : ComputeHumidity(readings.dryBulb, readings.wetBulb, readings.pressure, type);
+                                       WetBulbCover cover, std::optional<float> coefficient) {
+    const HumidityResult result = Compute(readings, type, cover, coefficient);
     if (!IsPossibleReading(result)) {
         return ImpossibleReadingsMessage;
     }

@@ -5,6 +5,7 @@
 #include "calc/input_reading.h"
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <variant>
 
@@ -21,6 +22,8 @@ inline constexpr std::string_view IceBulbAboveZeroMessage =
 using HumidityOutcome = std::variant<HumidityResult, std::string_view>;
 
 // Readings no air can give are refused first, then an iced wet bulb above 0 °C, so that
-// every earlier message keeps its precedence.
+// every earlier message keeps its precedence. A psychrometer's own `coefficient` A0 takes the
+// place of its type's; without one, the type's model runs as it always has.
 HumidityOutcome ComputeCheckedHumidity(const InputReadings& readings, PsychrometerType type,
-                                       WetBulbCover cover);
+                                       WetBulbCover cover,
+                                       std::optional<float> coefficient = std::nullopt);

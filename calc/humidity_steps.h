@@ -51,4 +51,9 @@ HumiditySteps ComputeIceBulbSteps(float dryBulb, float wetBulb, float pressure,
 HumiditySteps ComputeHumiditySteps(float dryBulb, float wetBulb, float pressure,
                                    PsychrometerType type);
 
+// The two routes with A0 given as a number, widened from single: PsychrometerCoefficient
+// for a type, or a psychrometer's own.
+HumiditySteps WaterBulbSteps(float dryBulb, float wetBulb, float pressure, double coefficient);
+HumiditySteps IceBulbSteps(float dryBulb, float wetBulb, float pressure, double coefficient);
+
 } // namespace humidity_detail

@@ -34,17 +34,21 @@ float SaturationOverIce(double temperature) {
 }
 
 // A_ice, rounded once to single.
-float IceBulbCoefficient(PsychrometerType type) {
-    return ToSingle(PsychrometerCoefficient(type) * IceCoefficient / WaterCoefficient);
+float IceBulbCoefficient(double a0) {
+    return ToSingle(a0 * IceCoefficient / WaterCoefficient);
 }
 
 } // namespace
 
 HumiditySteps ComputeIceBulbSteps(float dryBulb, float wetBulb, float pressure,
                                   PsychrometerType type) {
+    return IceBulbSteps(dryBulb, wetBulb, pressure, PsychrometerCoefficient(type));
+}
+
+HumiditySteps IceBulbSteps(float dryBulb, float wetBulb, float pressure, double coefficient) {
     const double tWet = wetBulb;
     return StepsFromWetBulb(dryBulb, tWet, pressure, SaturationOverIce(tWet),
-                            IceBulbCoefficient(type));
+                            IceBulbCoefficient(coefficient));
 }
 
 } // namespace humidity_detail
@@ -53,4 +57,10 @@ HumidityResult ComputeHumidityIceBulb(float dryBulb, float wetBulb, float pressu
                                       PsychrometerType type) {
     return humidity_detail::ResultOf(
         humidity_detail::ComputeIceBulbSteps(dryBulb, wetBulb, pressure, type));
+}
+
+HumidityResult ComputeHumidityIceBulbWithCoefficient(float dryBulb, float wetBulb, float pressure,
+                                                     float coefficient) {
+    return humidity_detail::ResultOf(
+        humidity_detail::IceBulbSteps(dryBulb, wetBulb, pressure, coefficient));
 }

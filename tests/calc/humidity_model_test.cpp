@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -19,6 +22,19 @@ double HalfUnit(int decimals) {
 
 #define EXPECT_PRINTED(value, printed, decimals)                                                   \
     EXPECT_NEAR((value), (printed), HalfUnit(decimals)) << #value
+
+// The five results as bits, so that a NaN compares equal to the same NaN.
+std::array<std::uint32_t, 5> BitsOf(const HumidityResult& r) {
+    return {std::bit_cast<std::uint32_t>(r.absoluteHumidity),
+            std::bit_cast<std::uint32_t>(r.relativeHumidity),
+            std::bit_cast<std::uint32_t>(r.dewPoint),
+            std::bit_cast<std::uint32_t>(r.saturationPressure),
+            std::bit_cast<std::uint32_t>(r.vapourPressure)};
+}
+
+float TypeCoefficient(PsychrometerType type) {
+    return type == PsychrometerType::Aspirated ? 0.000684f : 0.001328f;
+}
 
 // The sample readings of the window's instructions: 20.5 °C, 18.3 °C, 981.1 hPa.
 TEST(WorkedExample, AspiratedIntermediateValues) {
@@ -215,7 +231,52 @@ TEST(HumidityEdgeCases, EveryRoundingPointMatchesTheReference) {
         }
         EXPECT_EQ(r.saturationPressure, c.expected.saturationPressure);
         EXPECT_EQ(r.vapourPressure, c.expected.vapourPressure);
+        // The type's A0 given as a station's own coefficient is the type's model, bit for
+        // bit; and the dew point of the row's е is the row's dew point.
+        EXPECT_EQ(BitsOf(ComputeHumidityWithCoefficient(c.in.dryBulb, c.in.wetBulb, c.in.pressure,
+                                                        TypeCoefficient(c.in.type))),
+                  BitsOf(r));
+        if (!std::isnan(r.dewPoint)) {
+            EXPECT_EQ(DewPointOfVapourPressure(r.vapourPressure, c.in.dryBulb, c.in.pressure),
+                      r.dewPoint);
+        }
     }
+}
+
+TEST(StationCoefficient, TakesThePlaceOfA0InThePsychrometricEquation) {
+    // е = Ew − A0 (1 + 0.000944 Twet) P (Tdry − Twet) over water, Ei − A0 × 5.75 / 6.53 ×
+    // P (Tdry − Twet) over ice; Ew, Ei and E do not depend on A0.
+    const double a0 = 0.000662f;
+    struct Reading {
+        float dryBulb, wetBulb, pressure;
+    };
+    for (const Reading in : {Reading{20.5f, 18.3f, 981.1f}, Reading{35, 20, 1150},
+                             Reading{-5, -7.5f, 700}, Reading{0, -0.1f, 1013.25f}}) {
+        SCOPED_TRACE(testing::Message() << in.dryBulb << " / " << in.wetBulb);
+        const double depression = in.pressure * (in.dryBulb - in.wetBulb);
+        const HumidityResult water =
+            ComputeHumidityWithCoefficient(in.dryBulb, in.wetBulb, in.pressure, 0.000662f);
+        const HumiditySteps waterSteps =
+            ComputeHumiditySteps(in.dryBulb, in.wetBulb, in.pressure, PsychrometerType::Aspirated);
+        EXPECT_NEAR(water.vapourPressure,
+                    waterSteps.wetBulbPressure - a0 * (1 + 0.000944 * in.wetBulb) * depression,
+                    2e-6 * waterSteps.wetBulbPressure);
+        EXPECT_EQ(water.saturationPressure, waterSteps.saturationPressure);
+        if (in.wetBulb > 0) {
+            continue;
+        }
+        const HumidityResult ice =
+            ComputeHumidityIceBulbWithCoefficient(in.dryBulb, in.wetBulb, in.pressure, 0.000662f);
+        const HumiditySteps iceSteps = humidity_detail::ComputeIceBulbSteps(
+            in.dryBulb, in.wetBulb, in.pressure, PsychrometerType::Aspirated);
+        EXPECT_NEAR(ice.vapourPressure, iceSteps.wetBulbPressure - a0 * 5.75 / 6.53 * depression,
+                    2e-6 * iceSteps.wetBulbPressure);
+    }
+    // The worked example with 0.000662 instead of 0.000684: е 19.6 becomes 19.6 + 0.05.
+    EXPECT_EQ(
+        FormatDecimal(
+            ComputeHumidityWithCoefficient(20.5f, 18.3f, 981.1f, 0.000662f).vapourPressure, 2),
+        "19.63");
 }
 
 } // namespace

@@ -50,6 +50,11 @@ TEST(IceBulbModel, MatchesTheReference) {
         EXPECT_EQ(ValuesOf(ComputeHumidityIceBulb(in.dryBulb, in.wetBulb, in.pressure, in.type)),
                   expected)
             << in.dryBulb << " / " << in.wetBulb << " / " << in.pressure;
+        // The type's A0 given as a station's own coefficient gives the same bits.
+        const float a0 = in.type == Aspirated ? 0.000684f : 0.001328f;
+        EXPECT_EQ(ValuesOf(ComputeHumidityIceBulbWithCoefficient(in.dryBulb, in.wetBulb,
+                                                                 in.pressure, a0)),
+                  expected);
     }
 }
 
