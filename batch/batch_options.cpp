@@ -1,8 +1,10 @@
 #include "batch/batch_options.h"
 
+#include "batch/psychrometer_coefficient.h"
 #include "batch/reading_names.h"
 #include "batch/two_languages.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace {
@@ -40,6 +42,16 @@ std::optional<DecimalMark> ParseDecimalMark(std::string_view text) {
     return std::nullopt;
 }
 
+std::optional<SummaryPeriod> ParseSummaryPeriod(std::string_view text) {
+    if (text == "day" || text == "ден") {
+        return SummaryPeriod::Day;
+    }
+    if (text == "month" || text == "месец") {
+        return SummaryPeriod::Month;
+    }
+    return std::nullopt;
+}
+
 // A positive whole number of bytes.
 std::optional<std::size_t> ParseByteCount(std::string_view text) {
     std::size_t count = 0;
@@ -60,6 +72,24 @@ bool SetValued(BatchOptions& options, std::string_view name, std::string_view va
     if (name == "--chart") {
         options.chart = std::string(value);
         return !value.empty();
+    }
+    if (name == "--summary") {
+        options.summaryPeriod = ParseSummaryPeriod(value);
+        settings.dateColumnRequired = true;
+        return options.summaryPeriod.has_value();
+    }
+    if (name == "--corrections") {
+        options.corrections = std::string(value);
+        return !value.empty();
+    }
+    if (name == "--coefficient") {
+        // Typed by hand, with the decimal mark the user writes.
+        std::string number(value);
+        std::replace(number.begin(), number.end(), ',', '.');
+        settings.coefficient = ParseCoefficient(number);
+        options.refusedCoefficient =
+            settings.coefficient ? std::nullopt : std::optional<std::string>(value);
+        return true;
     }
     if (name == "--unit") {
         settings.unit = ParseUnitName(value);
@@ -108,15 +138,25 @@ bool TakesValue(std::string_view name) {
     return name == "-o" || name == "--output" || name == "--chart" || name == "--unit" ||
            name == "--type" || name == "--bulb" || name == "--delimiter" || name == "--lang" ||
            name == "--encoding" || name == "--output-encoding" || name == "--decimal" ||
-           name == "--max-row-bytes";
+           name == "--max-row-bytes" || name == "--summary" || name == "--corrections" ||
+           name == "--coefficient";
 }
 
 bool IsStandardOutput(const std::optional<std::string>& name) {
     return !name || NamesStandardOutput(*name);
 }
 
-// Standard output holds one of the two, and a file cannot be both.
-std::optional<std::string> ChartProblem(const BatchOptions& options, MessageLanguage language) {
+// Standard output holds one of the three, and a file cannot be both the table and the chart.
+std::optional<std::string> OutputsProblem(const BatchOptions& options, MessageLanguage language) {
+    if (options.summary && NamesStandardOutput(*options.summary) &&
+        (IsStandardOutput(options.output) ||
+         (options.chart && NamesStandardOutput(*options.chart)))) {
+        return std::string(TextIn(language,
+                                  "--summary - иска таблицата и диаграмата във файлове: "
+                                  "стандартният изход е един",
+                                  "--summary - needs the table and the chart in files: there is "
+                                  "one standard output"));
+    }
     if (!options.chart) {
         return std::nullopt;
     }
@@ -148,6 +188,8 @@ std::variant<BatchOptions, std::string> ParseBatchOptions(const std::vector<std:
             options.version = true;
         } else if (arg == "--extended") {
             options.conversion.extended = true;
+        } else if (arg == "--synop") {
+            options.conversion.synop = true;
         } else if (arg.starts_with("-") && arg != "-") {
             std::string_view value;
             const std::size_t equals = arg.find('=');
@@ -169,6 +211,14 @@ std::variant<BatchOptions, std::string> ParseBatchOptions(const std::vector<std:
                        std::string(value) + std::string(TextIn(language, "“ за ", "' for ")) +
                        std::string(arg);
             }
+            // The period, then the file.
+            if (arg == "--summary") {
+                if (at + 1 >= args.size() || args[at + 1].empty()) {
+                    return std::string(TextIn(language, "--summary иска период и файл",
+                                              "--summary needs a period and a file"));
+                }
+                options.summary = args[++at];
+            }
         } else if (inputGiven) {
             return std::string(
                 TextIn(language, "повече от един входен файл", "more than one input file"));
@@ -177,7 +227,7 @@ std::variant<BatchOptions, std::string> ParseBatchOptions(const std::vector<std:
             inputGiven = true;
         }
     }
-    if (const auto problem = ChartProblem(options, language)) {
+    if (const auto problem = OutputsProblem(options, language)) {
         return *problem;
     }
     return options;
@@ -209,8 +259,10 @@ std::string_view BatchUsage(MessageLanguage language) {
         "\n"
         "Заглавният ред назовава колоните: tdry/сух, twet/мокър, p/налягане или\n"
         "h/височина, и по желание unit/единица (hPa, mBar, mmHg, m), type/вид\n"
-        "(с аспирация, без аспирация, 1, 2) и bulb/термометър (вода, лед). Другите\n"
-        "колони се копират непроменени.\n"
+        "(с аспирация, без аспирация, 1, 2), bulb/термометър (вода, лед),\n"
+        "date/дата, time/час и coefficient/коефициент. Без twet мокрият термометър\n"
+        "се изчислява от rh/влажност (%) или td/оросяване (°C) на хигрометър.\n"
+        "Другите колони се копират непроменени.\n"
         "\n"
         "  -o, --output ФАЙЛ      записва във ФАЙЛ (заменя го само с цялата таблица)\n"
         "      --chart ФАЙЛ.svg   рисува психрометрична диаграма на изчислените редове\n"
@@ -228,6 +280,13 @@ std::string_view BatchUsage(MessageLanguage language) {
         "                         (подразбира се bg)\n"
         "      --extended         добавя отношение на смесване r, специфична влажност q\n"
         "                         и енталпия h\n"
+        "      --corrections ФАЙЛ  прибавя поправките на термометрите от свидетелствата\n"
+        "                         им (CSV: thermometer, reading, correction, from)\n"
+        "      --coefficient A    собствен коефициент A0 на психрометъра, от 0.0003 до\n"
+        "                         0.0020 на °C (пример: 0.000662)\n"
+        "      --summary day|month ФАЙЛ  средни стойности по дни или по месеци във\n"
+        "                         ФАЙЛ (иска колона date/дата)\n"
+        "      --synop            добавя групите 1snTTT и 2snTdTdTd на SYNOP\n"
         "      --encoding К       кодиране на входа: utf-8, windows-1251 или utf-16\n"
         "                         (подразбира се по знака за ред на байтовете и\n"
         "                         заглавния ред)\n"
@@ -238,16 +297,19 @@ std::string_view BatchUsage(MessageLanguage language) {
         "      --help             показва тази помощ и излиза\n"
         "      --version          показва версията и излиза\n"
         "\n"
-        "Изходен код: 0 всички редове са изчислени, 2 някои редове носят грешка,\n"
-        "1 входът не може да бъде прочетен или таблицата записана.\n",
+        "Изходен код: 0 всички редове са изчислени, 2 някои редове носят грешка\n"
+        "(или стойност на опция е отхвърлена), 1 входът не може да бъде прочетен или\n"
+        "таблицата записана.\n",
         "Usage: zorvel-batch [OPTION]... [FILE]\n"
         "Compute the humidity of every reading in a psychrometer logbook (CSV).\n"
         "With no FILE, or when FILE is -, read standard input.\n"
         "\n"
         "The header names the columns: tdry/сух, twet/мокър, p/налягане or h/височина,\n"
         "and optionally unit/единица (hPa, mBar, mmHg, m), type/вид (aspirated,\n"
-        "non-aspirated, 1, 2) and bulb/термометър (water, ice). Other columns are\n"
-        "copied unchanged.\n"
+        "non-aspirated, 1, 2), bulb/термометър (water, ice), date/дата, time/час and\n"
+        "coefficient/коефициент. Without twet the wet bulb is computed from a\n"
+        "hygrometer's rh/влажност (%) or td/оросяване (°C). Other columns are copied\n"
+        "unchanged.\n"
         "\n"
         "  -o, --output FILE      write to FILE (replaced only when complete)\n"
         "      --chart FILE.svg   draw a psychrometric chart of the computed rows as SVG;\n"
@@ -260,6 +322,14 @@ std::string_view BatchUsage(MessageLanguage language) {
         "      --delimiter D      output delimiter: ',', ';' or tab (default the input's)\n"
         "      --lang bg|en       language of the error column and messages (default bg)\n"
         "      --extended         add mixing ratio r, specific humidity q, enthalpy h\n"
+        "      --corrections FILE  add the thermometers' corrections from their\n"
+        "                         certificates (CSV: thermometer, reading, correction,\n"
+        "                         from)\n"
+        "      --coefficient A    the psychrometer's own coefficient A0, 0.0003 to 0.0020\n"
+        "                         per °C (for example 0.000662)\n"
+        "      --summary day|month FILE  daily or monthly means in FILE (needs a\n"
+        "                         date/дата column)\n"
+        "      --synop            add the SYNOP groups 1snTTT and 2snTdTdTd\n"
         "      --encoding E       input encoding: utf-8, windows-1251 or utf-16 (default\n"
         "                         told by the byte-order mark and the header)\n"
         "      --output-encoding E  output encoding (default utf-8)\n"
@@ -269,6 +339,6 @@ std::string_view BatchUsage(MessageLanguage language) {
         "      --help             show this help and exit\n"
         "      --version          show the version and exit\n"
         "\n"
-        "Exit status: 0 all rows computed, 2 some rows carry an error,\n"
-        "1 the input could not be read or the table written.\n");
+        "Exit status: 0 all rows computed, 2 some rows carry an error (or an option's\n"
+        "value was refused), 1 the input could not be read or the table written.\n");
 }

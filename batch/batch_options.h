@@ -2,6 +2,7 @@
 #pragma once
 
 #include "batch/logbook_conversion.h"
+#include "batch/logbook_summary.h"
 
 #include <optional>
 #include <string>
@@ -14,6 +15,14 @@ struct BatchOptions {
     std::optional<std::string> output;
     // The chart's SVG file, "-" for standard output (only with the table in a file).
     std::optional<std::string> chart;
+    // --summary day|month FILE: the daily or monthly means, "-" for standard output.
+    std::optional<SummaryPeriod> summaryPeriod;
+    std::optional<std::string> summary;
+    // The thermometers' certificates, read before the logbook into conversion.corrections.
+    std::optional<std::string> corrections;
+    // A --coefficient no psychrometer has: refused like a bad row, not as a slip of the
+    // command line.
+    std::optional<std::string> refusedCoefficient;
     ConversionSettings conversion;
     bool help = false;
     bool version = false;

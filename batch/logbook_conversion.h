@@ -2,9 +2,11 @@
 #pragma once
 
 #include "batch/csv_reader.h"
+#include "batch/csv_writer.h"
 #include "batch/logbook_row.h"
 #include "batch/row_messages.h"
 #include "batch/text_encoding.h"
+#include "batch/thermometer_corrections.h"
 #include "calc/humidity_model.h"
 #include "calc/input_reading.h"
 
@@ -32,6 +34,27 @@ struct ConversionSettings {
     // not given.
     std::optional<DecimalMark> decimal;
     std::size_t maxRowBytes = CsvReader::DefaultMaxRecordBytes;
+    // A psychrometer's own A0 for rows without a coefficient cell (see ParseCoefficient);
+    // without one, each row's type decides as it always has.
+    std::optional<float> coefficient;
+    // The thermometers' calibration certificates, when given: the table then also holds
+    // the corrected readings.
+    ThermometerCorrections corrections;
+    // Adds the SYNOP groups 1snTTT and 2snTdTdTd.
+    bool synop = false;
+    // A summary by day or month needs the rows' dates: a logbook without a date column is
+    // refused before anything is written.
+    bool dateColumnRequired = false;
+};
+
+// How the table is written, decided from the settings and the input's header: a second
+// table of the same run (a summary) is written alike.
+struct OutputFormat {
+    char delimiter = ',';
+    bool crlf = false;
+    TextEncoding encoding = TextEncoding::Utf8;
+    bool byteOrderMark = false;
+    bool decimalComma = false;
 };
 
 struct ConversionReport {
@@ -45,6 +68,10 @@ struct ConversionReport {
     int writeError = 0;
     // The header was not valid UTF-8, so the input was read as Windows-1251.
     bool guessedWindows1251 = false;
+    // Set once the header was read and the table begun.
+    std::optional<OutputFormat> format;
+    // dateColumnRequired, and the logbook has no date column: nothing was written.
+    bool noDateColumn = false;
 };
 
 // Told of the rows done and input bytes consumed, every few thousand rows.
@@ -52,7 +79,13 @@ using ConversionProgress = std::function<void(std::uint64_t rows, std::uint64_t 
 
 // Told of every row the calculator computed, in order; rows with an error are not told.
 using ComputedRowSink = std::function<void(const RowCells& cells)>;
+// Told of every row written after the header, in order, those with an error too.
+using WrittenRowSink = std::function<void(const RowCells& cells)>;
 
 ConversionReport ConvertLogbook(std::FILE* in, std::FILE* out, const ConversionSettings& settings,
                                 const ConversionProgress& progress = {},
-                                const ComputedRowSink& computed = {});
+                                const ComputedRowSink& computed = {},
+                                const WrittenRowSink& written = {});
+
+// Begins a table in `format` on `writer`: the byte-order mark, when it has one.
+void BeginTable(CsvWriter& writer, const OutputFormat& format);

@@ -1,7 +1,6 @@
 #include "batch/logbook_row.h"
 
 #include "batch/moist_air.h"
-#include "calc/humidity_route.h"
 #include "calc/result_presentation.h"
 
 namespace {
@@ -13,6 +12,8 @@ std::string Shown(double value) {
     return FormatDecimal(static_cast<float>(value), ShownDecimals);
 }
 
+} // namespace
+
 WetBulbCover CoverOf(BulbChoice bulb, float wetBulb) {
     if (bulb == BulbChoice::Auto) {
         return wetBulb < 0 ? WetBulbCover::Ice : WetBulbCover::Water;
@@ -20,27 +21,47 @@ WetBulbCover CoverOf(BulbChoice bulb, float wetBulb) {
     return bulb == BulbChoice::Ice ? WetBulbCover::Ice : WetBulbCover::Water;
 }
 
-} // namespace
+void RowCells::Clear() {
+    for (std::string& text : results) {
+        text.clear();
+    }
+    for (std::string& text : extras) {
+        text.clear();
+    }
+    error.clear();
+    for (std::string& text : corrected) {
+        text.clear();
+    }
+    computedWetBulb.clear();
+    for (std::string& text : synop) {
+        text.clear();
+    }
+    dryBulb = pressure = vapourPressure = relativeHumidity = absoluteHumidity = dewPoint = 0;
+    observed.reset();
+}
 
-RowCells CalculateRow(const RowReadings& row, bool extended, MessageLanguage language) {
-    RowCells cells;
+void CalculateRow(const RowReadings& row, bool extended, MessageLanguage language,
+                  RowCells& cells) {
     const ReadOutcome outcome =
         ReadInputs(row.pressureText, row.dryBulbText, row.wetBulbText, row.unit);
     if (const auto* message = std::get_if<std::string>(&outcome)) {
         cells.error = InLanguage(*message, language);
-        return cells;
+        return;
     }
     const auto& readings = std::get<InputReadings>(outcome);
-    const HumidityOutcome computed =
-        ComputeCheckedHumidity(readings, row.type, CoverOf(row.bulb, readings.wetBulb));
+    const HumidityOutcome computed = ComputeCheckedHumidity(
+        readings, row.type, CoverOf(row.bulb, readings.wetBulb), row.coefficient);
     if (const auto* message = std::get_if<std::string_view>(&computed)) {
         cells.error = InLanguage(*message, language);
-        return cells;
+        return;
     }
     const auto& result = std::get<HumidityResult>(computed);
     cells.dryBulb = readings.dryBulb;
     cells.pressure = readings.pressure;
     cells.vapourPressure = result.vapourPressure;
+    cells.relativeHumidity = result.relativeHumidity;
+    cells.absoluteHumidity = result.absoluteHumidity;
+    cells.dewPoint = result.dewPoint;
     cells.results = {Shown(result.absoluteHumidity), Shown(result.relativeHumidity),
                      Shown(result.dewPoint), Shown(result.saturationPressure),
                      Shown(result.vapourPressure)};
@@ -50,5 +71,4 @@ RowCells CalculateRow(const RowReadings& row, bool extended, MessageLanguage lan
         cells.extras = {Shown(extras.mixingRatio), Shown(extras.specificHumidity),
                         Shown(extras.enthalpy)};
     }
-    return cells;
 }

@@ -1,10 +1,12 @@
 // zorvel-batch: a psychrometer logbook in, the calculator's results for every row out.
 #include "batch/batch_options.h"
 #include "batch/chart_svg.h"
+#include "batch/corrections_file.h"
 #include "batch/file_failure_text.h"
 #include "batch/file_identity.h"
 #include "batch/logbook_chart.h"
 #include "batch/logbook_conversion.h"
+#include "batch/logbook_summary.h"
 #include "batch/process_guard.h"
 #include "batch/progress_line.h"
 #include "batch/table_output.h"
@@ -17,6 +19,7 @@
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -30,8 +33,13 @@ constexpr int CannotRead = 1;
 constexpr int SomeRowsFailed = 2;
 // An output that would replace the logbook being read: refused as a slip of the command line.
 constexpr int OutputIsTheInput = 2;
+// An option's value or the logbook's columns refused before anything is written: a slip
+// of the command line, as a bad row is one of the logbook.
+constexpr int Refused = 2;
 // Told by Convert, which cannot know why: only the caller knows where the output went.
 constexpr int CannotWrite = -1;
+// A summary asked of a logbook without dates: told by Convert, and no table is kept.
+constexpr int NoDateColumn = -2;
 // The size of the calculator's own chart picture, so that the two look alike.
 constexpr int ChartWidth = 1000;
 constexpr int ChartHeight = 758;
@@ -51,8 +59,15 @@ std::string InputName(const BatchOptions& options) {
                                 : options.input;
 }
 
+// What the rows are told to besides the table, and what the table's writing decided.
+struct RowSinks {
+    ComputedRowSink computed;
+    WrittenRowSink written;
+    OutputFormat format;
+};
+
 int Convert(const BatchOptions& options, std::FILE* in, std::FILE* out, int& writeError,
-            const ComputedRowSink& computed) {
+            RowSinks& sinks) {
     const MessageLanguage language = options.conversion.language;
     ConversionReport report;
     {
@@ -60,7 +75,17 @@ int Convert(const BatchOptions& options, std::FILE* in, std::FILE* out, int& wri
         report = ConvertLogbook(
             in, out, options.conversion,
             [&progress](std::uint64_t rows, std::uint64_t bytes) { progress.Update(rows, bytes); },
-            computed);
+            sinks.computed, sinks.written);
+    }
+    sinks.format = report.format.value_or(OutputFormat{});
+    if (report.noDateColumn) {
+        Complain(InputName(options),
+                 std::string(TextIn(language,
+                                    "обобщението по дни или месеци иска колона за датата (date "
+                                    "или дата); нищо не е записано",
+                                    "a summary by day or month needs a column for the date (date "
+                                    "or дата); nothing was written")));
+        return NoDateColumn;
     }
     if (report.guessedWindows1251) {
         Complain(InputName(options),
@@ -80,33 +105,97 @@ int Convert(const BatchOptions& options, std::FILE* in, std::FILE* out, int& wri
     return report.failedRows > 0 ? SomeRowsFailed : AllComputed;
 }
 
+struct NamedFile {
+    std::string option;
+    std::string path;
+};
+
 // Every output but the table, by its option. The table may be written over its own logbook,
 // since it keeps every input column; these would lose it.
-std::vector<std::pair<std::string, std::string>>
-OutputsBesideTheTable(const BatchOptions& options) {
-    std::vector<std::pair<std::string, std::string>> outputs;
+std::vector<NamedFile> OutputsBesideTheTable(const BatchOptions& options) {
+    std::vector<NamedFile> outputs;
     if (options.chart && !NamesStandardOutput(*options.chart)) {
-        outputs.emplace_back("--chart", *options.chart);
+        outputs.push_back({"--chart", *options.chart});
+    }
+    if (options.summary && !NamesStandardOutput(*options.summary)) {
+        outputs.push_back({"--summary", *options.summary});
     }
     return outputs;
 }
 
-// By the file itself, not its name: a second name or a link to the logbook is the logbook.
-bool RefusedAsTheInput(const BatchOptions& options, std::FILE* in) {
-    const std::optional<FileIdentity> input = IdentityOf(in);
-    if (!input) {
-        return false;
+std::vector<NamedFile> FileOutputs(const BatchOptions& options) {
+    std::vector<NamedFile> outputs;
+    if (options.output && !NamesStandardOutput(*options.output)) {
+        outputs.push_back({"-o", *options.output});
     }
-    for (const auto& [option, path] : OutputsBesideTheTable(options)) {
-        if (IdentityOf(path) == input) {
-            const MessageLanguage language = options.conversion.language;
-            Complain(option + " " + path,
-                     std::string(TextIn(language, "това е самият входен файл, ",
-                                        "this is the input file itself, ")) +
-                         InputName(options) +
-                         std::string(TextIn(language, "; нищо не е прочетено или записано",
-                                            "; nothing was read or written")));
+    for (NamedFile& output : OutputsBesideTheTable(options)) {
+        outputs.push_back(std::move(output));
+    }
+    return outputs;
+}
+
+std::filesystem::path PathOf(const std::string& utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+// By the file itself when both exist; two names of a file yet to be made are one when they
+// lead to the same place.
+bool SameFile(const std::string& one, const std::string& other) {
+    const std::optional<FileIdentity> first = IdentityOf(one);
+    const std::optional<FileIdentity> second = IdentityOf(other);
+    if (first || second) {
+        return first == second;
+    }
+    std::error_code ignored;
+    return std::filesystem::weakly_canonical(PathOf(one), ignored) ==
+           std::filesystem::weakly_canonical(PathOf(other), ignored);
+}
+
+void RefuseOutput(const NamedFile& output, std::string_view because, const std::string& what,
+                  MessageLanguage language) {
+    Complain(output.option + " " + output.path,
+             std::string(because) + what +
+                 std::string(TextIn(language, "; нищо не е прочетено или записано",
+                                    "; nothing was read or written")));
+}
+
+// By the file itself, not its name: a second name or a link to the logbook is the logbook.
+// The certificates are not replaced by any output, and the summary does not replace the
+// table or the chart of the same run.
+bool RefusedOutputs(const BatchOptions& options, std::FILE* in) {
+    const MessageLanguage language = options.conversion.language;
+    const std::optional<FileIdentity> input = IdentityOf(in);
+    for (const NamedFile& output : OutputsBesideTheTable(options)) {
+        if (input && IdentityOf(output.path) == input) {
+            RefuseOutput(
+                output,
+                TextIn(language, "това е самият входен файл, ", "this is the input file itself, "),
+                InputName(options), language);
             return true;
+        }
+    }
+    const std::vector<NamedFile> outputs = FileOutputs(options);
+    for (const NamedFile& output : outputs) {
+        if (options.corrections && IdentityOf(output.path) &&
+            IdentityOf(output.path) == IdentityOf(*options.corrections)) {
+            RefuseOutput(
+                output,
+                TextIn(language, "това е файлът с поправките, ", "this is the corrections file, "),
+                *options.corrections, language);
+            return true;
+        }
+    }
+    for (const NamedFile& output : outputs) {
+        if (output.option != "--summary") {
+            continue;
+        }
+        for (const NamedFile& other : outputs) {
+            if (other.option != "--summary" && SameFile(output.path, other.path)) {
+                RefuseOutput(output,
+                             TextIn(language, "това е и файлът на ", "this is also the file of "),
+                             other.option, language);
+                return true;
+            }
         }
     }
     return false;
@@ -117,10 +206,9 @@ std::string FolderOf(const std::string& path) {
     return folder.empty() ? "." : folder;
 }
 
-int ConvertToStandardOutput(const BatchOptions& options, std::FILE* in,
-                            const ComputedRowSink& computed) {
+int ConvertToStandardOutput(const BatchOptions& options, std::FILE* in, RowSinks& sinks) {
     int writeError = 0;
-    const int status = Convert(options, in, stdout, writeError, computed);
+    const int status = Convert(options, in, stdout, writeError, sinks);
     if (status == CannotWrite) {
         const MessageLanguage language = options.conversion.language;
         Complain(std::string(TextIn(language, "стандартен изход", "standard output")),
@@ -133,7 +221,7 @@ int ConvertToStandardOutput(const BatchOptions& options, std::FILE* in,
 // The temporary file comes first: a table that cannot be written beside its target is
 // refused before anything is read, and the target is never written in place.
 int ConvertToFile(const BatchOptions& options, std::FILE* in, const timespec& runStart,
-                  const ComputedRowSink& computed) {
+                  RowSinks& sinks) {
     const MessageLanguage language = options.conversion.language;
     const std::string& target = *options.output;
     const std::string prefix = TemporaryPrefixFor(target);
@@ -144,9 +232,9 @@ int ConvertToFile(const BatchOptions& options, std::FILE* in, const timespec& ru
     }
     RemoveStaleTemporaries(FolderOf(output.TargetPath()), prefix, runStart, output.TemporaryPath());
     int writeError = 0;
-    const int status = Convert(options, in, output.Stream(), writeError, computed);
-    if (status == CannotRead) {
-        return CannotRead; // the old table stays as it was
+    const int status = Convert(options, in, output.Stream(), writeError, sinks);
+    if (status == CannotRead || status == NoDateColumn) {
+        return status; // the old table stays as it was
     }
     if (status == CannotWrite || !output.Commit()) {
         Complain(target, WriteFailureText(output.Why(), output.ErrorNumber(), language));
@@ -156,11 +244,11 @@ int ConvertToFile(const BatchOptions& options, std::FILE* in, const timespec& ru
 }
 
 int ConvertTable(const BatchOptions& options, std::FILE* in, const timespec& runStart,
-                 const ComputedRowSink& computed) {
+                 RowSinks& sinks) {
     if (!options.output || NamesStandardOutput(*options.output)) {
-        return ConvertToStandardOutput(options, in, computed);
+        return ConvertToStandardOutput(options, in, sinks);
     }
-    return ConvertToFile(options, in, runStart, computed);
+    return ConvertToFile(options, in, runStart, sinks);
 }
 
 // Written only after the whole table, and like it through a file beside its target: a
@@ -171,56 +259,126 @@ bool WriteChart(LogbookChart& points, std::FILE* out) {
     return WriteChartSvg(drawing, description.logbookPoints, out);
 }
 
-int ConvertTo(const BatchOptions& options, std::FILE* in, const timespec& runStart) {
-    if (RefusedAsTheInput(options, in)) {
-        return OutputIsTheInput;
+// An output written after the whole table, and like it through a file beside its target:
+// a run that fails or is cut short keeps what was there.
+class LaterOutput {
+  public:
+    explicit LaterOutput(std::string target) : target_(std::move(target)) {}
+
+    // Made before anything is read, as the table's is: an output that cannot be written is
+    // known before the logbook is spent.
+    bool Prepare(const timespec& runStart, MessageLanguage language) {
+        if (NamesStandardOutput(target_)) {
+            return true;
+        }
+        const std::string prefix = TemporaryPrefixFor(target_);
+        file_.emplace(target_,
+                      ReplacementOptions{.mayWriteInPlace = false, .temporaryPrefix = prefix});
+        if (!file_->IsOpen()) {
+            Complain(target_, CreateFailureText(file_->Why(), file_->ErrorNumber(), language));
+            return false;
+        }
+        RemoveStaleTemporaries(FolderOf(file_->TargetPath()), prefix, runStart,
+                               file_->TemporaryPath());
+        return true;
     }
-    if (!options.chart) {
-        return ConvertTable(options, in, runStart, {});
+
+    // False, once said why, when it could not be written or put in place.
+    bool Finish(const std::function<bool(std::FILE*)>& write, MessageLanguage language) {
+        if (!write(file_ ? file_->Stream() : stdout)) {
+            const int error = errno;
+            Complain(file_ ? target_
+                           : std::string(TextIn(language, "стандартен изход", "standard output")),
+                     WriteFailureText(FailureOfError(error), error, language));
+            return false;
+        }
+        if (file_ && !file_->Commit()) {
+            Complain(target_, WriteFailureText(file_->Why(), file_->ErrorNumber(), language));
+            return false;
+        }
+        return true;
+    }
+
+  private:
+    std::string target_;
+    std::optional<ReplacementFile> file_;
+};
+
+void TellUndatedRows(const BatchOptions& options, std::uint64_t rows) {
+    if (rows == 0) {
+        return;
     }
     const MessageLanguage language = options.conversion.language;
-    const std::string& target = *options.chart;
-    std::optional<ReplacementFile> chartFile;
-    // Made before anything is read, as the table's is: a chart that cannot be written is
-    // known before the logbook is spent.
-    if (!NamesStandardOutput(target)) {
-        const std::string prefix = TemporaryPrefixFor(target);
-        chartFile.emplace(target,
-                          ReplacementOptions{.mayWriteInPlace = false, .temporaryPrefix = prefix});
-        if (!chartFile->IsOpen()) {
-            Complain(target,
-                     CreateFailureText(chartFile->Why(), chartFile->ErrorNumber(), language));
-            return CannotRead;
-        }
-        RemoveStaleTemporaries(FolderOf(chartFile->TargetPath()), prefix, runStart,
-                               chartFile->TemporaryPath());
+    const bool one = rows == 1;
+    Complain(InputName(options),
+             std::to_string(rows) +
+                 std::string(one ? TextIn(language, " ред без дата не влиза в обобщението",
+                                          " row without a date is left out of the summary")
+                                 : TextIn(language, " реда без дата не влизат в обобщението",
+                                          " rows without a date are left out of the summary")));
+}
+
+int ConvertTo(const BatchOptions& options, std::FILE* in, const timespec& runStart) {
+    if (RefusedOutputs(options, in)) {
+        return OutputIsTheInput;
+    }
+    const MessageLanguage language = options.conversion.language;
+    std::optional<LaterOutput> chart;
+    std::optional<LaterOutput> summaryFile;
+    if (options.chart && !chart.emplace(*options.chart).Prepare(runStart, language)) {
+        return CannotRead;
+    }
+    if (options.summary && !summaryFile.emplace(*options.summary).Prepare(runStart, language)) {
+        return CannotRead;
     }
     LogbookChart points;
-    const int status = ConvertTable(options, in, runStart, [&points](const RowCells& cells) {
-        points.Add(cells.dryBulb, cells.vapourPressure, cells.pressure);
-    });
+    LogbookSummary summary(options.summaryPeriod.value_or(SummaryPeriod::Day));
+    RowSinks sinks;
+    if (chart) {
+        sinks.computed = [&points](const RowCells& cells) {
+            points.Add(cells.dryBulb, cells.vapourPressure, cells.pressure);
+        };
+    }
+    if (summaryFile) {
+        sinks.written = [&summary](const RowCells& cells) { summary.Add(cells); };
+    }
+    const int status = ConvertTable(options, in, runStart, sinks);
+    if (status == NoDateColumn) {
+        return Refused;
+    }
     if (status == CannotRead) {
         return status;
     }
-    if (!chartFile) {
-        if (!WriteChart(points, stdout)) {
-            const int error = errno;
-            Complain(std::string(TextIn(language, "стандартен изход", "standard output")),
-                     WriteFailureText(FailureOfError(error), error, language));
+    if (chart &&
+        !chart->Finish([&points](std::FILE* out) { return WriteChart(points, out); }, language)) {
+        return CannotRead;
+    }
+    if (summaryFile) {
+        if (!summaryFile->Finish([&](std::FILE* out) { return summary.Write(out, sinks.format); },
+                                 language)) {
             return CannotRead;
         }
-        return status;
-    }
-    if (!WriteChart(points, chartFile->Stream())) {
-        const int error = errno;
-        Complain(target, WriteFailureText(FailureOfError(error), error, language));
-        return CannotRead;
-    }
-    if (!chartFile->Commit()) {
-        Complain(target, WriteFailureText(chartFile->Why(), chartFile->ErrorNumber(), language));
-        return CannotRead;
+        TellUndatedRows(options, summary.UndatedRows());
     }
     return status;
+}
+
+// The certificates, read whole before the logbook; false once said what is wrong.
+bool ReadCorrections(BatchOptions& options) {
+    const MessageLanguage language = options.conversion.language;
+    const std::string& path = *options.corrections;
+    const OwnedFile file(OpenForReading(path));
+    if (!file) {
+        Complain(path, OpenFailureText(errno, language));
+        return false;
+    }
+    auto read = ReadCorrectionsFile(file.get(), language);
+    if (const auto* problem = std::get_if<CorrectionsFileProblem>(&read)) {
+        Complain(path + ":" + std::to_string(problem->line), problem->text);
+        return false;
+    }
+    options.conversion.corrections = std::move(std::get<ThermometerCorrections>(read));
+    return true;
 }
 
 } // namespace
@@ -243,7 +401,7 @@ int main(int argc, char** argv) {
                          .c_str());
         return CannotRead;
     }
-    const auto& options = std::get<BatchOptions>(parsed);
+    auto options = std::get<BatchOptions>(parsed);
     const MessageLanguage language = options.conversion.language;
     if (options.help) {
         const std::string_view usage = BatchUsage(language);
@@ -253,6 +411,18 @@ int main(int argc, char** argv) {
     if (options.version) {
         std::printf("zorvel-batch %s\n", zorvel::FileVersion);
         return AllComputed;
+    }
+    if (options.refusedCoefficient) {
+        Complain("--coefficient " + *options.refusedCoefficient,
+                 std::string(TextIn(language,
+                                    "коефициентът на психрометъра е число от 0.0003 до 0.0020 "
+                                    "на °C; нищо не е прочетено или записано",
+                                    "a psychrometer coefficient is a number from 0.0003 to 0.0020 "
+                                    "per °C; nothing was read or written")));
+        return Refused;
+    }
+    if (options.corrections && !ReadCorrections(options)) {
+        return CannotRead;
     }
     if (options.input == "-") {
         if (inputClosed) {

@@ -16,6 +16,11 @@ struct ObservationTime {
     friend bool operator==(const ObservationTime&, const ObservationTime&) = default;
 };
 
+// A number for the day alone that sorts as the days do: 20240501 for 1 May 2024.
+constexpr std::int32_t DayNumber(const ObservationTime& time) {
+    return time.year * 10000 + time.month * 100 + time.day;
+}
+
 // A calendar date as observers write it, `YYYY-MM-DD` or `DD.MM.YYYY` (the day and month of
 // the latter with one or two digits), optionally followed by a time after a space or `T`.
 // Surrounding spaces aside, anything else, or a day the calendar does not have, is refused.

@@ -1,5 +1,7 @@
 #include "batch/row_messages.h"
 
+#include "batch/two_languages.h"
+
 #include <array>
 #include <utility>
 
@@ -54,4 +56,41 @@ std::string_view BadDateMessage(MessageLanguage language) {
 std::string_view BadTimeMessage(MessageLanguage language) {
     return language == MessageLanguage::English ? "Unrecognised time (HH:MM)"
                                                 : "Неразпознат час (ЧЧ:ММ)";
+}
+
+std::string_view BadCoefficientMessage(MessageLanguage language) {
+    return TextIn(language, "Има грешка при коефициента на психрометъра (от 0.0003 до 0.0020)",
+                  "Error in the psychrometer coefficient (0.0003 to 0.0020)");
+}
+
+std::string_view NoCertificateMessage(Thermometer thermometer, MessageLanguage language) {
+    return thermometer == Thermometer::Dry
+               ? TextIn(language, "Няма свидетелство с поправки на сухия термометър за тази дата",
+                        "No certificate gives the dry bulb's corrections for this date")
+               : TextIn(language, "Няма свидетелство с поправки на мокрия термометър за тази дата",
+                        "No certificate gives the wet bulb's corrections for this date");
+}
+
+std::string_view NoRelativeHumidityMessage(MessageLanguage language) {
+    return TextIn(language, "Няма данни за относителната влажност", "No relative humidity given");
+}
+
+std::string_view BadRelativeHumidityMessage(MessageLanguage language) {
+    return TextIn(language, "Има грешка при стойността на относителната влажност (от 0 до 100 %)",
+                  "Error in the relative humidity (0 to 100 %)");
+}
+
+std::string_view NoDewPointMessage(MessageLanguage language) {
+    return TextIn(language, "Няма данни за точката на оросяване", "No dew point given");
+}
+
+std::string_view BadDewPointMessage(MessageLanguage language) {
+    return TextIn(language, "Има грешка при стойността на точката на оросяване",
+                  "Error in the dew point");
+}
+
+std::string_view UnreachedHumidityMessage(MessageLanguage language) {
+    return TextIn(language,
+                  "Никое показание на мокрия термометър от Tdry − 40 до Tdry не дава тази влажност",
+                  "No wet-bulb reading from Tdry − 40 to Tdry gives this humidity");
 }

@@ -421,4 +421,85 @@ TEST_F(BatchProgram, AChartNamingTheLogbookByAnyPathIsRefusedAndTheLogbookKept) 
     EXPECT_EQ(Read(logbook).rfind(logbookText.substr(0, Header.size() - 1) + ",F [g/m3]", 0), 0u);
 }
 
+TEST_F(BatchProgram, AStationsOptionsAreRefusedBeforeAnyFileIsTouched) {
+    const fs::path logbook = Write("logbook.csv", Header + Row);
+    const fs::path undated = Write("undated.csv", "tdry,twet,p\n20.5,18.3,981.1\n");
+    const fs::path results = Write("results.csv", OldTable);
+    const std::string oldSummary = "the summary of last month\n";
+    const fs::path summary = Write("summary.csv", oldSummary);
+    const fs::path certificates =
+        Write("certificates.csv", "thermometer,reading,correction\ndry,0,0.1\nair,5,0.1\n");
+    const fs::path good = Write("good.csv", "thermometer,reading,correction\ndry,0,0.1\n");
+    fs::create_hard_link(logbook, folder_ / "hard.csv");
+    const std::string refused = "; нищо не е прочетено или записано\n";
+    const auto path = [this](const char* name) { return (folder_ / name).string(); };
+    struct Case {
+        std::string input;
+        std::string options;
+        int status;
+        std::string message;
+    };
+    for (const Case& c : {
+             Case{logbook, "--coefficient 0.0025", 2,
+                  "--coefficient 0.0025: коефициентът на психрометъра е число от 0.0003 до "
+                  "0.0020 на °C" +
+                      refused},
+             Case{logbook, "--summary day " + path("results.csv"), 2,
+                  "--summary " + path("results.csv") + ": това е и файлът на -o" + refused},
+             Case{logbook, "--chart " + path("new.svg") + " --summary day " + path("./new.svg"), 2,
+                  "--summary " + path("./new.svg") + ": това е и файлът на --chart" + refused},
+             Case{logbook, "--summary month " + path("hard.csv"), 2,
+                  "--summary " + path("hard.csv") + ": това е самият входен файл, " +
+                      logbook.string() + refused},
+             Case{logbook,
+                  "--corrections " + path("good.csv") + " --summary day " + path("good.csv"), 2,
+                  "--summary " + path("good.csv") + ": това е файлът с поправките, " +
+                      path("good.csv") + refused},
+             Case{logbook, "--corrections " + certificates.string(), 1,
+                  certificates.string() + ":3: непознат термометър „air“ (dry или сух, wet или "
+                                          "мокър)\n"},
+             Case{undated, "--summary day " + summary.string(), 2,
+                  undated.string() + ": обобщението по дни или месеци иска колона за датата "
+                                     "(date или дата); нищо не е записано\n"},
+         }) {
+        const CommandResult run =
+            Run(ShellQuote(c.input) + " -o " + ShellQuote(results.string()) + " " + c.options);
+        EXPECT_EQ(run.exitCode, c.status) << c.options;
+        EXPECT_EQ(run.output, "zorvel-batch: " + c.message);
+        EXPECT_EQ(Read(results), OldTable) << c.options;
+        EXPECT_EQ(Read(summary), oldSummary) << c.options;
+        EXPECT_EQ(FilesInFolder(), 7u) << c.options; // nothing new, no temporary file
+    }
+}
+
+TEST_F(BatchProgram, TheSummaryIsReplacedOnlyByACompleteRun) {
+    const fs::path logbook = Write("logbook.csv", Header + Row + ",20.5,18.3,981.1\n");
+    const fs::path results = folder_ / "results.csv";
+    const fs::path summary = Write("summary.csv", "the summary of last month\n");
+    const std::string expected = "period,rows,computed,Tdry [°C],е [hPa],RH [%],F [g/m3],"
+                                 "Td [°C],lowest RH [%],lowest RH at\n"
+                                 "2024-05-01,1,1,20.5,19.6,81.0,14.3,17.1,81.0,2024-05-01\n";
+    const CommandResult run =
+        Run(ShellQuote(logbook.string()) + " -o " + ShellQuote(results.string()) +
+            " --summary day " + ShellQuote(summary.string()));
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.output,
+              "zorvel-batch: " + logbook.string() + ": 1 ред без дата не влиза в обобщението\n");
+    EXPECT_EQ(Read(summary), expected);
+    const CommandResult piped = Run(ShellQuote(logbook.string()) + " --lang en -o " +
+                                    ShellQuote(results.string()) + " --summary=day -");
+    EXPECT_EQ(piped.output, expected + "zorvel-batch: " + logbook.string() +
+                                ": 1 row without a date is left out of the summary\n");
+
+    // Broken at its end, after rows were already summed: the summary of the run before stays.
+    const fs::path broken =
+        Write("broken.csv", Header + Row + "\"2024-05-02," + std::string(99, 'x'));
+    const CommandResult failed =
+        Run(ShellQuote(broken.string()) + " --max-row-bytes 64 -o " + ShellQuote(results.string()) +
+            " --summary month " + ShellQuote(summary.string()));
+    EXPECT_EQ(failed.exitCode, 1);
+    EXPECT_EQ(Read(summary), expected);
+    EXPECT_EQ(FilesInFolder(), 4u) << "a temporary file was left behind";
+}
+
 } // namespace

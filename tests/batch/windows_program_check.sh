@@ -2,7 +2,8 @@
 # zorvel-batch.exe under Wine as a console user meets it: exit statuses 0, 2 and 1, the
 # results of the worked example, CRLF kept when the logbook has it (and not added when it
 # has not), a Bulgarian message in UTF-8 bytes, -o replacing a table with nothing left
-# beside it, and a chart refused that would land on the logbook. Run by ctest in the
+# beside it, a chart refused that would land on the logbook, and a station's run with its
+# certificates, SYNOP groups and daily summary under Cyrillic names. Run by ctest in the
 # Windows build (tools/windows/test.sh sets up Wine).
 # Usage: windows_program_check.sh <zorvel-batch.exe>
 set -uo pipefail
@@ -78,4 +79,19 @@ for chart in дневник.csv връзка.csv; do
 файл, дневник.csv; нищо не е прочетено или записано" "$status $err"
     expect "the logbook kept" "$(cat lf.csv)" "$(cat дневник.csv)"
 done
+# A station's day: the dry bulb's certificate, SYNOP groups and the day's means; a summary
+# that would replace the table is refused before anything is written.
+printf 'thermometer,reading,correction\ndry,0,0.1\n' >поправки.csv
+run дневник.csv -o резултати.csv --corrections поправки.csv --synop --summary day обобщение.csv
+expect "station run exits 0" 0 "$status"
+expect "corrected readings and groups" \
+    "2024-05-01,20.5,18.3,981.1,20.60,18.30,14.2,80.2,17.1,24.3,19.5,10206,20171," \
+    "$(sed -n 2p резултати.csv)"
+expect "the day's means" "2024-05-01,1,1,20.6,19.5,80.2,14.2,17.1,80.2,2024-05-01" \
+    "$(sed -n 2p обобщение.csv)"
+cp резултати.csv table-before.csv
+run дневник.csv -o резултати.csv --summary day резултати.csv
+expect "--summary over the table refused" "2 zorvel-batch: --summary резултати.csv: това е и \
+файлът на -o; нищо не е прочетено или записано" "$status $err"
+expect "the table kept" "$(cat table-before.csv)" "$(cat резултати.csv)"
 exit $fail
