@@ -1,10 +1,13 @@
 // zorvel-batch over a generated logbook against the bare calculation of the same rows in
 // memory: what the CSV reading and writing add to the cost of the calculation, and whether
-// memory stays flat as the logbook grows.
+// memory stays flat as the logbook grows. Then a station's run (corrections, SYNOP groups
+// and a monthly summary) and the wet bulb sought from a hygrometer's RH, against the plain
+// run of the same rows.
 #include "calc/humidity_model.h"
 #include "calc/input_reading.h"
 #include "calc/result_presentation.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -43,15 +46,34 @@ std::vector<Readings> MakeReadings(std::size_t count) {
     return rows;
 }
 
-void WriteLogbook(const fs::path& path, const std::vector<Readings>& rows) {
+// With `humidity`, a hygrometer's RH stands in the wet bulb's place.
+void WriteLogbook(const fs::path& path, const std::vector<Readings>& rows, bool humidity = false) {
     std::ofstream out(path, std::ios::binary);
-    out << "date,time,tdry,twet,p\n";
+    out << (humidity ? "date,time,tdry,rh,p\n" : "date,time,tdry,twet,p\n");
+    std::mt19937 random(2024);
+    std::uniform_real_distribution<double> relativeHumidity(30, 100);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         char day[16];
-        std::snprintf(day, sizeof day, "2024-05-%02zu", 1 + i % 28);
-        out << day << ",0" << (7 + i % 3) << ":00," << rows[i][0] << ',' << rows[i][1] << ','
-            << rows[i][2] << '\n';
+        // A year of days, so that the monthly summary has twelve months to keep.
+        std::snprintf(day, sizeof day, "2024-%02zu-%02zu", 1 + i / 28 % 12, 1 + i % 28);
+        char wet[16];
+        std::snprintf(wet, sizeof wet, "%.1f", relativeHumidity(random));
+        out << day << ",0" << (7 + i % 3) << ":00," << rows[i][0] << ','
+            << (humidity ? wet : rows[i][1]) << ',' << rows[i][2] << '\n';
     }
+}
+
+// Two certificates of each thermometer, the second from the middle of the year.
+void WriteCertificates(const fs::path& path) {
+    std::ofstream(path, std::ios::binary) << "thermometer,reading,correction,from\n"
+                                             "dry,-20,-0.2,\n"
+                                             "dry,0,0.1,\n"
+                                             "dry,40,0.2,\n"
+                                             "wet,-20,0.1,\n"
+                                             "wet,30,-0.1,\n"
+                                             "dry,-20,-0.1,2024-07-01\n"
+                                             "dry,40,0.1,2024-07-01\n"
+                                             "wet,0,0.05,2024-07-01\n";
 }
 
 struct ProgramRun {
@@ -67,13 +89,20 @@ double WallSeconds() {
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
-ProgramRun RunProgram(const fs::path& logbook, const fs::path& results) {
+ProgramRun RunProgram(const fs::path& logbook, const fs::path& results,
+                      std::vector<std::string> options = {}) {
     ProgramRun run;
+    options.insert(options.begin(),
+                   {ZORVEL_BATCH_PROGRAM, logbook.string(), "-o", results.string()});
+    std::vector<char*> argv;
+    for (std::string& option : options) {
+        argv.push_back(option.data());
+    }
+    argv.push_back(nullptr);
     const double start = WallSeconds();
     const pid_t child = fork();
     if (child == 0) {
-        execl(ZORVEL_BATCH_PROGRAM, ZORVEL_BATCH_PROGRAM, logbook.c_str(), "-o", results.c_str(),
-              static_cast<char*>(nullptr));
+        execv(ZORVEL_BATCH_PROGRAM, argv.data());
         _exit(127);
     }
     int status = 0;
@@ -89,6 +118,21 @@ ProgramRun RunProgram(const fs::path& logbook, const fs::path& results) {
     run.peakKb = usage.ru_maxrss;
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
+}
+
+constexpr int Rounds = 3;
+
+// The fastest run's times, the highest peak of all, and a status that was not 0 or 2 once
+// any run had one.
+void KeepFastest(ProgramRun& kept, const ProgramRun& run, int round) {
+    const long peak = round == 0 ? run.peakKb : std::max(kept.peakKb, run.peakKb);
+    const bool failedBefore = round > 0 && kept.status != 0 && kept.status != 2;
+    const int status = failedBefore ? kept.status : run.status;
+    if (round == 0 || run.processorSeconds < kept.processorSeconds) {
+        kept = run;
+    }
+    kept.peakKb = peak;
+    kept.status = status;
 }
 
 double ProcessorSeconds() {
@@ -131,9 +175,25 @@ int main(int argc, char** argv) {
     // The readings are let go before each run: a forked child starts with the parent's
     // resident pages, and they would count in its peak.
     WriteLogbook(folder / "small.csv", MakeReadings(1'000));
-    const ProgramRun smallRun = RunProgram(folder / "small.csv", folder / "small-out.csv");
+    ProgramRun smallRun = RunProgram(folder / "small.csv", folder / "small-out.csv");
     WriteLogbook(folder / "large.csv", MakeReadings(rowCount));
-    const ProgramRun largeRun = RunProgram(folder / "large.csv", folder / "large-out.csv");
+    WriteLogbook(folder / "hygrometer.csv", MakeReadings(rowCount), true);
+    WriteCertificates(folder / "certificates.csv");
+    const std::vector<std::string> station = {
+        "--corrections", (folder / "certificates.csv").string(), "--synop", "--summary",
+        "month",         (folder / "months.csv").string()};
+    // The three runs take turns, and each keeps its fastest of three: on a machine shared
+    // with other work a single run says more about the others than about this one.
+    ProgramRun largeRun;
+    ProgramRun stationRun;
+    ProgramRun hygrometerRun;
+    for (int round = 0; round < Rounds; ++round) {
+        KeepFastest(largeRun, RunProgram(folder / "large.csv", folder / "large-out.csv"), round);
+        KeepFastest(stationRun,
+                    RunProgram(folder / "large.csv", folder / "station-out.csv", station), round);
+        KeepFastest(hygrometerRun,
+                    RunProgram(folder / "hygrometer.csv", folder / "hygrometer-out.csv"), round);
+    }
 
     std::size_t written = 0;
     const double bare = BareLoopSeconds(MakeReadings(rowCount), written);
@@ -141,10 +201,11 @@ int main(int argc, char** argv) {
 
     // Status 2 only says that some generated readings are ones no air can give.
     const auto failed = [](const ProgramRun& run) { return run.status != 0 && run.status != 2; };
-    if (failed(smallRun) || failed(largeRun)) {
-        std::fprintf(stderr, "zorvel-batch ended with status %d and %d\n", smallRun.status,
-                     largeRun.status);
-        return 1;
+    for (const ProgramRun* run : {&smallRun, &largeRun, &stationRun, &hygrometerRun}) {
+        if (failed(*run)) {
+            std::fprintf(stderr, "zorvel-batch ended with status %d\n", run->status);
+            return 1;
+        }
     }
     const double rows = static_cast<double>(rowCount);
     std::printf("zorvel-batch, %zu rows: %.2f s processor (%.0f rows/s), %.2f s wall clock\n",
@@ -157,5 +218,13 @@ int main(int argc, char** argv) {
     std::printf("peak memory: %ld kB at 1000 rows, %ld kB at %zu rows, difference %ld kB "
                 "(target within 1024 kB)\n",
                 smallRun.peakKb, largeRun.peakKb, rowCount, largeRun.peakKb - smallRun.peakKb);
+    std::printf("--corrections --synop --summary month: %.2f s processor, %.2f x the plain run "
+                "(target <= 1.3), peak %ld kB (target <= 8192 kB)\n",
+                stationRun.processorSeconds,
+                stationRun.processorSeconds / largeRun.processorSeconds, stationRun.peakKb);
+    std::printf("wet bulb from RH: %.2f s processor, %.2f x the plain run (target <= 3.0), peak "
+                "%ld kB\n",
+                hygrometerRun.processorSeconds,
+                hygrometerRun.processorSeconds / largeRun.processorSeconds, hygrometerRun.peakKb);
     return 0;
 }
