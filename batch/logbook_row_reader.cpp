@@ -8,6 +8,7 @@
 #include "batch/wet_bulb_search.h"
 #include "calc/reading_text.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace {
@@ -15,6 +16,35 @@ namespace {
 // A corrected reading keeps two decimals: a correction interpolated between two points of
 // a certificate is finer than the tenth a thermometer is read to.
 constexpr int CorrectedDecimals = 2;
+
+// "-12.5" and the like, as thermometers are written, read as ParseDecimal reads them but
+// without the checks that other texts need: every row's two readings pass here.
+std::optional<float> PlainReading(std::string_view text) {
+    const auto skipDigits = [&text](std::size_t at) {
+        while (at < text.size() && text[at] >= '0' && text[at] <= '9') {
+            ++at;
+        }
+        return at;
+    };
+    const std::size_t integer = text.starts_with('-') ? 1 : 0;
+    std::size_t end = skipDigits(integer);
+    if (end == integer) {
+        return std::nullopt;
+    }
+    if (end < text.size() && text[end] == '.') {
+        const std::size_t fraction = end + 1;
+        end = skipDigits(fraction);
+        if (end == fraction) {
+            return std::nullopt;
+        }
+    }
+    float value = 0;
+    if (end != text.size() ||
+        std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc{}) {
+        return std::nullopt;
+    }
+    return value;
+}
 
 bool IsBlank(const std::string& cell) {
     return cell.find_first_not_of(" \t") == std::string::npos;
@@ -177,16 +207,20 @@ std::size_t RowReader::PressureColumn(BarometerUnit unit) const {
 
 bool RowReader::Correct(Thermometer thermometer, std::string& text, std::string& record,
                         const std::optional<ObservationTime>& observed) const {
-    const float reading = ParseDecimal(text);
-    if (ClassifyReadingText(text) != ReadingTextForm::WellFormed || !std::isfinite(reading)) {
+    std::optional<float> reading = PlainReading(text);
+    if (!reading && ClassifyReadingText(text) == ReadingTextForm::WellFormed &&
+        std::isfinite(ParseDecimal(text))) {
+        reading = ParseDecimal(text);
+    }
+    if (!reading) {
         return true;
     }
     const std::optional<double> correction = settings_.corrections.For(
-        thermometer, reading, observed ? std::optional(DayNumber(*observed)) : std::nullopt);
+        thermometer, *reading, observed ? std::optional(DayNumber(*observed)) : std::nullopt);
     if (!correction) {
         return false;
     }
-    const double hundredths = std::round((reading + *correction) * 100);
+    const double hundredths = std::round((*reading + *correction) * 100);
     text = FixedDecimalText(static_cast<std::int64_t>(hundredths), CorrectedDecimals);
     record = text;
     return true;

@@ -80,7 +80,7 @@ TEST(StationLogbook, ReadingsAreCorrectedBeforeAnythingAndKeptOnRecord) {
     // The last rows: a dry bulb corrected above the wet one, and a text that is no reading.
     const ConvertedText corrected = ConvertText("date;tdry;twet;p\n"
                                                 "2024-05-31;10,0;8,0;1000\n"
-                                                "2024-06-01;15;8,0;1000\n"
+                                                "2024-06-01; 15 [°C];8,0;1000\n"
                                                 ";25;24;1000\n"
                                                 "2024-06-02;-0,1;0;1000\n"
                                                 "2024-06-02;x;8;1000\n",
@@ -99,7 +99,7 @@ TEST(StationLogbook, ReadingsAreCorrectedBeforeAnythingAndKeptOnRecord) {
     EXPECT_EQ(lines[0], "date;tdry;twet;p;tdry (поправен);twet (поправен);F [g/m3];RH [%];"
                         "Td [°C];E [hPa];е [hPa];error");
     const char* const prefixes[] = {
-        "2024-05-31;10,0;8,0;1000;10,00;8,10;", "2024-06-01;15;8,0;1000;15,10;8,30;",
+        "2024-05-31;10,0;8,0;1000;10,00;8,10;", "2024-06-01; 15 [°C];8,0;1000;15,10;8,30;",
         ";25;24;1000;25,20;24,10;", "2024-06-02;-0,1;0;1000;-0,30;0,30;",
         "2024-06-02;x;8;1000;;8,30;"};
     for (std::size_t row = 0; row < 5; ++row) {
