@@ -18,10 +18,9 @@ std::string TemperatureGroup(char indicator, float celsius) {
     if (tenths > MostTenths || tenths < -MostTenths) {
         return {};
     }
-    const std::int64_t magnitude = tenths < 0 ? -tenths : tenths;
-    std::string group{indicator, tenths < 0 ? '1' : '0'};
-    for (std::int64_t unit = 100; unit > 0; unit /= 10) {
-        group += static_cast<char>('0' + magnitude / unit % 10);
-    }
-    return group;
+    const auto magnitude = static_cast<int>(tenths < 0 ? -tenths : tenths);
+    const char group[] = {
+        indicator, tenths < 0 ? '1' : '0', static_cast<char>('0' + magnitude / 100),
+        static_cast<char>('0' + magnitude / 10 % 10), static_cast<char>('0' + magnitude % 10)};
+    return std::string(group, sizeof group);
 }
