@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds zorvel-batch and its benchmark and runs it; no X server needed. Besides the plain
 # run it times a station's run (--corrections, --synop, --summary month) and the wet bulb
-# sought from a hygrometer's RH, each the fastest of three turns.
+# sought from a hygrometer's RH, each the fastest of five turns.
 # The argument is the number of rows of the large logbook (default 1000000).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
