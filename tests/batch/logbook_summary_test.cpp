@@ -42,23 +42,19 @@ Summarised Summarise(const std::string& logbook, SummaryPeriod period,
     return result;
 }
 
-std::vector<std::string> Cells(const std::string& line, char delimiter = ',') {
-    std::vector<std::string> cells;
-    std::istringstream in(line);
-    for (std::string cell; std::getline(in, cell, delimiter);) {
-        cells.push_back(cell);
-    }
-    if (!line.empty() && line.back() == delimiter) {
-        cells.emplace_back();
-    }
-    return cells;
-}
-
+// The cells of a table without quotes.
 std::vector<std::vector<std::string>> Rows(const std::string& table) {
     std::vector<std::vector<std::string>> rows;
     std::istringstream in(table);
     for (std::string line; std::getline(in, line);) {
-        rows.push_back(Cells(line));
+        std::vector<std::string>& cells = rows.emplace_back(1);
+        for (const char c : line) {
+            if (c == ',') {
+                cells.emplace_back();
+            } else {
+                cells.back().push_back(c);
+            }
+        }
     }
     return rows;
 }
