@@ -44,3 +44,9 @@ std::string_view UnknownBulbMessage(MessageLanguage language) {
     return language == MessageLanguage::English ? "Unknown wet-bulb state (water or ice)"
                                                 : "Непознато състояние на мокрия термометър";
 }
+
+std::string_view GuessedWindows1251Message(MessageLanguage language) {
+    return language == MessageLanguage::English
+               ? "the header is not UTF-8; the input is read as Windows-1251"
+               : "заглавният ред не е UTF-8; входът се чете като Windows-1251";
+}

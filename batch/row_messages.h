@@ -19,3 +19,6 @@ std::string_view InLanguage(std::string_view message, MessageLanguage language);
 std::string_view UnknownUnitMessage(MessageLanguage language);
 std::string_view UnknownTypeMessage(MessageLanguage language);
 std::string_view UnknownBulbMessage(MessageLanguage language);
+
+// Said once of a logbook whose header was not valid UTF-8 (ConversionReport).
+std::string_view GuessedWindows1251Message(MessageLanguage language);
