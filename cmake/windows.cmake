@@ -25,14 +25,7 @@ if(NOT TARGET JPEG::JPEG)
         INTERFACE_LINK_LIBRARIES libjpeg-turbo::jpeg-static)
 endif()
 
-# GoogleTest from Debian's sources, built with the tests (it names its targets GTest::…).
+# GoogleTest from Debian's sources, built with the tests.
 if(ZORVEL_BUILD_TESTS)
-    set(ZORVEL_GOOGLETEST_SOURCE /usr/src/googletest/googletest
-        CACHE PATH "GoogleTest's sources (Debian package googletest)")
-    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-    set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
-    add_subdirectory(${ZORVEL_GOOGLETEST_SOURCE} ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-    # Its own code is not held to our warning flags.
-    target_compile_options(gtest PRIVATE -w)
-    target_compile_options(gtest_main PRIVATE -w)
+    include(${CMAKE_CURRENT_LIST_DIR}/googletest_source.cmake)
 endif()

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Unpacks Debian's own source package of libjpeg-turbo, of the version the Linux build
+# links, into <work>/source and prints the folder it made. Shared by the builds that need
+# the library for another target (tools/windows/libjpeg-turbo.sh, tools/web/libjpeg-turbo.sh),
+# so that every build encodes a saved page with the same code.
+#
+# apt-get source runs with an apt configuration of its own, kept in <work>/apt: a sources
+# list with the deb-src lines of the machine's Debian archives, and its own lists and cache
+# folders, so that nothing under /etc/apt or /var/lib/apt changes.
+# Usage: tools/libjpeg-turbo-source.sh <work-dir>
+set -euo pipefail
+work=${1:?work folder}
+apt_dir=$work/apt
+rm -rf "$apt_dir" "$work/source"
+mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial" "$apt_dir/sources.list.d" \
+    "$work/source"
+# The machine's own Debian archives, as source archives.
+keyring=/usr/share/keyrings/debian-archive-keyring.gpg
+signed=""
+[[ -f $keyring ]] && signed="[signed-by=$keyring] "
+apt-get indextargets --format '$(REPO_URI) $(RELEASE) $(COMPONENT)' \
+    'Identifier: Packages' 'Origin: Debian' | sort -u |
+    while read -r uri release component; do
+        echo "deb-src ${signed}$uri $release $component"
+    done >"$apt_dir/sources.list"
+if [[ ! -s $apt_dir/sources.list ]]; then
+    echo "No Debian archive is configured on this machine to take libjpeg-turbo's source from" >&2
+    exit 1
+fi
+apt_options=(-o "Dir::Etc::SourceList=$apt_dir/sources.list"
+             -o "Dir::Etc::SourceParts=$apt_dir/sources.list.d"
+             -o "Dir::State::Lists=$apt_dir/lists"
+             -o "Dir::Cache=$apt_dir/cache"
+             -o "Dir::Cache::pkgcache=" -o "Dir::Cache::srcpkgcache="
+             -o "APT::Sandbox::User=root")
+apt-get "${apt_options[@]}" -q update >&2
+
+# The version of the libjpeg the Linux build links, when it is installed.
+version=$(dpkg-query -W -f='${source:Version}' libjpeg62-turbo-dev 2>/dev/null || true)
+(cd "$work/source" && apt-get "${apt_options[@]}" -q source --only-source \
+    "libjpeg-turbo${version:+=$version}" >&2)
+rm -rf "$apt_dir/cache"
+source_dir=$(find "$work/source" -mindepth 1 -maxdepth 1 -type d -name 'libjpeg-turbo-*' | head -n1)
+[[ -n $source_dir ]] || { echo "apt-get source left no libjpeg-turbo folder" >&2; exit 1; }
+echo "$source_dir"
