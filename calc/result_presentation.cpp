@@ -1,7 +1,8 @@
 #include "calc/result_presentation.h"
 
+#include "calc/float_text.h"
+
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <string_view>
 
@@ -49,12 +50,8 @@ std::string FormatDecimal(float value, int decimals) {
         return value > 0 ? "+Infinity" : "-Infinity";
     }
     decimals = std::clamp(decimals, 0, MostDecimals);
-    const double magnitude = std::fabs(static_cast<double>(value));
-    // Largest float is 39 integer digits.
-    char exact[64 + ExactDecimals];
-    const auto written = std::to_chars(exact, exact + sizeof exact, magnitude,
-                                       std::chars_format::fixed, ExactDecimals);
-    const std::string_view exactText(exact, static_cast<std::size_t>(written.ptr - exact));
+    const std::string exactText =
+        FixedDecimalText(std::fabs(static_cast<double>(value)), ExactDecimals);
 
     std::string text;
     if (value < 0) { // an exact zero of either sign is not below zero and loses its sign
