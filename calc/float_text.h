@@ -15,9 +15,9 @@ struct NearestSingle {
 // float.
 NearestSingle ReadNearestSingle(std::string_view number);
 
-// The exact digits of `magnitude` (finite, not negative) with `decimals` decimals, no
-// rounding beyond the last one (enough decimals write the value as it is).
-std::string FixedDecimalText(double magnitude, int decimals);
+// The digits of `magnitude` (finite, not negative) cut after `decimals` decimals, never
+// rounded: every digit written is the value's own.
+std::string TruncatedDecimalText(float magnitude, int decimals);
 
 // The shortest text that reads back as `value`, as std::to_chars writes it.
 std::string ShortestText(float value);

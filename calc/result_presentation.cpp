@@ -10,13 +10,9 @@ namespace {
 
 constexpr int MostDecimals = 512;
 
-// A float widened to double has at most 149 binary fraction digits, so this many decimal
-// digits write its exact value: no rounding happens inside the conversion, and ties can be
-// rounded away from zero below (printf and to_chars would round them to even).
-constexpr int ExactDecimals = 150;
-
-// Rounds the exact decimal digits of |value| ("123.4567...") half away from zero to
-// `decimals` decimals.
+// Rounds the decimal digits of |value| ("123.4567", cut after one decimal more than
+// wanted, never rounded) half away from zero to `decimals` decimals: printf and to_chars
+// would round ties to even.
 std::string RoundAwayFromZero(std::string_view exact, int decimals) {
     const std::size_t point = exact.find('.');
     std::string digits(exact.substr(0, point));
@@ -50,19 +46,11 @@ std::string FormatDecimal(float value, int decimals) {
         return value > 0 ? "+Infinity" : "-Infinity";
     }
     decimals = std::clamp(decimals, 0, MostDecimals);
-    const std::string exactText =
-        FixedDecimalText(std::fabs(static_cast<double>(value)), ExactDecimals);
-
     std::string text;
     if (value < 0) { // an exact zero of either sign is not below zero and loses its sign
         text = "-";
     }
-    if (decimals < ExactDecimals) {
-        text += RoundAwayFromZero(exactText, decimals);
-    } else {
-        text += exactText;
-        text.append(static_cast<std::size_t>(decimals - ExactDecimals), '0');
-    }
+    text += RoundAwayFromZero(TruncatedDecimalText(std::fabs(value), decimals + 1), decimals);
     return text;
 }
 

@@ -12,8 +12,6 @@
 #include <sys/stat.h>
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 namespace {
@@ -42,8 +40,16 @@ LogbookRun& LastRun() {
 }
 
 std::string FileBytes(const char* path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    std::string bytes;
+    if (std::FILE* file = std::fopen(path, "rb")) {
+        char buffer[1 << 16];
+        std::size_t read = 0;
+        while ((read = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+            bytes.append(buffer, read);
+        }
+        std::fclose(file);
+    }
+    return bytes;
 }
 
 EM_JS(void, TellProgress, (double rows, double bytes), {

@@ -12,13 +12,17 @@ NearestSingle ReadNearestSingle(std::string_view number) {
     return read;
 }
 
-std::string FixedDecimalText(double magnitude, int decimals) {
-    // The largest float has 39 integer digits.
-    std::string text(64 + static_cast<std::size_t>(decimals), '\0');
-    const auto written = std::to_chars(text.data(), text.data() + text.size(), magnitude,
-                                       std::chars_format::fixed, decimals);
-    text.resize(static_cast<std::size_t>(written.ptr - text.data()));
-    return text;
+std::string TruncatedDecimalText(float magnitude, int decimals) {
+    // A float widened to double has at most 149 binary fraction digits, so 150 decimals
+    // write its exact value and nothing is rounded; the digits after them are zeros.
+    constexpr int ExactDecimals = 150;
+    char text[64 + ExactDecimals]; // the largest float has 39 integer digits
+    const auto written = std::to_chars(text, text + sizeof text, static_cast<double>(magnitude),
+                                       std::chars_format::fixed, ExactDecimals);
+    std::string digits(text, written.ptr);
+    const std::size_t point = digits.find('.');
+    digits.resize(decimals > 0 ? point + 1 + static_cast<std::size_t>(decimals) : point, '0');
+    return digits;
 }
 
 std::string ShortestText(float value) {

@@ -1,10 +1,13 @@
 // Emscripten's libc++ has neither from_chars nor to_chars for floats yet. Its C library
-// knows no locale but "C", so strtof and snprintf use '.' there; both are exact, as the
-// C++ conversions are.
+// knows no locale but "C", so strtof and snprintf use '.' there, exact as the C++
+// conversions are.
 #include "calc/float_text.h"
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
@@ -20,10 +23,84 @@ NearestSingle ReadNearestSingle(std::string_view number) {
     return read;
 }
 
-std::string FixedDecimalText(double magnitude, int decimals) {
-    std::string text(64 + static_cast<std::size_t>(decimals), '\0');
-    const int written = std::snprintf(text.data(), text.size(), "%.*f", decimals, magnitude);
-    text.resize(written > 0 ? static_cast<std::size_t>(written) : 0);
+namespace {
+
+// A multi-word unsigned integer, least significant word first: a float's whole part has at
+// most 128 bits, its fraction at most 149 below the point.
+using Words = std::array<std::uint32_t, 8>;
+
+// Adds `value` × 2^offset into `number`, where it fits.
+void AddShifted(Words& number, std::uint64_t value, int offset) {
+    std::size_t word = static_cast<std::size_t>(offset / 32);
+    const int shift = offset % 32;
+    // value << shift spans three words at most.
+    const std::uint64_t low = value << shift;
+    const std::uint64_t high = shift == 0 ? 0 : value >> (64 - shift);
+    const std::uint32_t pieces[3] = {static_cast<std::uint32_t>(low),
+                                     static_cast<std::uint32_t>(low >> 32),
+                                     static_cast<std::uint32_t>(high)};
+    std::uint64_t carry = 0;
+    for (std::size_t part = 0; part < 3 && word < number.size(); ++part, ++word) {
+        const std::uint64_t sum = std::uint64_t{number[word]} + pieces[part] + carry;
+        number[word] = static_cast<std::uint32_t>(sum);
+        carry = sum >> 32;
+    }
+}
+
+void AppendWholeDigits(Words number, std::string& text) {
+    char digits[48];
+    std::size_t count = 0;
+    do {
+        std::uint64_t remainder = 0;
+        for (auto word = number.rbegin(); word != number.rend(); ++word) {
+            const std::uint64_t current = (remainder << 32) | *word;
+            *word = static_cast<std::uint32_t>(current / 10);
+            remainder = current % 10;
+        }
+        digits[count++] = static_cast<char>('0' + remainder);
+    } while (std::any_of(number.begin(), number.end(), [](std::uint32_t w) { return w != 0; }));
+    while (count > 0) {
+        text += digits[--count];
+    }
+}
+
+} // namespace
+
+// From the bits themselves: snprintf would work in Emscripten's software long double, a
+// hundred times slower, and a logbook formats five results a row.
+std::string TruncatedDecimalText(float magnitude, int decimals) {
+    int exponent = 0;
+    const float fraction = std::frexp(magnitude, &exponent);
+    const auto bits = static_cast<std::uint64_t>(std::ldexp(fraction, 24));
+    const int point = 24 - exponent; // magnitude = bits / 2^point, exactly
+    Words whole{};
+    // The fraction as a number of 32 × words bits below the point.
+    Words part{};
+    const int words = point > 0 ? (point + 31) / 32 : 0;
+    if (point <= 0) {
+        AddShifted(whole, bits, -point);
+    } else {
+        if (point < 64) {
+            AddShifted(whole, bits >> point, 0);
+        }
+        const std::uint64_t below = point < 64 ? bits & ((std::uint64_t{1} << point) - 1) : bits;
+        AddShifted(part, below, 32 * words - point);
+    }
+    std::string text;
+    text.reserve(48 + static_cast<std::size_t>(decimals));
+    AppendWholeDigits(whole, text);
+    if (decimals > 0) {
+        text += '.';
+    }
+    for (int digit = 0; digit < decimals; ++digit) {
+        std::uint64_t carry = 0;
+        for (int word = 0; word < words; ++word) {
+            const std::uint64_t product = std::uint64_t{part[word]} * 10 + carry;
+            part[word] = static_cast<std::uint32_t>(product);
+            carry = product >> 32;
+        }
+        text += static_cast<char>('0' + carry);
+    }
     return text;
 }
 
