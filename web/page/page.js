@@ -283,12 +283,13 @@
 
   // The module's second copy runs in a worker made of this very page's script, so that a
   // long logbook never holds the page.
-  function worker() {
+  function worker(wasm) {
     if (!logbookWorker) {
       const source = $('zorvel-module').textContent + '\n' + $('zorvel-worker').textContent;
       logbookWorker = new Worker(blobUrl(source, 'text/javascript'));
       logbookWorker.onmessage = (event) => logbookMessage(event.data);
       logbookWorker.onerror = () => finishLogbook(null);
+      logbookWorker.postMessage({ wasm });
     }
     return logbookWorker;
   }
@@ -341,7 +342,7 @@
     $('logbook-progress').value = 0;
     $('logbook-status').textContent = 'Изчислява се…';
     const bytes = await file.arrayBuffer();
-    worker().postMessage({ bytes, options: logbookOptions() }, [bytes]);
+    worker(await wasmBytes).postMessage({ bytes, options: logbookOptions() }, [bytes]);
   });
 
   $('save-table').addEventListener('click', () => {
@@ -353,7 +354,11 @@
 
   // --- Start ----------------------------------------------------------------------------
 
-  createZorvel().then((module) => {
+  // The WebAssembly lies in the page as base64; fetching its data: URL decodes it natively.
+  const wasmBytes = fetch('data:application/wasm;base64,' + $('zorvel-wasm').textContent)
+    .then((response) => response.arrayBuffer());
+
+  wasmBytes.then((wasm) => createZorvel({ wasmBinary: wasm })).then((module) => {
     zorvel = module;
     texts = JSON.parse(zorvel.ccall('zorvel_texts', 'string', [], []));
     fillTexts();

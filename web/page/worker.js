@@ -1,11 +1,17 @@
 // The logbook worker: a second copy of the module, run on the page's own script text, that
 // converts one logbook at a time and tells the page how far it is.
 'use strict';
-const zorvelReady = createZorvel({
-  onLogbookProgress: (rows, bytes) => postMessage({ kind: 'progress', rows, bytes }),
-});
+// The page sends the module's WebAssembly first, then one logbook at a time.
+let zorvelReady = null;
 
 onmessage = async (event) => {
+  if (event.data.wasm) {
+    zorvelReady = createZorvel({
+      wasmBinary: event.data.wasm,
+      onLogbookProgress: (rows, bytes) => postMessage({ kind: 'progress', rows, bytes }),
+    });
+    return;
+  }
   const zorvel = await zorvelReady;
   const input = new Uint8Array(event.data.bytes);
   const pointer = zorvel._malloc(Math.max(1, input.length));
