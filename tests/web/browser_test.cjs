@@ -323,6 +323,13 @@ describe('the page on screens', () => {
         fullPage: true });
     }
     await page.setViewport({ width: 360, height: 640, isMobile: true, hasTouch: true });
+    await typeReading('20.5', '18.3', '981.1');
+    // What a phone shows after the press: the results in view.
+    assert.ok(await page.$eval('#results', (results) => {
+      const box = results.getBoundingClientRect();
+      return box.top >= 0 && box.bottom <= window.innerHeight;
+    }));
+    await page.screenshot({ path: path.join(screenshots, 'page-360x640-results.png') });
     await page.click('#page-menus button');
     await page.evaluate(() => document.getElementById('viewer-picture').decode());
     await page.screenshot({ path: path.join(screenshots, 'page-360x640-viewer.png') });

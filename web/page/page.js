@@ -119,6 +119,8 @@
     answer.results.forEach((text, i) => { results[i].value = text; });
     hasCalculation = true;
     showChart();
+    // On a phone the results lie below the fields.
+    $('results').scrollIntoView({ block: 'nearest' });
   }
 
   $('calculate-form').addEventListener('submit', (event) => {
