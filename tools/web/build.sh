@@ -16,5 +16,5 @@ build=$(mkdir -p "$build" && cd "$build" && pwd)
 # shellcheck source=emscripten-environment.sh
 source "$root/tools/web/emscripten-environment.sh"
 cmake -S "$root" -B "$build" -G Ninja "${web_cmake_arguments[@]}" \
-    -DCMAKE_BUILD_TYPE=MinSizeRel -DZORVEL_BUILD_BENCH=OFF "$@" >/dev/null
+    -DCMAKE_BUILD_TYPE=Release -DZORVEL_BUILD_BENCH=OFF "$@" >/dev/null
 cmake --build "$build" -j2
