@@ -7,8 +7,8 @@
 # Usage: tools/web/test.sh [web-build-dir] [linux-build-dir]
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-web_build=${1:-"$root/build-web"}
-linux_build=${2:-"$root/build"}
+web_build=$(mkdir -p "${1:-"$root/build-web"}" && cd "${1:-"$root/build-web"}" && pwd)
+linux_build=$(cd "${2:-"$root/build"}" && pwd)
 
 "$root/tools/web/build.sh" "$web_build"
 ctest --test-dir "$web_build" --output-on-failure -j2
