@@ -200,6 +200,25 @@ describe('the help pages', () => {
     }
     assert.equal(compared, 9);
   });
+
+  it('print the page alone', async () => {
+    await page.click('#page-menus button');
+    await page.evaluate(() => {
+      window.print = () => { window.printed = true; };
+    });
+    await page.click('#viewer-print');
+    await page.emulateMediaType('print');
+    const printed = await page.evaluate(() => ({
+      asked: window.printed === true,
+      main: getComputedStyle(document.querySelector('main')).display,
+      bar: getComputedStyle(document.querySelector('.viewer-bar')).display,
+      picture: document.getElementById('viewer-picture').getBoundingClientRect().width > 0,
+    }));
+    await page.emulateMediaType(null);
+    await page.evaluate(() => window.dispatchEvent(new Event('afterprint')));
+    await page.click('#viewer form button');
+    assert.deepEqual(printed, { asked: true, main: 'none', bar: 'none', picture: true });
+  });
 });
 
 describe('logbooks', () => {
