@@ -11,8 +11,74 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace {
+
+// The exact powers of ten a float holds.
+constexpr std::array<float, 11> PowersOfTen = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f,
+                                               1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
+
+// A reading as a logbook has them, at most seven digits and a small exponent: the digits and
+// the power of ten are exact floats, so one float product or quotient is correctly rounded.
+// strtof would work through Emscripten's software long double, many times slower.
+bool ReadShortNumber(std::string_view number, float& value) {
+    std::uint32_t digits = 0;
+    int significant = 0;
+    int exponent = 0;
+    std::size_t at = 0;
+    bool point = false;
+    for (; at < number.size(); ++at) {
+        const char c = number[at];
+        if (c == '.' && !point) {
+            point = true;
+            continue;
+        }
+        if (c < '0' || c > '9') {
+            break;
+        }
+        if (digits != 0 || c != '0') {
+            if (++significant > 7) {
+                return false;
+            }
+        }
+        digits = digits * 10 + static_cast<std::uint32_t>(c - '0');
+        exponent -= point ? 1 : 0;
+    }
+    if (at < number.size()) {
+        if (number[at] != 'e' && number[at] != 'E') {
+            return false;
+        }
+        std::size_t next = at + 1;
+        const bool negative = next < number.size() && number[next] == '-';
+        next += next < number.size() && (number[next] == '-' || number[next] == '+') ? 1 : 0;
+        if (next == number.size() || number.size() - next > 3) {
+            return false;
+        }
+        int written = 0;
+        for (; next < number.size(); ++next) {
+            if (number[next] < '0' || number[next] > '9') {
+                return false;
+            }
+            written = written * 10 + (number[next] - '0');
+        }
+        exponent += negative ? -written : written;
+    }
+    if (exponent < -10 || exponent > 10) {
+        return false;
+    }
+    const float whole = static_cast<float>(digits); // below 10^7 < 2^24: exact
+    value = exponent < 0 ? whole / PowersOfTen[static_cast<std::size_t>(-exponent)]
+                         : whole * PowersOfTen[static_cast<std::size_t>(exponent)];
+    return true;
+}
+
+} // namespace
+
 NearestSingle ReadNearestSingle(std::string_view number) {
     NearestSingle read;
+    if (ReadShortNumber(number, read.value)) {
+        read.whole = true;
+        return read;
+    }
     const std::string text(number);
     char* end = nullptr;
     errno = 0;
