@@ -6,9 +6,9 @@
 #include "batch/shown_tenths.h"
 #include "batch/synop_groups.h"
 #include "batch/wet_bulb_search.h"
+#include "calc/float_text.h"
 #include "calc/reading_text.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace {
@@ -38,12 +38,14 @@ std::optional<float> PlainReading(std::string_view text) {
             return std::nullopt;
         }
     }
-    float value = 0;
-    if (end != text.size() ||
-        std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc{}) {
+    if (end != text.size()) {
         return std::nullopt;
     }
-    return value;
+    const NearestSingle read = ReadNearestSingle(text.substr(integer));
+    if (!read.whole || read.outOfRange) {
+        return std::nullopt;
+    }
+    return integer == 1 ? -read.value : read.value;
 }
 
 bool IsBlank(const std::string& cell) {

@@ -88,10 +88,7 @@ int Convert(const BatchOptions& options, std::FILE* in, std::FILE* out, int& wri
         return NoDateColumn;
     }
     if (report.guessedWindows1251) {
-        Complain(InputName(options),
-                 std::string(TextIn(language,
-                                    "заглавният ред не е UTF-8; входът се чете като Windows-1251",
-                                    "the header is not UTF-8; the input is read as Windows-1251")));
+        Complain(InputName(options), std::string(GuessedWindows1251Message(language)));
     }
     if (report.writeFailed) {
         writeError = report.writeError;

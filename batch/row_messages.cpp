@@ -94,3 +94,9 @@ std::string_view UnreachedHumidityMessage(MessageLanguage language) {
                   "Никое показание на мокрия термометър от Tdry − 40 до Tdry не дава тази влажност",
                   "No wet-bulb reading from Tdry − 40 to Tdry gives this humidity");
 }
+
+std::string_view GuessedWindows1251Message(MessageLanguage language) {
+    return language == MessageLanguage::English
+               ? "the header is not UTF-8; the input is read as Windows-1251"
+               : "заглавният ред не е UTF-8; входът се чете като Windows-1251";
+}

@@ -34,3 +34,6 @@ std::string_view BadRelativeHumidityMessage(MessageLanguage language);
 std::string_view NoDewPointMessage(MessageLanguage language);
 std::string_view BadDewPointMessage(MessageLanguage language);
 std::string_view UnreachedHumidityMessage(MessageLanguage language);
+
+// Said once of a logbook whose header was not valid UTF-8 (ConversionReport).
+std::string_view GuessedWindows1251Message(MessageLanguage language);

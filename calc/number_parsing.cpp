@@ -1,9 +1,9 @@
 // The two text-to-number conversions of the input fields. Both stop at the end of the
 // number, because the fields are read back after unit texts have been appended to them.
+#include "calc/float_text.h"
 #include "calc/input_reading.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
 #include <limits>
 
@@ -93,14 +93,12 @@ long DecimalMagnitude(std::string_view number) {
 }
 
 float ToNearestSingle(std::string_view number) {
-    float value = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value,
-                                              std::chars_format::general);
-    if (error == std::errc::result_out_of_range) {
+    const NearestSingle read = ReadNearestSingle(number);
+    if (read.outOfRange) {
         // As strtof: too large becomes infinity, too small becomes zero.
         return DecimalMagnitude(number) > 0 ? std::numeric_limits<float>::infinity() : 0.0f;
     }
-    return error == std::errc{} && end == number.data() + number.size() ? value : 0.0f;
+    return read.whole ? read.value : 0.0f;
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 #include "calc/result_presentation.h"
 
+#include "calc/float_text.h"
+
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <string_view>
 
@@ -9,13 +10,9 @@ namespace {
 
 constexpr int MostDecimals = 512;
 
-// A float widened to double has at most 149 binary fraction digits, so this many decimal
-// digits write its exact value: no rounding happens inside the conversion, and ties can be
-// rounded away from zero below (printf and to_chars would round them to even).
-constexpr int ExactDecimals = 150;
-
-// Rounds the exact decimal digits of |value| ("123.4567...") half away from zero to
-// `decimals` decimals.
+// Rounds the decimal digits of |value| ("123.4567", cut after one decimal more than
+// wanted, never rounded) half away from zero to `decimals` decimals: printf and to_chars
+// would round ties to even.
 std::string RoundAwayFromZero(std::string_view exact, int decimals) {
     const std::size_t point = exact.find('.');
     std::string digits(exact.substr(0, point));
@@ -49,23 +46,11 @@ std::string FormatDecimal(float value, int decimals) {
         return value > 0 ? "+Infinity" : "-Infinity";
     }
     decimals = std::clamp(decimals, 0, MostDecimals);
-    const double magnitude = std::fabs(static_cast<double>(value));
-    // Largest float is 39 integer digits.
-    char exact[64 + ExactDecimals];
-    const auto written = std::to_chars(exact, exact + sizeof exact, magnitude,
-                                       std::chars_format::fixed, ExactDecimals);
-    const std::string_view exactText(exact, static_cast<std::size_t>(written.ptr - exact));
-
     std::string text;
     if (value < 0) { // an exact zero of either sign is not below zero and loses its sign
         text = "-";
     }
-    if (decimals < ExactDecimals) {
-        text += RoundAwayFromZero(exactText, decimals);
-    } else {
-        text += exactText;
-        text.append(static_cast<std::size_t>(decimals - ExactDecimals), '0');
-    }
+    text += RoundAwayFromZero(TruncatedDecimalText(std::fabs(value), decimals + 1), decimals);
     return text;
 }
 

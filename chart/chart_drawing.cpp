@@ -1,9 +1,10 @@
 #include "chart/chart_drawing.h"
 
+#include "calc/float_text.h"
+
 #include "chart/text_placement.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace chart {
@@ -81,9 +82,7 @@ double TextSizeOf(ChartRole role) {
 }
 
 std::string TickText(float value) {
-    char text[32];
-    const auto written = std::to_chars(text, text + sizeof text, value);
-    return std::string(text, written.ptr);
+    return ShortestText(value);
 }
 
 class Layout {

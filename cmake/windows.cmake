@@ -12,27 +12,9 @@ set(ZORVEL_WIN32_LIBRARIES comctl32 comdlg32 gdi32 user32 version d3d9)
 option(ZORVEL_WINDOWS_GUI "Build the toolkit, the window program and its tests for Windows" ON)
 set(ZORVEL_WITH_TOOLKIT ${ZORVEL_WINDOWS_GUI})
 
-# libjpeg-turbo, built statically from Debian's source package by tools/windows/build.sh.
-# The toolchain's root path hides CMAKE_PREFIX_PATH, so the package folder is named.
-set(ZORVEL_JPEG_PREFIX ${PROJECT_BINARY_DIR}/libjpeg-turbo/prefix
-    CACHE PATH "Where tools/windows/libjpeg-turbo.sh installed libjpeg-turbo for Windows")
-set(libjpeg-turbo_DIR "${ZORVEL_JPEG_PREFIX}/lib/cmake/libjpeg-turbo"
-    CACHE PATH "libjpeg-turbo's CMake package folder of the Windows build")
-find_package(libjpeg-turbo REQUIRED CONFIG)
-if(NOT TARGET JPEG::JPEG)
-    add_library(JPEG::JPEG INTERFACE IMPORTED)
-    set_target_properties(JPEG::JPEG PROPERTIES
-        INTERFACE_LINK_LIBRARIES libjpeg-turbo::jpeg-static)
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/libjpeg_turbo_prefix.cmake)
 
-# GoogleTest from Debian's sources, built with the tests (it names its targets GTest::…).
+# GoogleTest from Debian's sources, built with the tests.
 if(ZORVEL_BUILD_TESTS)
-    set(ZORVEL_GOOGLETEST_SOURCE /usr/src/googletest/googletest
-        CACHE PATH "GoogleTest's sources (Debian package googletest)")
-    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-    set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
-    add_subdirectory(${ZORVEL_GOOGLETEST_SOURCE} ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-    # Its own code is not held to our warning flags.
-    target_compile_options(gtest PRIVATE -w)
-    target_compile_options(gtest_main PRIVATE -w)
+    include(${CMAKE_CURRENT_LIST_DIR}/googletest_source.cmake)
 endif()

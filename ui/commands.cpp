@@ -1,10 +1,10 @@
 #include "ui/commands.h"
 
+#include "calc/main_window_texts.h"
 #include "pages/embedded_pictures.h"
 #include "pages/picture_store.h"
 #include "toolkit/toolkit.h"
 #include "ui/chart_view.h"
-#include "ui/main_window_texts.h"
 #include "ui/page_viewer.h"
 #include "ui/program_ids.h"
 
@@ -75,19 +75,6 @@ void ToggleWetBulbCover(ProgramState& state) {
 }
 
 } // namespace
-
-const std::string_view AboutText =
-    "Зорвел, версия 1.1\n"
-    "\n"
-    "Калкулатор за психрометър със сух и мокър термометър. От показанията на сухия и "
-    "мокрия термометър в градуси Целзий и от атмосферното налягане в [hPa], [mBar] или "
-    "[mmHg] (или от надморската височина на мястото в [m], ако нямате барометър) "
-    "програмата изчислява абсолютната и относителната влажност на въздуха, точката на "
-    "оросяване, налягането на наситените водни пари и парциалното налягане на водните "
-    "пари.\n"
-    "\n"
-    "Програмата е безплатна (freeware) и се разпространява при условията на "
-    "лицензионното споразумение от менюто „Помагало“.";
 
 void ShowWetBulbCover(WetBulbCover cover) {
     const bool iced = cover == WetBulbCover::Ice;

@@ -22,7 +22,3 @@ void RunMenuCommand(ProgramState& state, int commandId);
 
 // The check mark of the ice item and the status text that go with the cover.
 void ShowWetBulbCover(WetBulbCover cover);
-
-// The about box.
-inline constexpr std::string_view AboutCaption = "За софтуера";
-extern const std::string_view AboutText;

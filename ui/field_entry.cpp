@@ -1,5 +1,6 @@
 #include "ui/field_entry.h"
 
+#include "calc/calculate_press.h"
 #include "toolkit/toolkit.h"
 #include "ui/program_ids.h"
 
@@ -7,7 +8,7 @@
 
 namespace {
 
-// In the order of InputState's per-field arrays.
+// In the order of InputField.
 constexpr std::array InputFields{ControlId::DryBulbField, ControlId::WetBulbField,
                                  ControlId::PressureField};
 
@@ -17,12 +18,8 @@ void EmptyFieldOnEntry(InputState& state) {
     const int focused = toolkit::FocusedControl();
     for (std::size_t index = 0; index < InputFields.size(); ++index) {
         const int fieldId = Id(InputFields[index]);
-        if (focused != fieldId || state.emptiedOnEntry[index]) {
-            continue;
+        if (focused == fieldId && EnterField(state, static_cast<InputField>(index))) {
+            toolkit::SetControlText(fieldId, "");
         }
-        toolkit::SetControlText(fieldId, "");
-        state.emptiedOnEntry[index] = true;
-        state.pressCount[index] = 0;
-        state.resultsCurrent = false;
     }
 }

@@ -1,12 +1,12 @@
 // Stage two of the main window: every control, font, the status bar and the clock timer.
 // Clear runs it again; the toolkit replaces each object created under a live id, so a
 // rebuild leaves exactly one of everything.
+#include "calc/main_window_texts.h"
 #include "toolkit/toolkit.h"
 #include "ui/commands.h"
 #include "ui/main_window.h"
 #include "ui/main_window_fonts.h"
 #include "ui/main_window_style.h"
-#include "ui/main_window_texts.h"
 #include "ui/program_ids.h"
 
 #include <initializer_list>

@@ -1,10 +1,10 @@
 // Stage one of the main window: the window itself, its measure, the logo and the menus.
+#include "calc/main_window_texts.h"
 #include "pages/embedded_pictures.h"
 #include "pages/picture_store.h"
 #include "toolkit/toolkit.h"
 #include "ui/main_window.h"
 #include "ui/main_window_style.h"
-#include "ui/main_window_texts.h"
 #include "ui/program_ids.h"
 
 #include <array>
@@ -25,42 +25,41 @@ using enum CommandId;
 constexpr CommandId NoCommand{};
 
 // The mBar item stands second although its id comes later (ui/program_ids.h).
-// "Дефиниции " keeps its trailing space. "&" marks the letter that chooses a title or item
-// from the keyboard (shown underlined, never as "&"), each unique within its menu.
+using namespace main_window_texts;
 constexpr std::array<MenuEntry, 33> MenuTable = {{
-    {MenuLine::Title, NoCommand, "&Скала на барометъра"},
-    {MenuLine::Item, HpaCommand, "&Данни от барометър в [hPa]"},
-    {MenuLine::Item, MbarCommand, "Данни от &барометър в [mBar]"},
-    {MenuLine::Item, MmhgCommand, "Данни &от барометър в [mmHg]"},
-    {MenuLine::Item, AltitudeCommand, "&По надморска височина в [m]"},
+    {MenuLine::Title, NoCommand, UnitMenu},
+    {MenuLine::Item, HpaCommand, HpaItem},
+    {MenuLine::Item, MbarCommand, MbarItem},
+    {MenuLine::Item, MmhgCommand, MmhgItem},
+    {MenuLine::Item, AltitudeCommand, AltitudeItem},
     {MenuLine::Separator, NoCommand, {}},
-    {MenuLine::Title, NoCommand, "&Вид на психрометъра"},
-    {MenuLine::Item, AspiratedCommand, "&С аспирация"},
-    {MenuLine::Item, NonAspiratedCommand, "&Без аспирация"},
+    {MenuLine::Title, NoCommand, TypeMenu},
+    {MenuLine::Item, AspiratedCommand, AspiratedItem},
+    {MenuLine::Item, NonAspiratedCommand, NonAspiratedItem},
     {MenuLine::Separator, NoCommand, {}},
-    {MenuLine::CheckItem, IceBulbCommand, "&Заледен мокър термометър"},
+    {MenuLine::CheckItem, IceBulbCommand, IceBulbItem},
     {MenuLine::Separator, NoCommand, {}},
-    {MenuLine::Title, NoCommand, "&Дефиниции "},
-    {MenuLine::Item, AirHumidityCommand, "&За влажност на въздуха"},
-    {MenuLine::Item, WaterVapourCommand, "За &водни пари"},
-    {MenuLine::Item, TemperatureScalesCommand, "&Температурни скали"},
+    {MenuLine::Title, NoCommand, DefinitionsMenu},
+    {MenuLine::Item, AirHumidityCommand, AirHumidityItem},
+    {MenuLine::Item, WaterVapourCommand, WaterVapourItem},
+    {MenuLine::Item, TemperatureScalesCommand, TemperatureScalesItem},
     {MenuLine::Separator, NoCommand, {}},
-    {MenuLine::Title, NoCommand, "&Помагало"},
-    {MenuLine::Item, TaleCommand, "Психрометър - като &приказка"},
-    {MenuLine::Item, TextbookCommand, "Психрометър - като &учебник"},
-    {MenuLine::Item, AugustCommand, "Психрометър на &Август"},
-    {MenuLine::Item, AssmannCommand, "Психрометър на Ас&ман"},
+    {MenuLine::Title, NoCommand, HandbookMenu},
+    {MenuLine::Item, TaleCommand, TaleItem},
+    {MenuLine::Item, TextbookCommand, TextbookItem},
+    {MenuLine::Item, AugustCommand, AugustItem},
+    {MenuLine::Item, AssmannCommand, AssmannItem},
     {MenuLine::Separator, NoCommand, {}},
-    {MenuLine::Item, LicenceCommand, "&Лицензионно споразумение"},
+    {MenuLine::Item, LicenceCommand, LicenceItem},
     {MenuLine::Separator, NoCommand, {}},
-    {MenuLine::Item, AboutCommand, "За &софтуера"},
-    {MenuLine::Item, ContactCommand, "За &връзка с нас"},
+    {MenuLine::Item, AboutCommand, AboutItem},
+    {MenuLine::Item, ContactCommand, ContactItem},
     {MenuLine::Separator, NoCommand, {}},
-    {MenuLine::Title, NoCommand, "Диа&грама"},
-    {MenuLine::Item, ChartCommand, "&Психрометрична диаграма"},
+    {MenuLine::Title, NoCommand, ChartMenu},
+    {MenuLine::Item, ChartCommand, ChartItem},
     {MenuLine::Separator, NoCommand, {}},
-    {MenuLine::Title, NoCommand, "&Изход"},
-    {MenuLine::Item, QuitCommand, "&Изход от програмата"},
+    {MenuLine::Title, NoCommand, QuitMenu},
+    {MenuLine::Item, QuitCommand, QuitItem},
 }};
 
 void AttachMenus() {
@@ -101,7 +100,7 @@ void ShowLogo(const LayoutBasis& layout) {
 void BuildMainWindowFrame(ProgramState& state) {
     using namespace toolkit;
     constexpr int Main = Id(WindowId::MainWindow);
-    OpenWindow(Main, 0, 0, 1000, 700, main_window_texts::WindowTitle,
+    OpenWindow(Main, 0, 0, 1000, 700, WindowTitle,
                CentreOnScreen | TitleBar | SystemMenu | MinimizeBox | Resizable | Maximized);
     ActivateWindow(Main);
     SetWindowBackground(Main, main_window_style::Green);

@@ -1,5 +1,6 @@
 #include "ui/page_viewer.h"
 
+#include "calc/main_window_texts.h"
 #include "lifecycle/fault_location.h"
 #include "pages/picture_store.h"
 #include "toolkit/toolkit.h"
@@ -58,7 +59,7 @@ void ShowPicture(int pageId, int width, int height, bool sizeViewer) {
 void OpenPageViewer(int pageId, int width, int height) {
     SetFaultLocation(FaultLocation::Child);
     if (!toolkit::OpenWindow(Viewer, 0, 0, width + 2 * PageMargin, height + 2 * PageMargin,
-                             "Зорвел- помощна информация",
+                             main_window_texts::ViewerTitle,
                              toolkit::TitleBar | toolkit::SystemMenu | toolkit::CentreOnScreen)) {
         // Without the viewer the picture would land in whatever window was the target.
         return;
@@ -67,9 +68,9 @@ void OpenPageViewer(int pageId, int width, int height) {
     toolkit::CloseOnEscape(Viewer);
     if (toolkit::CreateToolBar(Id(ToolBarId::ViewerToolBar), Viewer)) {
         toolkit::AddToolBarButton(Id(CommandId::SavePageCommand), toolkit::StandardImageSave,
-                                  "Запиши страницата");
+                                  main_window_texts::SavePageTip);
         toolkit::AddToolBarButton(Id(CommandId::PrintPageCommand), toolkit::StandardImagePrint,
-                                  "Отпечатай страницата");
+                                  main_window_texts::PrintPageTip);
     }
     ShowPicture(pageId, width, height, true);
 }
@@ -84,8 +85,8 @@ void RefreshPageViewer(int pageId, int width, int height) {
 }
 
 void SavePage(int currentPage) {
-    const std::string path =
-        toolkit::SaveFileDialog("Запис на Помагалото", "Помагало_.jpg", "Pic (*.jpg)|*.jpg", 0);
+    const std::string path = toolkit::SaveFileDialog(
+        "Запис на Помагалото", main_window_texts::SavedPageName, "Pic (*.jpg)|*.jpg", 0);
     if (path.empty()) {
         toolkit::MessageBox("Опа-а!", "Направихте нещо неправилно  и не записахте файла!");
         return;

@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -23,13 +23,17 @@ double HalfUnit(int decimals) {
 #define EXPECT_PRINTED(value, printed, decimals)                                                   \
     EXPECT_NEAR((value), (printed), HalfUnit(decimals)) << #value
 
-// The five results as bits, so that a NaN compares equal to the same NaN.
+// A float's bits, so that a NaN compares equal to the same NaN (memcpy: WebAssembly's C++
+// library has no std::bit_cast).
+std::uint32_t BitsOf(float value) {
+    std::uint32_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
 std::array<std::uint32_t, 5> BitsOf(const HumidityResult& r) {
-    return {std::bit_cast<std::uint32_t>(r.absoluteHumidity),
-            std::bit_cast<std::uint32_t>(r.relativeHumidity),
-            std::bit_cast<std::uint32_t>(r.dewPoint),
-            std::bit_cast<std::uint32_t>(r.saturationPressure),
-            std::bit_cast<std::uint32_t>(r.vapourPressure)};
+    return {BitsOf(r.absoluteHumidity), BitsOf(r.relativeHumidity), BitsOf(r.dewPoint),
+            BitsOf(r.saturationPressure), BitsOf(r.vapourPressure)};
 }
 
 float TypeCoefficient(PsychrometerType type) {

@@ -100,6 +100,22 @@ TEST(ParseDecimal, RoundsToTheNearestSingle) {
     EXPECT_TRUE(std::signbit(ParseDecimal("-0")));
 }
 
+TEST(ParseDecimal, ReadsEveryReadingWithOneDecimalAsItsNearestSingle) {
+    // Each temperature, pressure and altitude of a psychrometer's range against its two
+    // neighbours: ten times a float is exact in double, so the distances compare exactly.
+    for (int tenths = -300; tenths <= 30000; ++tenths) {
+        const int magnitude = tenths < 0 ? -tenths : tenths;
+        const std::string text = (tenths < 0 ? "-" : "") + std::to_string(magnitude / 10) + "." +
+                                 std::to_string(magnitude % 10);
+        const float read = ParseDecimal(text);
+        const double distance = std::fabs(double{read} * 10 - tenths);
+        for (const float neighbour :
+             {std::nextafter(read, -INFINITY), std::nextafter(read, INFINITY)}) {
+            ASSERT_LE(distance, std::fabs(double{neighbour} * 10 - tenths)) << text;
+        }
+    }
+}
+
 // Out-of-range numbers behave as strtof: too large gives infinity, too small gives zero
 // with its sign. The range checks downstream then reject or accept them as any value.
 TEST(ParseDecimal, OutOfRangeBehavesAsStrtof) {

@@ -1,5 +1,6 @@
 // The menu commands, the clock and the ends of the loop, driven through the real menus,
 // buttons and close boxes one loop turn at a time.
+#include "calc/main_window_texts.h"
 #include "lifecycle/fault_location.h"
 #include "tests/support/loop_fixture.h"
 #include "tests/support/widget_names.h"
@@ -18,6 +19,8 @@
 #include <string>
 
 namespace {
+
+using main_window_texts::AboutText;
 
 constexpr common::Date At(int hours, int minutes, int seconds) {
     // 8 December 2026, local calendar.

@@ -1,9 +1,11 @@
 // The chart's title line: the pressure as the user gave it, the type and the cover.
-#include "ui/chart_title.h"
+#include "chart/calculation_chart.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+using chart::ChartTitle;
 
 AcceptedCalculation Reading(BarometerUnit unit, const char* pressureText, float hpa) {
     AcceptedCalculation calculation;

@@ -1,5 +1,6 @@
 // The Bulgarian texts of the main window, letter for letter (leading and trailing spaces
-// and the odd spelling included: users have seen them this way for years).
+// and the odd spelling included: users have seen them this way for years). The web page
+// shows the same ones, so they live below both.
 #pragma once
 
 #include <string_view>
@@ -83,5 +84,58 @@ inline constexpr std::string_view StatusAltitude = "  Работите с над
 inline constexpr std::string_view StatusAspirated = "Използвате психрометър с аспирация";
 inline constexpr std::string_view StatusNonAspirated = "Използвате психрометър без аспирация";
 inline constexpr std::string_view StatusIceBulb = "Мокрият термометър е заледен";
+
+// The caption of every box that refuses a press.
+inline constexpr std::string_view ProblemCaption = "Проблем!";
+
+// The menus. "&" marks the letter that chooses a title or item from the keyboard (shown
+// underlined, never as "&"), each unique within its menu. "Дефиниции " keeps its trailing
+// space.
+inline constexpr std::string_view UnitMenu = "&Скала на барометъра";
+inline constexpr std::string_view HpaItem = "&Данни от барометър в [hPa]";
+inline constexpr std::string_view MbarItem = "Данни от &барометър в [mBar]";
+inline constexpr std::string_view MmhgItem = "Данни &от барометър в [mmHg]";
+inline constexpr std::string_view AltitudeItem = "&По надморска височина в [m]";
+inline constexpr std::string_view TypeMenu = "&Вид на психрометъра";
+inline constexpr std::string_view AspiratedItem = "&С аспирация";
+inline constexpr std::string_view NonAspiratedItem = "&Без аспирация";
+inline constexpr std::string_view IceBulbItem = "&Заледен мокър термометър";
+inline constexpr std::string_view DefinitionsMenu = "&Дефиниции ";
+inline constexpr std::string_view AirHumidityItem = "&За влажност на въздуха";
+inline constexpr std::string_view WaterVapourItem = "За &водни пари";
+inline constexpr std::string_view TemperatureScalesItem = "&Температурни скали";
+inline constexpr std::string_view HandbookMenu = "&Помагало";
+inline constexpr std::string_view TaleItem = "Психрометър - като &приказка";
+inline constexpr std::string_view TextbookItem = "Психрометър - като &учебник";
+inline constexpr std::string_view AugustItem = "Психрометър на &Август";
+inline constexpr std::string_view AssmannItem = "Психрометър на Ас&ман";
+inline constexpr std::string_view LicenceItem = "&Лицензионно споразумение";
+inline constexpr std::string_view AboutItem = "За &софтуера";
+inline constexpr std::string_view ContactItem = "За &връзка с нас";
+inline constexpr std::string_view ChartMenu = "Диа&грама";
+inline constexpr std::string_view ChartItem = "&Психрометрична диаграма";
+inline constexpr std::string_view QuitMenu = "&Изход";
+inline constexpr std::string_view QuitItem = "&Изход от програмата";
+
+// The page viewer: its title, its two toolbar buttons and the name a save suggests.
+inline constexpr std::string_view ViewerTitle = "Зорвел- помощна информация";
+inline constexpr std::string_view SavePageTip = "Запиши страницата";
+inline constexpr std::string_view PrintPageTip = "Отпечатай страницата";
+inline constexpr std::string_view SavedPageName = "Помагало_.jpg";
+
+// The about box.
+inline constexpr std::string_view AboutCaption = "За софтуера";
+inline constexpr std::string_view AboutText =
+    "Зорвел, версия 1.1\n"
+    "\n"
+    "Калкулатор за психрометър със сух и мокър термометър. От показанията на сухия и "
+    "мокрия термометър в градуси Целзий и от атмосферното налягане в [hPa], [mBar] или "
+    "[mmHg] (или от надморската височина на мястото в [m], ако нямате барометър) "
+    "програмата изчислява абсолютната и относителната влажност на въздуха, точката на "
+    "оросяване, налягането на наситените водни пари и парциалното налягане на водните "
+    "пари.\n"
+    "\n"
+    "Програмата е безплатна (freeware) и се разпространява при условията на "
+    "лицензионното споразумение от менюто „Помагало“.";
 
 } // namespace main_window_texts

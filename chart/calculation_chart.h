@@ -1,10 +1,15 @@
-// The title line of the window's chart: what the chart was drawn for, in Bulgarian.
+// The chart of the calculator's last accepted calculation, with its title line in
+// Bulgarian: what the window shows and the web page too.
 #pragma once
 
-#include "ui/calculate_command.h"
+#include "calc/calculate_press.h"
+#include "calc/humidity_route.h"
+#include "chart/chart_description.h"
 
 #include <string>
 #include <string_view>
+
+namespace chart {
 
 // The pressure of the chart before any calculation, and its title.
 inline constexpr float StandardPressure = 1013.25f; // hPa
@@ -15,3 +20,9 @@ inline constexpr std::string_view EmptyChartTitle =
 // taken from it), the psychrometer's type and, when iced, the wet bulb's cover. The longest
 // of them still fits the chart's width.
 std::string ChartTitle(const AcceptedCalculation& calculation);
+
+// The reading's chart with its title, or before any calculation (nullptr) the empty chart
+// at standard pressure for the cover now chosen.
+ChartDescription DescribeCalculation(const AcceptedCalculation* calculation, WetBulbCover cover);
+
+} // namespace chart

@@ -1,7 +1,10 @@
-#include "ui/chart_title.h"
+#include "chart/calculation_chart.h"
 
 #include "calc/input_reading.h"
 #include "calc/result_presentation.h"
+#include "chart/psychrometric_chart.h"
+
+namespace chart {
 
 namespace {
 
@@ -38,3 +41,19 @@ std::string ChartTitle(const AcceptedCalculation& calculation) {
     }
     return title;
 }
+
+ChartDescription DescribeCalculation(const AcceptedCalculation* calculation, WetBulbCover cover) {
+    if (calculation == nullptr) {
+        ChartDescription empty = DescribeEmptyChart(StandardPressure, cover);
+        empty.title = EmptyChartTitle;
+        return empty;
+    }
+    const InputReadings& readings = calculation->readings;
+    ChartDescription reading =
+        DescribeReading({readings.dryBulb, readings.wetBulb, readings.pressure, calculation->type,
+                         calculation->cover, calculation->result});
+    reading.title = ChartTitle(*calculation);
+    return reading;
+}
+
+} // namespace chart
