@@ -8,6 +8,7 @@
 #include "batch/progress_line.h"
 #include "batch/table_output.h"
 #include "batch/two_languages.h"
+#include "chart/chart_size.h"
 #include "common/native_names.h"
 #include "common/replacement_file.h"
 #include "zorvel_version.h"
@@ -30,8 +31,8 @@ constexpr int SomeRowsFailed = 2;
 // Told by Convert, which cannot know why: only the caller knows where the output went.
 constexpr int CannotWrite = -1;
 // The size of the calculator's own chart picture, so that the two look alike.
-constexpr int ChartWidth = 1000;
-constexpr int ChartHeight = 758;
+using chart::ChartHeight;
+using chart::ChartWidth;
 
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }

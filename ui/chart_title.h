@@ -1,13 +1,13 @@
 // The title line of the window's chart: what the chart was drawn for, in Bulgarian.
 #pragma once
 
+#include "calc/standard_pressure.h"
 #include "ui/calculate_command.h"
 
 #include <string>
 #include <string_view>
 
-// The pressure of the chart before any calculation, and its title.
-inline constexpr float StandardPressure = 1013.25f; // hPa
+// The title of the chart before any calculation, at StandardPressure.
 inline constexpr std::string_view EmptyChartTitle =
     "Психрометрична диаграма при нормално налягане P = 1013.25 hPa (още няма изчисление)";
 

@@ -1,6 +1,7 @@
 #include "ui/chart_view.h"
 
 #include "chart/chart_drawing.h"
+#include "chart/chart_size.h"
 #include "chart/psychrometric_chart.h"
 #include "toolkit/toolkit.h"
 #include "ui/chart_picture.h"
@@ -12,6 +13,9 @@
 #include <utility>
 
 namespace {
+
+using chart::ChartHeight;
+using chart::ChartWidth;
 
 constexpr int ChartPicture = Id(PictureId::ChartPicture);
 
