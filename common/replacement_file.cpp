@@ -80,9 +80,7 @@ bool ReplacementFile::OpenTemporary(const replacement::Target& target, std::stri
     temporary_ = opened.path;
     faultCleanup_.Register(temporary_);
     if (const int error = replacement::TakeOverPermissions(descriptor_, target)) {
-        FailWithError(error);
-        Discard();
-        return false;
+        return Abandon(error);
     }
     return AttachStream();
 }
@@ -107,9 +105,7 @@ bool ReplacementFile::OpenInPlace(const replacement::Target& target) {
 bool ReplacementFile::AttachStream() {
     stream_ = OpenStream();
     if (stream_ == nullptr) {
-        FailWithError(errno);
-        Discard();
-        return false;
+        return Abandon(errno);
     }
     return true;
 }
@@ -125,28 +121,18 @@ bool ReplacementFile::Commit() {
         return false;
     }
     if (std::fflush(stream_) != 0 || std::ferror(stream_) != 0) {
-        FailWithError(replacement::FlushError());
-        Discard();
-        return false;
+        return Abandon(replacement::FlushError());
     }
     if (const int error = replacement::FlushToDisk(descriptor_)) {
-        FailWithError(error);
-        Discard();
-        return false;
+        return Abandon(error);
     }
     const int closeError = replacement::CloseStream(std::exchange(stream_, nullptr));
     descriptor_ = -1;
     if (closeError != 0) {
-        FailWithError(closeError);
-        Discard();
-        return false;
+        return Abandon(closeError);
     }
-    if (!temporary_.empty()) {
-        if (const int error = replacement::MoveOver(temporary_, target_)) {
-            FailWithError(error);
-            Discard();
-            return false;
-        }
+    if (const int error = temporary_.empty() ? 0 : replacement::MoveOver(temporary_, target_)) {
+        return Abandon(error);
     }
     faultCleanup_.Forget();
     committed_ = true;
@@ -162,6 +148,12 @@ void ReplacementFile::Fail(Failure failure, int error) {
 
 void ReplacementFile::FailWithError(int error) {
     Fail(FailureOfError(error), error);
+}
+
+bool ReplacementFile::Abandon(int error) {
+    FailWithError(error);
+    Discard();
+    return false;
 }
 
 void ReplacementFile::Discard() {

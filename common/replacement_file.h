@@ -68,6 +68,8 @@ class ReplacementFile {
 
     void Fail(Failure failure, int error);
     void FailWithError(int error);
+    // Fails with error, and what was written goes; false.
+    bool Abandon(int error);
     bool OpenTemporary(const replacement::Target& target, std::string_view prefix);
     bool OpenInPlace(const replacement::Target& target);
     bool AttachStream();

@@ -1,7 +1,7 @@
-// What ReplacementFile (replacement_file.cpp) asks of the platform, one file per platform
-// (posix/, windows/): a look at the target and the calls that create, flush, move and
-// remove files. Errors are errno values, the platform's own codes mapped to them, so that
-// FailureOfError reads one set. Only ReplacementFile's own files include this header.
+// What ReplacementFile (replacement_file.cpp) asks of the platform (posix/, windows/): a
+// look at the target and the calls that create, flush, move and remove files. Errors are
+// errno values, the platform's own codes mapped to them, so that FailureOfError reads one
+// set. Only ReplacementFile's own files include this header.
 #pragma once
 
 #include <cstdio>

@@ -54,6 +54,11 @@ void CloseAllWindows() {
     Books().gadgetTarget = -1;
 }
 
+unsigned OpeningOptions(unsigned options) {
+    constexpr unsigned LookOptions = TitleBar | SystemMenu | MinimizeBox | Resizable | Maximized;
+    return (options & LookOptions) == 0 ? options | TitleBar : options;
+}
+
 int UseGadgetTarget(int windowId) {
     return std::exchange(Books().gadgetTarget, windowId);
 }

@@ -62,11 +62,15 @@ std::wstring FolderOf(const std::wstring& path) {
     return path.substr(0, separator);
 }
 
+// The file (or folder) under the name, open for nothing but looking at it.
+HANDLE OpenToLookAt(const std::wstring& path) {
+    return CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                       nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
+
 // Devices ("NUL", "COM1"), pipes and consoles open as files but are not ordinary ones.
 bool IsOrdinaryFile(const std::wstring& path) {
-    const HANDLE file =
-        CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const HANDLE file = OpenToLookAt(path);
     if (file == INVALID_HANDLE_VALUE) {
         return true; // nothing to tell; the replacement itself will say what is wrong
     }
@@ -86,9 +90,7 @@ Target LookAtWide(std::wstring path) {
         return target;
     }
     if ((data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
-        const HANDLE file =
-            CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        const HANDLE file = OpenToLookAt(path);
         if (file == INVALID_HANDLE_VALUE) {
             // A dangling link: its target is created where the link points, like a new file.
             target.error = LastError();

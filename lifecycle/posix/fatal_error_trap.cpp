@@ -10,9 +10,6 @@
 #include <cerrno>
 #include <csignal>
 #include <cstddef>
-#include <cstdio>
-#include <cstdlib>
-#include <string>
 #include <string_view>
 #include <sys/wait.h>
 #include <ucontext.h>

@@ -78,5 +78,7 @@ class ObjectTables : public ToolkitBooks {
 
 // Queues an event of the platform's (EventQueue::Post).
 void QueueEvent(const Event& event);
+// The options a window opens with: a title bar when no look at all is asked for.
+unsigned OpeningOptions(unsigned options);
 
 } // namespace toolkit

@@ -16,8 +16,6 @@
 namespace toolkit {
 namespace {
 
-constexpr unsigned LookOptions = TitleBar | SystemMenu | MinimizeBox | Resizable | Maximized;
-
 QScreen* ScreenOf(const QWidget* widget) {
     QScreen* const screen = widget->screen();
     return screen != nullptr ? screen : QGuiApplication::primaryScreen();
@@ -75,9 +73,7 @@ bool OpenWindow(int windowId, int x, int y, int innerWidth, int innerHeight, std
         return false;
     }
     CloseWindow(windowId);
-    if ((options & LookOptions) == 0) {
-        options |= TitleBar;
-    }
+    options = OpeningOptions(options);
     innerWidth = std::max(innerWidth, 0);
     innerHeight = std::max(innerHeight, 0);
 

@@ -8,8 +8,6 @@ namespace toolkit {
 using namespace win32;
 namespace {
 
-constexpr unsigned LookOptions = TitleBar | SystemMenu | MinimizeBox | Resizable | Maximized;
-
 DWORD StyleFor(unsigned options) {
     DWORD style = WS_OVERLAPPED | WS_CLIPSIBLINGS;
     if ((options & TitleBar) != 0) {
@@ -93,9 +91,7 @@ bool OpenWindow(int windowId, int x, int y, int innerWidth, int innerHeight, std
         return false;
     }
     CloseWindow(windowId);
-    if ((options & LookOptions) == 0) {
-        options |= TitleBar;
-    }
+    options = OpeningOptions(options);
     const DWORD style = StyleFor(options);
     const SIZE outer = OuterSize(style, false, std::max(innerWidth, 0), std::max(innerHeight, 0));
     HWND const owner = WindowHandle(parentWindow);
