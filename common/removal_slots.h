@@ -1,7 +1,7 @@
 // The fixed slots behind RemovedOnFault, for the path's character type of a platform
 // (posix/, windows/). A slot is filled by one writer and armed last, so that the fault
 // handler, which may interrupt anything, only ever reads whole paths; it needs neither
-// allocation nor a lock. Only the files of RemovedOnFault include this header.
+// allocation nor a lock. Only RemovedOnFault and its test include this header.
 #pragma once
 
 #include <array>
