@@ -17,6 +17,9 @@ ReplacementFile::Failure FailureOfError(int error) {
         return ReplacementFile::Failure::NoSuchFolder;
     case EACCES:
     case EPERM:
+    // A file another program holds open (and on POSIX a busy mount point), for now one
+    // this user may not write.
+    case EBUSY:
         return ReplacementFile::Failure::NoPermission;
     case EROFS:
         return ReplacementFile::Failure::ReadOnlyDisk;

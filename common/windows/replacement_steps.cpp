@@ -26,9 +26,11 @@ int ErrnoOfSystemError(DWORD error) {
         return ENOENT;
     case ERROR_ACCESS_DENIED:
     case ERROR_PRIVILEGE_NOT_HELD:
+        return EACCES;
+    // Another program holds the file open.
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
-        return EACCES;
+        return EBUSY;
     case ERROR_WRITE_PROTECT:
         return EROFS;
     case ERROR_DISK_FULL:
