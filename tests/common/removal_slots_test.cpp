@@ -3,6 +3,7 @@
 // files removed through them.
 #include "common/removal_slots.h"
 #include "common/removed_on_fault.h"
+#include "tests/common/scratch_folder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -51,9 +52,8 @@ std::string Utf8Name(const std::filesystem::path& path) {
 
 TEST(RemovedOnFault, AFaultRemovesTheFilesStillRegisteredAndNoOther) {
     namespace fs = std::filesystem;
-    const fs::path folder = fs::temp_directory_path() / "zorvel-removed-on-fault";
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    const ScratchFolder scratch("zorvel-removed-on-fault");
+    const fs::path& folder = scratch.Path();
     const fs::path kept = folder / "kept.jpg";
     const fs::path half = folder / "half.jpg";
     const fs::path named = folder / fs::path(u8"Помагало_.jpg");
@@ -71,7 +71,6 @@ TEST(RemovedOnFault, AFaultRemovesTheFilesStillRegisteredAndNoOther) {
     EXPECT_TRUE(fs::exists(kept));
     EXPECT_FALSE(fs::exists(half));
     EXPECT_FALSE(fs::exists(named));
-    fs::remove_all(folder);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The replacement of a file as a save makes it, on this platform's steps: what the user
 // keeps of the old file and what is left beside it, whatever happens.
 #include "common/replacement_file.h"
+#include "tests/common/scratch_folder.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -23,17 +24,10 @@ std::string ReadAll(const fs::path& path) {
 
 class Replacement : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("zorvel-replacement-" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-        std::ofstream(Target(), std::ios::binary) << "the old page";
-    }
+    void SetUp() override { std::ofstream(Target(), std::ios::binary) << "the old page"; }
     void TearDown() override {
-        fs::permissions(Target(), fs::perms::owner_write, fs::perm_options::add, ignored_);
-        fs::remove_all(folder_, ignored_);
+        std::error_code ignored;
+        fs::permissions(Target(), fs::perms::owner_write, fs::perm_options::add, ignored);
     }
 
     std::string Target() const { return (folder_ / "page.jpg").string(); }
@@ -47,8 +41,10 @@ class Replacement : public ::testing::Test {
         return names;
     }
 
-    fs::path folder_;
-    std::error_code ignored_;
+    const ScratchFolder scratch_{
+        "zorvel-replacement-" +
+        std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())};
+    const fs::path& folder_ = scratch_.Path();
 };
 
 TEST_F(Replacement, TheTargetChangesOnlyOnceTheNewContentIsComplete) {

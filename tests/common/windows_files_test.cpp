@@ -3,6 +3,7 @@
 #include "common/native_names.h"
 #include "common/replacement_file.h"
 #include "common/windows/wide_text.h"
+#include "tests/common/scratch_folder.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -49,9 +50,8 @@ TEST(WideText, ANameThatIsNotTextNamesNoFile) {
 // may not be written, and the new file does not stay beside it.
 TEST(HeldFile, AFileOpenInAnotherProgramKeepsItsContentAndSaysWhy) {
     namespace fs = std::filesystem;
-    const fs::path folder = fs::temp_directory_path() / "zorvel-held-file";
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    const ScratchFolder scratch("zorvel-held-file");
+    const fs::path& folder = scratch.Path();
     const fs::path target = folder / "table.csv";
     std::ofstream(target, std::ios::binary) << "old table";
     const HANDLE held = CreateFileW(target.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
@@ -76,7 +76,6 @@ TEST(HeldFile, AFileOpenInAnotherProgramKeepsItsContentAndSaysWhy) {
     for (const fs::directory_entry& left : fs::directory_iterator(folder)) {
         EXPECT_FALSE(left.path().filename().string().starts_with(".zorvel-")) << left.path();
     }
-    fs::remove_all(folder);
 }
 
 } // namespace
