@@ -1,12 +1,11 @@
 #include "batch/logbook_chart.h"
 
+#include "calc/standard_pressure.h"
 #include "chart/psychrometric_chart.h"
 
 #include <algorithm>
 
 namespace {
-
-constexpr float StandardPressure = 1013.25f;
 
 // Of an even count the lower of the two middle values: a pressure some row really had.
 float Median(std::vector<float>& values) {

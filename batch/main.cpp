@@ -11,6 +11,7 @@
 #include "batch/progress_line.h"
 #include "batch/table_output.h"
 #include "batch/two_languages.h"
+#include "chart/chart_size.h"
 #include "common/native_names.h"
 #include "common/replacement_file.h"
 #include "zorvel_version.h"
@@ -41,8 +42,8 @@ constexpr int CannotWrite = -1;
 // A summary asked of a logbook without dates: told by Convert, and no table is kept.
 constexpr int NoDateColumn = -2;
 // The size of the calculator's own chart picture, so that the two look alike.
-constexpr int ChartWidth = 1000;
-constexpr int ChartHeight = 758;
+using chart::ChartHeight;
+using chart::ChartWidth;
 
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }

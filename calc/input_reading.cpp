@@ -1,6 +1,7 @@
 #include "calc/input_reading.h"
 
 #include "calc/reading_text.h"
+#include "calc/standard_pressure.h"
 
 namespace {
 
@@ -13,7 +14,6 @@ constexpr std::int64_t LowestAltitude = 0;
 constexpr std::int64_t HighestAltitude = 3000;
 constexpr double HpaPerMmhg = 1.33f;
 constexpr double MetresPerMmhg = 11.0f;
-constexpr double SeaLevelPressure = 1013.25f;
 
 constexpr std::string_view NoPressureMessage = "Няма данни за атмосферно налягане";
 constexpr std::string_view AltitudeMessage = "Има грешка при надморската височина";
@@ -40,7 +40,7 @@ bool ToHectopascals(std::string_view text, BarometerUnit unit, float& pressure) 
             return false;
         }
         // The check reads the text as an integer but the conversion as a decimal number.
-        pressure = static_cast<float>(SeaLevelPressure -
+        pressure = static_cast<float>(double{StandardPressure} -
                                       ((ParseDecimal(text) / MetresPerMmhg) * HpaPerMmhg));
         return true;
     }

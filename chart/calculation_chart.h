@@ -4,6 +4,7 @@
 
 #include "calc/calculate_press.h"
 #include "calc/humidity_route.h"
+#include "calc/standard_pressure.h"
 #include "chart/chart_description.h"
 
 #include <string>
@@ -11,8 +12,7 @@
 
 namespace chart {
 
-// The pressure of the chart before any calculation, and its title.
-inline constexpr float StandardPressure = 1013.25f; // hPa
+// The title of the chart before any calculation, at StandardPressure.
 inline constexpr std::string_view EmptyChartTitle =
     "Психрометрична диаграма при нормално налягане P = 1013.25 hPa (още няма изчисление)";
 

@@ -1,7 +1,7 @@
 #include "chart/chart_drawing.h"
 
 #include "calc/float_text.h"
-
+#include "chart/chart_size.h"
 #include "chart/text_placement.h"
 
 #include <algorithm>
@@ -10,8 +10,8 @@
 namespace chart {
 namespace {
 
-// Sizes in pixels of a picture as tall as the help pages (758); other sizes scale them.
-constexpr double DesignHeight = 758;
+// Sizes in pixels of a picture of the chart's own height; other heights scale them.
+constexpr double DesignHeight = ChartHeight;
 constexpr double TitleSize = 17;
 constexpr double TickNumberSize = 13;
 constexpr double AxisTitleSize = 14;

@@ -8,6 +8,10 @@
 #include <string>
 #include <string_view>
 
+namespace replacement {
+struct Target;
+}
+
 struct ReplacementOptions {
     // When the folder takes no new file, an existing target may be written in place
     // instead. A help page can be saved again after a failure; a table that cannot be typed
@@ -64,17 +68,19 @@ class ReplacementFile {
 
     void Fail(Failure failure, int error);
     void FailWithError(int error);
-    // The target's permission bits, owner and group are kept where the platform has them.
-    bool OpenTemporary(const std::string& folder, std::string_view prefix, bool targetExists,
-                       unsigned mode, unsigned owner, unsigned group);
-    bool OpenInPlace();
+    // Fails with error, and what was written goes; false.
+    bool Abandon(int error);
+    bool OpenTemporary(const replacement::Target& target, std::string_view prefix);
+    bool OpenInPlace(const replacement::Target& target);
     bool AttachStream();
+    // The platform's stream over descriptor_, which it closes with it (posix/, windows/).
+    std::FILE* OpenStream();
     void Discard();
 
     std::string target_;
     std::string temporary_; // empty when the target itself is written
     bool inPlace_ = false;  // the target is written directly and removed on failure
-    int descriptor_ = -1;
+    int descriptor_ = -1;   // owned by stream_ once there is one
     std::FILE* stream_ = nullptr;
     bool committed_ = false;
     Failure failure_ = Failure::None;

@@ -2,6 +2,7 @@
 
 #include "chart/calculation_chart.h"
 #include "chart/chart_drawing.h"
+#include "chart/chart_size.h"
 #include "toolkit/toolkit.h"
 #include "ui/chart_picture.h"
 #include "ui/page_viewer.h"
@@ -11,6 +12,9 @@
 #include <utility>
 
 namespace {
+
+using chart::ChartHeight;
+using chart::ChartWidth;
 
 constexpr int ChartPicture = Id(PictureId::ChartPicture);
 

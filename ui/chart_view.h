@@ -3,10 +3,6 @@
 
 #include "ui/program_state.h"
 
-// The chart's picture, the size of a help page.
-inline constexpr int ChartWidth = 1000;
-inline constexpr int ChartHeight = 758;
-
 // Draws the chart of the last accepted calculation (the empty chart before any) and opens
 // it in the viewer as the page Save and Print act on.
 void OpenChart(ProgramState& state);

@@ -20,7 +20,7 @@ std::int64_t TicksOf(const timespec& time) {
 // The names are compared in UTF-16, as the system gives them: narrow names would pass
 // through the ANSI code page and no longer match the program's UTF-8.
 std::wstring Wide(std::string_view text) {
-    return common::WideFromUtf8(text).value_or(std::wstring());
+    return common::IsUtf8(text) ? common::WideFromUtf8(text) : std::wstring();
 }
 
 } // namespace

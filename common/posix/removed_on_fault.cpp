@@ -1,54 +1,25 @@
 #include "common/removed_on_fault.h"
+#include "common/removal_slots.h"
 
-#include <array>
-#include <atomic>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
-enum SlotState : int { Free = 0, Filling = 1, Armed = 2 };
-
-struct Slot {
-    std::atomic<int> state{Free};
-    std::array<char, 4096> path{};
-};
-static_assert(std::atomic<int>::is_always_lock_free);
-
-// The global state the fault handler must read: one writer at a time per slot.
-std::array<Slot, 4> slots;
+// The global state the fault handler must read.
+RemovalSlots<char> slots;
 
 } // namespace
 
 void RemovedOnFault::Register(std::string_view path) {
     Forget();
-    if (path.empty() || path.size() >= slots[0].path.size() ||
-        path.find('\0') != std::string_view::npos) {
-        return;
-    }
-    for (int i = 0; i < static_cast<int>(slots.size()); ++i) {
-        int expected = Free;
-        if (slots[i].state.compare_exchange_strong(expected, Filling)) {
-            Slot& slot = slots[i];
-            path.copy(slot.path.data(), path.size());
-            slot.path[path.size()] = '\0';
-            slot.state.store(Armed, std::memory_order_release);
-            slot_ = i;
-            return;
-        }
-    }
+    slot_ = slots.Arm(path);
 }
 
 void RemovedOnFault::Forget() {
-    if (slot_ >= 0) {
-        slots[slot_].state.store(Free, std::memory_order_release);
-        slot_ = -1;
-    }
+    slots.Disarm(std::exchange(slot_, -1));
 }
 
 void RemoveRegisteredFilesAfterFault() {
-    for (Slot& slot : slots) {
-        if (slot.state.load(std::memory_order_acquire) == Armed) {
-            unlink(slot.path.data());
-        }
-    }
+    slots.RemoveArmed([](const char* path) { unlink(path); });
 }

@@ -22,10 +22,9 @@ std::vector<std::string> ProgramArguments(int, char**) {
 }
 
 std::FILE* OpenForReading(const std::string& path) {
-    const std::optional<std::wstring> wide = common::WideFromUtf8(path);
-    if (!wide) {
+    if (!common::IsUtf8(path)) {
         errno = ENOENT; // no file has a name that is not text
         return nullptr;
     }
-    return _wfopen(wide->c_str(), L"rb");
+    return _wfopen(common::WideFromUtf8(path).c_str(), L"rb");
 }

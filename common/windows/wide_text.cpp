@@ -4,18 +4,16 @@
 
 namespace common {
 
-std::optional<std::wstring> WideFromUtf8(std::string_view text) {
+std::wstring WideFromUtf8(std::string_view text) {
     if (text.empty()) {
-        return std::wstring();
+        return {};
     }
     const int size = static_cast<int>(text.size());
-    const int length =
-        MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
-    if (length <= 0) {
-        return std::nullopt;
+    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
+    if (length > 0) {
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), length);
     }
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, wide.data(), length);
     return wide;
 }
 
@@ -31,6 +29,11 @@ std::string Utf8FromWide(std::wstring_view text) {
         WideCharToMultiByte(CP_UTF8, 0, text.data(), size, narrow.data(), length, nullptr, nullptr);
     }
     return narrow;
+}
+
+bool IsUtf8(std::string_view text) {
+    return text.empty() || MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(),
+                                               static_cast<int>(text.size()), nullptr, 0) > 0;
 }
 
 } // namespace common

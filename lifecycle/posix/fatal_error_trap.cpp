@@ -1,19 +1,15 @@
+// The trap's POSIX handlers: the fault signals on an alternate stack.
 #include "lifecycle/fatal_error_trap.h"
-
-#include "common/removed_on_fault.h"
 #include "lifecycle/error_log.h"
-#include "lifecycle/fault_location.h"
 #include "lifecycle/fault_message.h"
 #include "lifecycle/signal_fault_code.h"
+#include "lifecycle/trap_steps.h"
 
 #include <array>
 #include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstddef>
-#include <cstdio>
-#include <cstdlib>
-#include <string>
 #include <string_view>
 #include <sys/wait.h>
 #include <ucontext.h>
@@ -27,7 +23,6 @@ constexpr std::size_t alternateStackSize = 64 * 1024;
 
 // The state the handler must read lives here, set up once by InstallFatalErrorTrap.
 struct TrapState {
-    bool installed = false;
     std::array<struct sigaction, trappedSignals.size()> earlierActions{};
     stack_t earlierStack{};
     StackOverflowWindow mainStack;
@@ -62,35 +57,6 @@ void WriteToStderr(std::string_view text) {
     }
 }
 
-// A fresh copy of the program shows the box: nothing of the faulted state (the toolkit,
-// the heap, the event loop) is touched again. Waits until the box is closed.
-void ShowReportBox(const char* message, const char* location) {
-    char* const arguments[] = {const_cast<char*>("zorvel"), const_cast<char*>(FatalReportMarker),
-                               const_cast<char*>(message), const_cast<char*>(location), nullptr};
-    const pid_t child = _Fork();
-    if (child == 0) {
-        // The handler's blocked signals would otherwise stay blocked across exec.
-        sigset_t none;
-        sigemptyset(&none);
-        sigprocmask(SIG_SETMASK, &none, nullptr);
-        execve("/proc/self/exe", arguments, environ);
-        FixedText<512> text;
-        text.Append(FatalReportTitle);
-        text.Append("\nГрешката е: ");
-        text.Append(message);
-        text.Append(" в ");
-        text.Append(location);
-        text.Append('\n');
-        WriteToStderr(text.View());
-        _exit(127);
-    }
-    if (child > 0) {
-        int status = 0;
-        while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-        }
-    }
-}
-
 void OnFault(int signal, siginfo_t* info, void* context) {
     if (trap.reporting.test_and_set()) {
         // Another thread faulted first; its report ends the process.
@@ -100,16 +66,8 @@ void OnFault(int signal, siginfo_t* info, void* context) {
     }
     const SignalFacts facts{signal, info->si_code, reinterpret_cast<std::uintptr_t>(info->si_addr),
                             StackPointerOf(context)};
-    const char* message = FaultMessage(FaultCodeOfSignal(facts, trap.mainStack));
-    const char* location = FaultLocationText(CurrentFaultLocation());
-    // The temporary file of a save in progress would otherwise stay behind for good.
-    RemoveRegisteredFilesAfterFault();
-    LogEntryText entry;
-    ComposeLogEntry(LocalDateWithOffset(trap.utcOffset.load(std::memory_order_relaxed)), message,
-                    location, entry);
-    // A log that cannot be written is passed over: the box is still shown.
-    AppendToErrorLog(entry.View());
-    ShowReportBox(message, location);
+    ReportTrappedFault(FaultMessage(FaultCodeOfSignal(facts, trap.mainStack)),
+                       LocalDateWithOffset(trap.utcOffset.load(std::memory_order_relaxed)));
     // A trapped fault is a failure, and the exit status says so.
     _exit(1);
 }
@@ -122,52 +80,60 @@ void RestoreEarlierActions(std::size_t count) {
 
 } // namespace
 
-bool InstallFatalErrorTrap() {
+void ShowReportBox(const char* message, const char* location) {
+    char* const arguments[] = {const_cast<char*>("zorvel"), const_cast<char*>(FatalReportMarker),
+                               const_cast<char*>(message), const_cast<char*>(location), nullptr};
+    const pid_t child = _Fork();
+    if (child == 0) {
+        // The handler's blocked signals would otherwise stay blocked across exec.
+        sigset_t none;
+        sigemptyset(&none);
+        sigprocmask(SIG_SETMASK, &none, nullptr);
+        execve("/proc/self/exe", arguments, environ);
+        WriteToStderr(ReportBoxText(message, location).View());
+        _exit(127);
+    }
+    if (child > 0) {
+        int status = 0;
+        while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+        }
+    }
+}
+
+bool TakeOverFaults() {
     // A write past the file-size limit then fails with EFBIG and is reported like any
     // other failed write, instead of ending the program. It stays so after the trap is
     // removed: the last flush of the shutdown may meet the limit too.
     std::signal(SIGXFSZ, SIG_IGN);
-    if (!trap.installed) {
-        trap.mainStack = MainThreadOverflowWindow();
-        trap.utcOffset.store(CurrentUtcOffset(), std::memory_order_relaxed);
+    trap.mainStack = MainThreadOverflowWindow();
+    trap.utcOffset.store(CurrentUtcOffset(), std::memory_order_relaxed);
 
-        stack_t stack{};
-        stack.ss_sp = trap.alternateStack.data();
-        stack.ss_size = trap.alternateStack.size();
-        if (sigaltstack(&stack, &trap.earlierStack) != 0) {
+    stack_t stack{};
+    stack.ss_sp = trap.alternateStack.data();
+    stack.ss_size = trap.alternateStack.size();
+    if (sigaltstack(&stack, &trap.earlierStack) != 0) {
+        return false;
+    }
+    struct sigaction action {};
+    action.sa_sigaction = OnFault;
+    action.sa_flags = SA_SIGINFO | SA_ONSTACK;
+    sigemptyset(&action.sa_mask);
+    for (const int signal : trappedSignals) {
+        sigaddset(&action.sa_mask, signal);
+    }
+    for (std::size_t i = 0; i < trappedSignals.size(); ++i) {
+        if (sigaction(trappedSignals[i], &action, &trap.earlierActions[i]) != 0) {
+            RestoreEarlierActions(i);
+            sigaltstack(&trap.earlierStack, nullptr);
             return false;
         }
-        struct sigaction action {};
-        action.sa_sigaction = OnFault;
-        action.sa_flags = SA_SIGINFO | SA_ONSTACK;
-        sigemptyset(&action.sa_mask);
-        for (const int signal : trappedSignals) {
-            sigaddset(&action.sa_mask, signal);
-        }
-        for (std::size_t i = 0; i < trappedSignals.size(); ++i) {
-            if (sigaction(trappedSignals[i], &action, &trap.earlierActions[i]) != 0) {
-                RestoreEarlierActions(i);
-                sigaltstack(&trap.earlierStack, nullptr);
-                return false;
-            }
-        }
-        trap.installed = true;
     }
-    SetFaultLocation(FaultLocation::Main);
     return true;
 }
 
-void RemoveFatalErrorTrap() {
-    if (!trap.installed) {
-        return;
-    }
+void GiveBackFaults() {
     RestoreEarlierActions(trappedSignals.size());
     sigaltstack(&trap.earlierStack, nullptr);
-    trap.installed = false;
-}
-
-bool FatalErrorTrapInstalled() {
-    return trap.installed;
 }
 
 void RefreshFatalErrorTrapClock() {

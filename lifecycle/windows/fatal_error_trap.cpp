@@ -1,11 +1,7 @@
+// The trap's Windows handler: the unhandled-exception filter.
 #include "lifecycle/fatal_error_trap.h"
-
-#include "common/date.h"
-#include "common/fixed_text.h"
-#include "common/removed_on_fault.h"
-#include "lifecycle/error_log.h"
-#include "lifecycle/fault_location.h"
 #include "lifecycle/fault_message.h"
+#include "lifecycle/trap_steps.h"
 
 #include <array>
 #include <atomic>
@@ -49,7 +45,6 @@ class WideCommandLine {
 
 // The state the filter must read lives here, set up once by InstallFatalErrorTrap.
 struct TrapState {
-    bool installed = false;
     LPTOP_LEVEL_EXCEPTION_FILTER earlierFilter = nullptr;
     std::atomic_flag reporting = ATOMIC_FLAG_INIT;
     std::array<wchar_t, 32768> program{};
@@ -65,8 +60,21 @@ void WriteToStandardError(std::string_view text) {
     }
 }
 
-// A fresh copy of the program shows the box: nothing of the faulted state (the toolkit,
-// the heap, the event loop) is touched again. Waits until the box is closed.
+LONG WINAPI OnUnhandledException(EXCEPTION_POINTERS* exception) {
+    if (trap.reporting.test_and_set()) {
+        // Another thread faulted first; its report ends the process.
+        Sleep(INFINITE);
+    }
+    ReportTrappedFault(FaultMessage(exception->ExceptionRecord->ExceptionCode),
+                       common::CurrentDate());
+    // A trapped fault is a failure, and the exit status says so. Nothing of the faulted
+    // process runs any more, not even its libraries' farewells.
+    TerminateProcess(GetCurrentProcess(), 1);
+    return EXCEPTION_EXECUTE_HANDLER;
+}
+
+} // namespace
+
 void ShowReportBox(const char* message, const char* location) {
     WideCommandLine& line = trap.commandLine;
     line.Append(L'"');
@@ -89,68 +97,26 @@ void ShowReportBox(const char* message, const char* location) {
         CloseHandle(process.hProcess);
         return;
     }
-    FixedText<512> text;
-    text.Append(FatalReportTitle);
-    text.Append("\nГрешката е: ");
-    text.Append(message);
-    text.Append(" в ");
-    text.Append(location);
-    text.Append('\n');
-    WriteToStandardError(text.View());
+    WriteToStandardError(ReportBoxText(message, location).View());
 }
 
-LONG WINAPI OnUnhandledException(EXCEPTION_POINTERS* exception) {
-    if (trap.reporting.test_and_set()) {
-        // Another thread faulted first; its report ends the process.
-        Sleep(INFINITE);
+bool TakeOverFaults() {
+    const DWORD length =
+        GetModuleFileNameW(nullptr, trap.program.data(), static_cast<DWORD>(trap.program.size()));
+    if (length == 0 || length >= trap.program.size()) {
+        trap.program[0] = L'\0'; // the report then goes to standard error
     }
-    const DWORD code = exception->ExceptionRecord->ExceptionCode;
-    const char* message = FaultMessage(code);
-    const char* location = FaultLocationText(CurrentFaultLocation());
-    // The temporary file of a save in progress would otherwise stay behind for good.
-    RemoveRegisteredFilesAfterFault();
-    LogEntryText entry;
-    ComposeLogEntry(common::CurrentDate(), message, location, entry);
-    // A log that cannot be written is passed over: the box is still shown.
-    AppendToErrorLog(entry.View());
-    ShowReportBox(message, location);
-    // A trapped fault is a failure, and the exit status says so. Nothing of the faulted
-    // process runs any more, not even its libraries' farewells.
-    TerminateProcess(GetCurrentProcess(), 1);
-    return EXCEPTION_EXECUTE_HANDLER;
-}
-
-} // namespace
-
-bool InstallFatalErrorTrap() {
-    if (!trap.installed) {
-        const DWORD length = GetModuleFileNameW(nullptr, trap.program.data(),
-                                                static_cast<DWORD>(trap.program.size()));
-        if (length == 0 || length >= trap.program.size()) {
-            trap.program[0] = L'\0'; // the report then goes to standard error
-        }
-        ULONG guarantee = stackGuarantee;
-        SetThreadStackGuarantee(&guarantee);
-        // The system's own fault boxes would stand in front of the program's.
-        SetErrorMode(GetErrorMode() | SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
-        trap.earlierFilter = SetUnhandledExceptionFilter(OnUnhandledException);
-        trap.installed = true;
-    }
-    SetFaultLocation(FaultLocation::Main);
+    ULONG guarantee = stackGuarantee;
+    SetThreadStackGuarantee(&guarantee);
+    // The system's own fault boxes would stand in front of the program's.
+    SetErrorMode(GetErrorMode() | SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
+    trap.earlierFilter = SetUnhandledExceptionFilter(OnUnhandledException);
     return true;
 }
 
-void RemoveFatalErrorTrap() {
-    if (!trap.installed) {
-        return;
-    }
+void GiveBackFaults() {
     SetUnhandledExceptionFilter(trap.earlierFilter);
     trap.earlierFilter = nullptr;
-    trap.installed = false;
-}
-
-bool FatalErrorTrapInstalled() {
-    return trap.installed;
 }
 
 void RefreshFatalErrorTrapClock() {

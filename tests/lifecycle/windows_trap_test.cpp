@@ -3,12 +3,14 @@
 #include "common/date.h"
 #include "tests/support/message_box_hook.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <regex>
 #include <string>
+#include <vector>
 #include <windows.h>
 
 namespace {
@@ -24,6 +26,7 @@ struct ProbeEnd {
     DWORD status = 0;
     std::string log;
     std::string boxes;
+    std::vector<std::string> files; // what the working directory holds afterwards
 };
 
 // Runs the probe in a fresh working directory with the report box captured; a probe
@@ -52,6 +55,10 @@ ProbeEnd RunProbe(const std::string& fault) {
     }
     end.log = ReadAll(folder / "ErrorLog.dat");
     end.boxes = ReadAll(boxLog);
+    for (const fs::directory_entry& file : fs::directory_iterator(folder)) {
+        end.files.push_back(file.path().filename().string());
+    }
+    std::sort(end.files.begin(), end.files.end());
     fs::remove_all(folder);
     return end;
 }
@@ -81,6 +88,13 @@ TEST(WindowsTrap, IntegerDivisionByZeroKeepsItsTrailingSpace) {
     EXPECT_EQ(end.status, 1u);
     ExpectEntry(end.log, "Division by zero   в Auto");
     EXPECT_EQ(end.boxes, "Фатална грешка!|Грешката е: Division by zero  в Auto\n");
+}
+
+TEST(WindowsTrap, FaultInTheMiddleOfASaveLeavesNoFileOfIt) {
+    const ProbeEnd end = RunProbe("mid-save");
+    EXPECT_EQ(end.status, 1u);
+    ExpectEntry(end.log, "Invalid memory access  в Auto");
+    EXPECT_EQ(end.files, (std::vector<std::string>{"ErrorLog.dat", "boxes.txt"}));
 }
 
 } // namespace

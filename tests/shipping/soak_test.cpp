@@ -356,10 +356,10 @@ class SoakRun {
             return;
         }
         const fs::path pdf = folder_ / "print.pdf";
-        toolkit::SetPrintToPdf(pdf.string());
+        toolkit::SetPrintToFile(pdf.string());
         print->trigger();
         program_.Handle(toolkit::TimerEvent, kClock, 0);
-        toolkit::SetPrintToPdf("");
+        toolkit::SetPrintToFile("");
         if (fs::exists(pdf) && ReadFile(pdf).rfind("%PDF", 0) == 0) {
             ++printsCompleted;
         }

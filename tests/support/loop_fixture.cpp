@@ -29,7 +29,7 @@ void LoopTest::SetUp() {
 
 void LoopTest::TearDown() {
     toolkit::CloseWindow(Id(WindowId::PageViewerWindow));
-    toolkit::SetPrintToPdf("");
+    toolkit::SetPrintToFile("");
     MainWindowTest::TearDown();
 }
 

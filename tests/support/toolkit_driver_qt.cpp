@@ -1,7 +1,7 @@
 // The keyboard and mouse of toolkit_driver.h on the Qt backend.
 #include "tests/support/toolkit_driver.h"
 
-#include "internal/state.h"
+#include "internal/qt_state.h"
 #include "internal/status_bar_widget.h"
 
 #include <QApplication>

@@ -2,9 +2,9 @@
 // the focused window and go through the same message loop as the program's.
 #include "tests/support/toolkit_driver.h"
 
-#include "internal/state.h"
+#include "common/windows/wide_text.h"
 #include "internal/text_fit.h"
-#include "internal/wide_text.h"
+#include "internal/win32_state.h"
 
 namespace toolkit_driver {
 namespace {
@@ -103,7 +103,7 @@ void Press(Key key) {
 
 void Type(std::string_view text) {
     HWND const target = GetFocus();
-    for (const wchar_t character : Wide(text)) {
+    for (const wchar_t character : common::WideFromUtf8(text)) {
         PostMessageW(target, WM_CHAR, character, 1);
     }
     Pump();

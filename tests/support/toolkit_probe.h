@@ -1,7 +1,7 @@
 // Helpers for tests that look at what the toolkit put on the screen and in its queue.
 #pragma once
 
-#include "internal/state.h"
+#include "internal/qt_state.h"
 #include "toolkit/toolkit.h"
 
 #include <QApplication>

@@ -1,6 +1,8 @@
 // The table every window, control, font and bar lives in: an id reused destroys what it
-// held, and a destruction that reaches back into the table finds a consistent table.
+// held, and a destruction that reaches back into the table finds a consistent table. And
+// the tables of every backend together: what closing a window takes with it.
 #include "internal/id_table.h"
+#include "internal/object_tables.h"
 
 #include <string>
 #include <utility>
@@ -122,6 +124,48 @@ TEST(IdTable, RemoveIfAndFindIdSeeOnlyWhatMatches) {
 
     EXPECT_EQ(table.FindId([](const Tracked& t) { return t.Name() == "output 7"; }, -1), 7);
     EXPECT_EQ(table.FindId([](const Tracked& t) { return t.Name() == "output 4"; }, -1), -1);
+}
+
+// Entries as a backend's are shaped: a window names its owner, the rest their window.
+struct WindowEntry {
+    Tracked tracked;
+    int owner = -1;
+};
+struct ChildEntry {
+    Tracked tracked;
+    int windowId = -1;
+};
+using Tables = ObjectTables<WindowEntry, ChildEntry, ChildEntry, ChildEntry, ChildEntry>;
+
+TEST(ObjectTables, AWindowsContentsGoBeforeItAndNothingOfAnotherWindow) {
+    std::vector<std::string> destroyed;
+    Tables tables;
+    tables.windows.Put(0, {Tracked("main window", &destroyed)});
+    tables.windows.Put(199, {Tracked("viewer", &destroyed), 0});
+    tables.controls.Put(1, {Tracked("field 1", &destroyed), 0});
+    tables.controls.Put(111, {Tracked("page", &destroyed), 199});
+    tables.menuBars.Put(0, {Tracked("menu bar", &destroyed), 0});
+    tables.statusBars.Put(0, {Tracked("status bar", &destroyed), 0});
+    tables.toolBars.Put(0, {Tracked("toolbar", &destroyed), 199});
+
+    // As the platform-free part sees the tables.
+    ToolkitBooks& books = tables;
+    EXPECT_EQ(books.OwnerOf(199), 0);
+    EXPECT_EQ(books.OwnerOf(0), -1);
+    EXPECT_EQ(books.OwnerOf(5), std::nullopt);
+    books.RemoveContentsOf(199);
+    EXPECT_EQ(destroyed, (std::vector<std::string>{"page", "toolbar"}));
+    EXPECT_NE(tables.windows.Find(199), nullptr);
+    books.RemoveWindow(199);
+    EXPECT_EQ(destroyed.back(), "viewer");
+    EXPECT_EQ(books.OwnerOf(199), std::nullopt);
+    EXPECT_NE(tables.controls.Find(1), nullptr);
+
+    destroyed.clear();
+    books.RemoveAllWindows();
+    EXPECT_EQ(destroyed,
+              (std::vector<std::string>{"field 1", "menu bar", "status bar", "main window"}));
+    EXPECT_TRUE(tables.windows.Empty() && tables.controls.Empty() && tables.statusBars.Empty());
 }
 
 } // namespace

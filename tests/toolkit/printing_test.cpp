@@ -34,13 +34,13 @@ class Printing : public ::testing::Test {
     void SetUp() override { ASSERT_TRUE(folder.isValid()); }
     void TearDown() override {
         StopPrinting();
-        SetPrintToPdf("");
+        SetPrintToFile("");
     }
     QTemporaryDir folder;
 };
 
 TEST_F(Printing, NothingPrintsBeforeAPrinterIsChosen) {
-    SetPrintToPdf("");
+    SetPrintToFile("");
     StopPrinting();
     EXPECT_EQ(PrinterOutput(), 0);
     EXPECT_FALSE(StartDrawing(PrinterOutput()));
@@ -48,7 +48,7 @@ TEST_F(Printing, NothingPrintsBeforeAPrinterIsChosen) {
 
 TEST_F(Printing, APageGoesIntoThePdfWithThePictureWhereItWasDrawn) {
     const QString pdf = folder.filePath("page.pdf");
-    SetPrintToPdf(pdf.toStdString());
+    SetPrintToFile(pdf.toStdString());
     ASSERT_TRUE(PrintDialog());
     // A4 at 600 dpi with no margins: 595 points wide.
     EXPECT_NEAR(PrinterPageWidth(), 4958, 3);
@@ -90,7 +90,7 @@ TEST_F(Printing, APageGoesIntoThePdfWithThePictureWhereItWasDrawn) {
 }
 
 TEST_F(Printing, AJobThatCannotStartFailsAndLeavesNoPageOpen) {
-    SetPrintToPdf(folder.filePath("missing-folder/page.pdf").toStdString());
+    SetPrintToFile(folder.filePath("missing-folder/page.pdf").toStdString());
     ASSERT_TRUE(PrintDialog());
     EXPECT_FALSE(StartPrinting("job"));
     EXPECT_EQ(PrinterOutput(), 0);
@@ -98,9 +98,9 @@ TEST_F(Printing, AJobThatCannotStartFailsAndLeavesNoPageOpen) {
 }
 
 TEST_F(Printing, ANewChoiceReleasesThePrinterChosenEarlier) {
-    SetPrintToPdf(folder.filePath("first.pdf").toStdString());
+    SetPrintToFile(folder.filePath("first.pdf").toStdString());
     ASSERT_TRUE(PrintDialog());
-    SetPrintToPdf(folder.filePath("second.pdf").toStdString());
+    SetPrintToFile(folder.filePath("second.pdf").toStdString());
     ASSERT_TRUE(PrintDialog());
     ASSERT_TRUE(StartPrinting("job"));
     StopPrinting();

@@ -1,8 +1,8 @@
 // What only the Win32 objects behind the ids show: window styles, the status bar's
 // parts, control fonts and styles, menu items, the repaint a status tick costs.
-#include "internal/state.h"
+#include "common/windows/wide_text.h"
 #include "internal/text_fit.h"
-#include "internal/wide_text.h"
+#include "internal/win32_state.h"
 #include "tests/support/toolkit_driver.h"
 #include "toolkit/testing/test_hooks.h"
 #include "toolkit/toolkit.h"
@@ -162,7 +162,7 @@ TEST_F(Win32Objects, ALabelTooLowForItsTextDrawsItWholeInASmallerFaceOfTheSameKi
     HWND const label = ControlById(5)->window.get();
     RECT inside{};
     GetClientRect(label, &inside);
-    const std::wstring wide = Wide(text);
+    const std::wstring wide = common::WideFromUtf8(text);
     const WindowDc screen(nullptr);
     const Selection selected(screen.get(), FontOf(5));
     RECT laidOut{0, 0, inside.right, 0};
@@ -295,13 +295,13 @@ TEST_F(Win32Objects, APageGoesIntoThePrintFileWithThePictureWhereItWasDrawn) {
     const std::filesystem::path folder = std::filesystem::current_path() / "printed";
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
-    SetPrintToPdf((folder / "missing" / "page.bmp").string());
+    SetPrintToFile((folder / "missing" / "page.bmp").string());
     ASSERT_TRUE(PrintDialog());
     EXPECT_FALSE(StartPrinting("job")) << "a file that cannot be made";
     EXPECT_EQ(PrinterOutput(), 0);
 
     const std::filesystem::path file = folder / "page.bmp";
-    SetPrintToPdf(file.string());
+    SetPrintToFile(file.string());
     ASSERT_TRUE(PrintDialog());
     EXPECT_EQ(PrinterPageWidth(), 4961); // A4 at 600 dpi
     ASSERT_TRUE(StartPrinting("Печат на Помагалото"));
@@ -311,7 +311,7 @@ TEST_F(Win32Objects, APageGoesIntoThePrintFileWithThePictureWhereItWasDrawn) {
     DrawImage({40, 20, 120, pixels.data()}, 3600, 3600, 0, 600); // nothing
     StopDrawing();
     StopPrinting();
-    SetPrintToPdf("");
+    SetPrintToFile("");
     EXPECT_EQ(PrinterOutput(), 0);
 
     std::ifstream in(file, std::ios::binary);

@@ -1,7 +1,7 @@
 // The Calculate command on the real main window, driven as a user drives it: click or Tab
 // into a field, type, press; between user actions the loop's turn empties a freshly
 // entered field.
-#include "internal/state.h"
+#include "internal/qt_state.h"
 #include "tests/support/main_window_fixture.h"
 #include "toolkit/toolkit.h"
 #include "ui/calculate_command.h"

@@ -1,7 +1,7 @@
 // The main window as a person meets it on a real desktop: every caption readable in the
 // row it is given, a status bar drawn as one, the window's boxes, the menus' separators
 // and Enter. Built and run once per screen size (see the CMake file).
-#include "internal/state.h"
+#include "internal/qt_state.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/widget_names.h"
 #include "toolkit/toolkit.h"

@@ -304,7 +304,7 @@ TEST_F(ViewerTest, NameWithoutExtensionIsUsedAsTyped) {
 
 TEST_F(ViewerTest, PrintPutsThePageAtItsPlaceWithItsOwnProportions) {
     const fs::path pdf = folder_ / "page.pdf";
-    toolkit::SetPrintToPdf(pdf.string());
+    toolkit::SetPrintToFile(pdf.string());
     Open(AllPages[8]);
     PressToolBarButton(CommandId::PrintPageCommand);
     ASSERT_TRUE(fs::exists(pdf));

@@ -1,5 +1,5 @@
 // Start and end of the toolkit, and the lookups every other part of it shares.
-#include "internal/state.h"
+#include "internal/qt_state.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -69,6 +69,10 @@ void LeaveWindowsToTheSystem() {
 ToolkitState& State() {
     static ToolkitState state;
     return state;
+}
+
+ToolkitBooks& Books() {
+    return State();
 }
 
 bool Started() {
@@ -141,16 +145,6 @@ void SetApplicationData(std::string_view name, std::string_view version,
     QGuiApplication::setDesktopFileName(ToQString(desktopEntry));
 }
 
-void CloseAllWindows() {
-    ToolkitState& state = State();
-    state.controls.Clear();
-    state.menuBars.Clear();
-    state.statusBars.Clear();
-    state.toolBars.Clear();
-    state.windows.Clear();
-    state.gadgetTarget = -1;
-}
-
 void ReleaseFonts() {
     State().fonts.Clear();
 }
@@ -200,10 +194,6 @@ int ControlIdOf(const QWidget* widget) {
     }
     return State().controls.FindId(
         [widget](const ControlEntry& entry) { return entry.widget.get() == widget; }, -1);
-}
-
-void QueueEvent(const Event& event) {
-    State().events.Post(event);
 }
 
 QString ToQString(std::string_view text) {

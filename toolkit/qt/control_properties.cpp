@@ -1,6 +1,6 @@
 // Texts, fonts, colours, tooltips and focus of existing controls.
 #include "internal/control_widgets.h"
-#include "internal/state.h"
+#include "internal/qt_state.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "internal/control_widgets.h"
 
-#include "internal/state.h"
+#include "internal/qt_state.h"
 #include "internal/window_widget.h"
 
 #include <QKeyEvent>

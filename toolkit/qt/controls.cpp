@@ -1,7 +1,7 @@
 // Creating the controls of the gadget target window.
 #include "internal/control_widgets.h"
 #include "internal/pixel_image.h"
-#include "internal/state.h"
+#include "internal/qt_state.h"
 #include "toolkit/pixel_shrink.h"
 
 #include <QApplication>
@@ -193,7 +193,7 @@ void SetDefaultButton(int controlId) {
     if (entry == nullptr || entry->kind != ControlKind::Button) {
         return;
     }
-    if (ToolkitWindow* const window = WindowById(entry->window)) {
+    if (ToolkitWindow* const window = WindowById(entry->windowId)) {
         window->SetDefaultButton(static_cast<QAbstractButton*>(entry->widget.get()));
     }
 }

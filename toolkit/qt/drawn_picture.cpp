@@ -1,5 +1,5 @@
 // Drawn pictures on a QImage, smoothed.
-#include "internal/state.h"
+#include "internal/qt_state.h"
 #include "toolkit/drawing_geometry.h"
 
 #include <QFontMetricsF>

@@ -1,5 +1,5 @@
 // Loading the program's fonts.
-#include "internal/state.h"
+#include "internal/qt_state.h"
 #include "toolkit/font_name.h"
 
 #include <QScreen>

@@ -1,5 +1,5 @@
 // The menu bar and its drop-down menus.
-#include "internal/state.h"
+#include "internal/qt_state.h"
 
 namespace toolkit {
 namespace {

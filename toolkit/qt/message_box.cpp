@@ -1,23 +1,11 @@
 // The program's message boxes.
-#include "internal/state.h"
-#include "toolkit/testing/test_hooks.h"
+#include "internal/qt_state.h"
 
 #include <QMessageBox>
 
-#include <fstream>
-
 namespace toolkit {
 
-void SetMessageBoxLog(std::string_view path) {
-    State().messageBoxLog = std::string(path);
-}
-
-int MessageBox(std::string_view title, std::string_view text, unsigned /*flags*/) {
-    const std::string& log = State().messageBoxLog;
-    if (!log.empty()) {
-        std::ofstream(log, std::ios::app | std::ios::binary) << title << '|' << text << '\n';
-        return 1;
-    }
+int ShowMessageBox(std::string_view title, std::string_view text, unsigned /*flags*/) {
     if (!Started()) {
         return 0;
     }

@@ -1,7 +1,6 @@
 // Printing one page of images, on a printer or into a PDF file.
 #include "internal/pixel_image.h"
-#include "internal/state.h"
-#include "toolkit/testing/test_hooks.h"
+#include "internal/qt_state.h"
 
 #include <QPageLayout>
 #include <QPrintDialog>
@@ -32,10 +31,6 @@ std::unique_ptr<QPrinter> PdfPrinter(const std::string& path) {
 
 } // namespace
 
-void SetPrintToPdf(std::string_view path) {
-    State().printToPdf = std::string(path);
-}
-
 bool PrintDialog() {
     PrintJob& job = State().print;
     if (!Started() || job.painter) {
@@ -43,8 +38,8 @@ bool PrintDialog() {
     }
     job.printer.reset(); // a printer chosen earlier goes first
     UseBulgarianQtTexts();
-    if (!State().printToPdf.empty()) {
-        job.printer = PdfPrinter(State().printToPdf);
+    if (!State().printToFile.empty()) {
+        job.printer = PdfPrinter(State().printToFile);
         return true;
     }
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);

@@ -1,5 +1,5 @@
 // The save-file dialog.
-#include "internal/state.h"
+#include "internal/qt_state.h"
 #include "toolkit/save_dialog_setup.h"
 
 #include <QDir>

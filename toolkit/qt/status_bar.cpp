@@ -1,5 +1,5 @@
 // The program's status bars.
-#include "internal/state.h"
+#include "internal/qt_state.h"
 #include "internal/status_bar_widget.h"
 
 namespace toolkit {

@@ -1,5 +1,5 @@
 // The program's toolbars with the standard save and print images.
-#include "internal/state.h"
+#include "internal/qt_state.h"
 
 #include <QToolButton>
 

@@ -1,7 +1,7 @@
 #include "internal/window_widget.h"
 
 #include "internal/frame_fit.h"
-#include "internal/state.h"
+#include "internal/qt_state.h"
 #include "internal/status_bar_widget.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 // Opening, measuring and closing the program's windows.
 #include "internal/frame_fit.h"
-#include "internal/state.h"
+#include "internal/qt_state.h"
 #include "internal/status_bar_widget.h"
 
 #include <QCoreApplication>
@@ -15,8 +15,6 @@
 
 namespace toolkit {
 namespace {
-
-constexpr unsigned LookOptions = TitleBar | SystemMenu | MinimizeBox | Resizable | Maximized;
 
 QScreen* ScreenOf(const QWidget* widget) {
     QScreen* const screen = widget->screen();
@@ -75,9 +73,7 @@ bool OpenWindow(int windowId, int x, int y, int innerWidth, int innerHeight, std
         return false;
     }
     CloseWindow(windowId);
-    if ((options & LookOptions) == 0) {
-        options |= TitleBar;
-    }
+    options = OpeningOptions(options);
     innerWidth = std::max(innerWidth, 0);
     innerHeight = std::max(innerHeight, 0);
 
@@ -165,28 +161,6 @@ int InnerHeight(int windowId) {
     return window == nullptr
                ? 0
                : window->Client()->height() + window->MenuBarHeight() + window->ToolStripHeight();
-}
-
-void CloseWindow(int windowId) {
-    ToolkitState& state = State();
-    const WindowEntry* const entry = state.windows.Find(windowId);
-    if (entry == nullptr) {
-        return;
-    }
-    const int owner = entry->owner;
-    const auto onWindow = [windowId](int, const auto& bar) { return bar.window == windowId; };
-    state.controls.RemoveIf(onWindow);
-    state.menuBars.RemoveIf(onWindow);
-    state.statusBars.RemoveIf(onWindow);
-    state.toolBars.RemoveIf(onWindow);
-    state.windows.Remove(windowId);
-    ActivateWindow(owner);
-}
-
-int UseGadgetTarget(int windowId) {
-    const int previous = State().gadgetTarget;
-    State().gadgetTarget = windowId;
-    return previous;
 }
 
 Size ScreenRoom(int windowId) {

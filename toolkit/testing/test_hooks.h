@@ -13,6 +13,6 @@ void SetMessageBoxLog(std::string_view path);
 // When path is not empty, PrintDialog shows no dialog and accepts a printer that writes
 // to that file: a PDF (A4, 600 dpi, minimal margins) on Qt; on Win32 a 24-bit bitmap
 // file of the whole A4 page at 600 dpi, which is all printable.
-void SetPrintToPdf(std::string_view path);
+void SetPrintToFile(std::string_view path);
 
 } // namespace toolkit

@@ -1,6 +1,6 @@
 // Start and end of the Win32 toolkit, and the lookups every other part of it shares.
-#include "internal/state.h"
-#include "internal/wide_text.h"
+#include "common/windows/wide_text.h"
+#include "internal/win32_state.h"
 
 #include <objbase.h>
 #include <shobjidl.h>
@@ -55,10 +55,6 @@ ToolkitState& State() {
     return state;
 }
 
-bool Started() {
-    return State().started;
-}
-
 WindowEntry* WindowById(int windowId) {
     WindowEntry* const entry = State().windows.Find(windowId);
     return entry == nullptr || !entry->window ? nullptr : entry;
@@ -96,13 +92,17 @@ HFONT DefaultFont() {
                              : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
-void QueueEvent(const Event& event) {
-    State().events.Post(event);
-}
-
 } // namespace win32
 
 using namespace win32;
+
+ToolkitBooks& Books() {
+    return State();
+}
+
+bool Started() {
+    return State().started;
+}
 
 bool InitToolkit(int& /*argc*/, char** /*argv*/) {
     ToolkitState& state = State();
@@ -163,19 +163,7 @@ void SetApplicationData(std::string_view /*name*/, std::string_view /*version*/,
     }
     // Name and version are the executable's version record; the launcher's name groups
     // the program's windows under one taskbar button, as the desktop entry does on Linux.
-    SetCurrentProcessExplicitAppUserModelID(Wide(desktopEntry).c_str());
-}
-
-void CloseAllWindows() {
-    ToolkitState& state = State();
-    state.controls.Clear();
-    state.menuBars.Clear();
-    state.statusBars.Clear();
-    state.toolBars.Clear();
-    state.windows.Clear();
-    state.gadgetTarget = -1;
-    state.lastMenuBar = nullptr;
-    state.currentMenu = nullptr;
+    SetCurrentProcessExplicitAppUserModelID(common::WideFromUtf8(desktopEntry).c_str());
 }
 
 void ShutDownToolkit() {

@@ -3,8 +3,8 @@
 // Arial, say), its last line would lose its descenders, or the whole line, at the bottom.
 // Such labels get the face a little smaller, and so do all labels given the same font, so
 // that a row of captions keeps one size.
-#include "internal/state.h"
 #include "internal/text_fit.h"
+#include "internal/win32_state.h"
 
 #include <algorithm>
 #include <cstdlib>

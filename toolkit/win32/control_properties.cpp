@@ -1,6 +1,6 @@
 // Texts, fonts, colours, tooltips and focus of existing controls.
-#include "internal/state.h"
-#include "internal/wide_text.h"
+#include "common/windows/wide_text.h"
+#include "internal/win32_state.h"
 
 #include <oleacc.h>
 
@@ -44,7 +44,7 @@ void SetToolTip(int controlId, std::string_view text) {
     }
     TOOLINFOW tool = ToolFor(control->window.get());
     SendMessageW(tips, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    std::wstring tip = Wide(text);
+    std::wstring tip = common::WideFromUtf8(text);
     tool.lpszText = tip.data();
     SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
@@ -61,9 +61,9 @@ void SetAccessibleText(int controlId, std::string_view name, std::string_view de
     }
     HWND const window = control->window.get();
     services->SetHwndPropStr(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                             PROPID_ACC_NAME, Wide(name).c_str());
+                             PROPID_ACC_NAME, common::WideFromUtf8(name).c_str());
     services->SetHwndPropStr(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                             PROPID_ACC_DESCRIPTION, Wide(description).c_str());
+                             PROPID_ACC_DESCRIPTION, common::WideFromUtf8(description).c_str());
     services->Release();
 }
 
@@ -101,7 +101,7 @@ void SetControlText(int controlId, std::string_view text) {
         return;
     }
     const EventQueue::Silence quiet(State().events);
-    SetWindowTextW(control->window.get(), Wide(text).c_str());
+    SetWindowTextW(control->window.get(), common::WideFromUtf8(text).c_str());
     if (control->kind == ControlKind::Label) {
         ShowControlFont(*control);
     }
@@ -116,7 +116,7 @@ std::string GetControlText(int controlId) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     const int copied = GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
     text.resize(static_cast<std::size_t>(std::max(copied, 0)));
-    return Utf8(text);
+    return common::Utf8FromWide(text);
 }
 
 void FocusControl(int controlId) {

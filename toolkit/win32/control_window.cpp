@@ -1,4 +1,4 @@
-#include "internal/state.h"
+#include "internal/win32_state.h"
 
 namespace toolkit::win32 {
 

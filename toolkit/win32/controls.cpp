@@ -1,7 +1,7 @@
 // Creating the controls of the gadget target window.
+#include "common/windows/wide_text.h"
 #include "internal/dib.h"
-#include "internal/state.h"
-#include "internal/wide_text.h"
+#include "internal/win32_state.h"
 
 namespace toolkit {
 using namespace win32;
@@ -23,8 +23,9 @@ ControlEntry* Create(int controlId, ControlKind kind, const wchar_t* className,
     state.controls.Remove(controlId);
     const EventQueue::Silence quiet(state.events);
     HWND const child = CreateWindowExW(
-        exStyle, className, Wide(text).c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style,
-        place.x, place.y + window->toolStripHeight, place.width, place.height, window->window.get(),
+        exStyle, className, common::WideFromUtf8(text).c_str(),
+        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, place.x, place.y + window->toolStripHeight,
+        place.width, place.height, window->window.get(),
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId & 0xFFFF)), state.instance, nullptr);
     if (child == nullptr) {
         return nullptr;

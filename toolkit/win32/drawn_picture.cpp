@@ -1,6 +1,6 @@
 // Drawn pictures with GDI on a DIB section; text smoothed by the font's quality.
-#include "internal/state.h"
-#include "internal/wide_text.h"
+#include "common/windows/wide_text.h"
+#include "internal/win32_state.h"
 #include "toolkit/drawing_geometry.h"
 
 #include <cmath>
@@ -152,7 +152,7 @@ void DrawnPicture::Text(int fontId, std::string_view text, Point at, unsigned an
         return;
     }
     const FontObject font = PictureFont(loaded->handle.get());
-    const std::wstring wide = Wide(text);
+    const std::wstring wide = common::WideFromUtf8(text);
     const std::optional<TextBox> box =
         font ? Measure(impl_->dc.get(), font.get(), wide) : std::nullopt;
     if (!box) {

@@ -1,5 +1,5 @@
-// The program's side of the event queue, and the keys every window answers itself.
-#include "internal/state.h"
+// Waiting for the system's messages, and the keys every window answers itself.
+#include "internal/win32_state.h"
 
 #include <algorithm>
 #include <vector>
@@ -101,37 +101,17 @@ bool HandleWindowKey(const MSG& message) {
 
 using namespace win32;
 
-EventKind WaitEvent() {
-    ToolkitState& state = State();
-    while (state.events.Empty()) {
-        if (!state.started) {
-            return NoEvent;
-        }
-        MSG message{};
-        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-        if (got <= 0) {
-            // A quit request from outside: the program's own close path decides.
-            return NoEvent;
-        }
-        if (!HandleWindowKey(message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
+bool DispatchNextMessage() {
+    MSG message{};
+    if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
+        // A quit request from outside: the program's own close path decides.
+        return false;
     }
-    state.lastEvent = *state.events.Take();
-    return state.lastEvent.kind;
-}
-
-int EventObject() {
-    return State().lastEvent.object;
-}
-
-int EventWindow() {
-    return State().lastEvent.window;
-}
-
-void PostEvent(EventKind kind, int objectId, int windowId) {
-    QueueEvent({kind, objectId, windowId, EventDetail::None});
+    if (!HandleWindowKey(message)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return true;
 }
 
 } // namespace toolkit

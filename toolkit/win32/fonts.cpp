@@ -1,6 +1,6 @@
 // Loading the program's fonts at the screen's resolution.
-#include "internal/state.h"
-#include "internal/wide_text.h"
+#include "common/windows/wide_text.h"
+#include "internal/win32_state.h"
 #include "toolkit/font_name.h"
 
 #include <algorithm>
@@ -44,12 +44,12 @@ bool LoadFont(int fontId, std::string_view faceName, int sizePoints, unsigned st
     const int height = -CharacterHeightPixels(sizePoints, ScreenDotsPerInchY());
     const bool bold = face.bold || (style & Bold) != 0;
     const bool italic = face.italic || (style & Italic) != 0;
-    FontObject font(CreateFontW(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, italic ? TRUE : FALSE,
-                                (style & Underline) != 0 ? TRUE : FALSE,
-                                (style & StrikeOut) != 0 ? TRUE : FALSE, DEFAULT_CHARSET,
-                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                (style & HighQuality) != 0 ? PROOF_QUALITY : DEFAULT_QUALITY,
-                                DEFAULT_PITCH | FF_DONTCARE, Wide(face.family).c_str()));
+    FontObject font(CreateFontW(
+        height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, italic ? TRUE : FALSE,
+        (style & Underline) != 0 ? TRUE : FALSE, (style & StrikeOut) != 0 ? TRUE : FALSE,
+        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+        (style & HighQuality) != 0 ? PROOF_QUALITY : DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+        common::WideFromUtf8(face.family).c_str()));
     if (!font) {
         return false;
     }
@@ -64,11 +64,12 @@ bool LoadPictureFont(int fontId, std::string_view family, double pixelSize, unsi
     ForgetFont(fontId);
     State().fonts.Remove(fontId);
     const int height = -std::max(1, static_cast<int>(std::lround(pixelSize)));
-    FontObject font(CreateFontW(
-        height, 0, 0, 0, (style & Bold) != 0 ? FW_BOLD : FW_NORMAL,
-        (style & Italic) != 0 ? TRUE : FALSE, (style & Underline) != 0 ? TRUE : FALSE,
-        (style & StrikeOut) != 0 ? TRUE : FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-        CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, VARIABLE_PITCH | FF_SWISS, Wide(family).c_str()));
+    FontObject font(CreateFontW(height, 0, 0, 0, (style & Bold) != 0 ? FW_BOLD : FW_NORMAL,
+                                (style & Italic) != 0 ? TRUE : FALSE,
+                                (style & Underline) != 0 ? TRUE : FALSE,
+                                (style & StrikeOut) != 0 ? TRUE : FALSE, DEFAULT_CHARSET,
+                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
+                                VARIABLE_PITCH | FF_SWISS, common::WideFromUtf8(family).c_str()));
     if (!font) {
         return false;
     }

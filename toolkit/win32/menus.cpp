@@ -1,6 +1,6 @@
 // The menu bar and its drop-down menus.
-#include "internal/state.h"
-#include "internal/wide_text.h"
+#include "common/windows/wide_text.h"
+#include "internal/win32_state.h"
 
 namespace toolkit {
 using namespace win32;
@@ -65,7 +65,7 @@ void AddMenuTitle(std::string_view text) {
     }
     // From here the menu bar owns the drop-down menu.
     if (!AppendMenuW(state.lastMenuBar, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(dropDown),
-                     Wide(text).c_str())) {
+                     common::WideFromUtf8(text).c_str())) {
         DestroyMenu(dropDown);
         return;
     }
@@ -79,7 +79,8 @@ void AddMenuItem(int commandId, std::string_view text) {
     if (menu == nullptr) {
         return;
     }
-    AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(commandId), Wide(text).c_str());
+    AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(commandId),
+                common::WideFromUtf8(text).c_str());
     RedrawLastMenuBar();
 }
 

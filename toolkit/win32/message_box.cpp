@@ -1,9 +1,7 @@
 // The program's message boxes.
-#include "internal/state.h"
-#include "internal/wide_text.h"
-#include "toolkit/testing/test_hooks.h"
+#include "common/windows/wide_text.h"
+#include "internal/win32_state.h"
 
-#include <fstream>
 #include <vector>
 
 namespace toolkit {
@@ -54,20 +52,12 @@ class OtherWindowsWait {
 
 } // namespace
 
-void SetMessageBoxLog(std::string_view path) {
-    State().messageBoxLog = std::string(path);
-}
-
-int MessageBox(std::string_view title, std::string_view text, unsigned flags) {
-    const std::string& log = State().messageBoxLog;
-    if (!log.empty()) {
-        std::ofstream(log, std::ios::app | std::ios::binary) << title << '|' << text << '\n';
-        return 1;
-    }
+int ShowMessageBox(std::string_view title, std::string_view text, unsigned flags) {
     HWND const foreground = GetForegroundWindow();
     HWND const owner = WindowIdOf(foreground) != -1 ? foreground : nullptr;
     const OtherWindowsWait wait(owner);
-    MessageBoxW(owner, Wide(text).c_str(), Wide(title).c_str(), flags);
+    MessageBoxW(owner, common::WideFromUtf8(text).c_str(), common::WideFromUtf8(title).c_str(),
+                flags);
     return 1;
 }
 

@@ -1,8 +1,7 @@
 // Printing one page of pictures on a printer the user chooses, or into a file.
+#include "common/windows/wide_text.h"
 #include "internal/dib.h"
-#include "internal/state.h"
-#include "internal/wide_text.h"
-#include "toolkit/testing/test_hooks.h"
+#include "internal/win32_state.h"
 
 namespace toolkit {
 using namespace win32;
@@ -14,10 +13,6 @@ HDC PageDc(const PrintJob& job) {
 
 } // namespace
 
-void SetPrintToPdf(std::string_view path) {
-    State().printToFile = std::string(path);
-}
-
 bool PrintDialog() {
     PrintJob& job = State().print;
     if (!Started() || job.pageOpen) {
@@ -26,7 +21,7 @@ bool PrintDialog() {
     job.printer.reset(); // a printer chosen earlier goes first
     job.file.reset();
     if (!State().printToFile.empty()) {
-        job.file.emplace(Wide(State().printToFile));
+        job.file.emplace(common::WideFromUtf8(State().printToFile));
         return job.file->Dc() != nullptr;
     }
     HWND const foreground = GetForegroundWindow();
@@ -67,7 +62,7 @@ bool StartPrinting(std::string_view documentName) {
         job.pageOpen = job.file->Open();
         return job.pageOpen;
     }
-    const std::wstring name = Wide(documentName);
+    const std::wstring name = common::WideFromUtf8(documentName);
     DOCINFOW document{};
     document.cbSize = sizeof document;
     document.lpszDocName = name.c_str();

@@ -1,6 +1,6 @@
 // The save-file dialog.
-#include "internal/state.h"
-#include "internal/wide_text.h"
+#include "common/windows/wide_text.h"
+#include "internal/win32_state.h"
 #include "toolkit/save_dialog_setup.h"
 
 #include <algorithm>
@@ -13,9 +13,9 @@ namespace {
 std::wstring FilterList(std::string_view pattern) {
     std::wstring list;
     for (const FileFilter& filter : ParseFilterPattern(pattern)) {
-        list += Wide(filter.description);
+        list += common::WideFromUtf8(filter.description);
         list += L'\0';
-        list += Wide(filter.patterns);
+        list += common::WideFromUtf8(filter.patterns);
         list += L'\0';
     }
     list += L'\0';
@@ -23,7 +23,7 @@ std::wstring FilterList(std::string_view pattern) {
 }
 
 std::wstring NativeFolder(const std::string& folder) {
-    std::wstring native = Wide(folder);
+    std::wstring native = common::WideFromUtf8(folder);
     std::replace(native.begin(), native.end(), L'/', L'\\');
     return native;
 }
@@ -38,11 +38,11 @@ std::string SaveFileDialog(std::string_view title, std::string_view defaultFile,
     const DefaultFile proposal = SplitDefaultFile(defaultFile);
     // At most 259 characters and the terminating zero.
     std::wstring path(MAX_PATH, L'\0');
-    const std::wstring name = Wide(proposal.proposedName).substr(0, MAX_PATH - 1);
+    const std::wstring name = common::WideFromUtf8(proposal.proposedName).substr(0, MAX_PATH - 1);
     std::copy(name.begin(), name.end(), path.begin());
     const std::wstring filters = FilterList(pattern);
     const std::wstring folder = NativeFolder(proposal.folder);
-    const std::wstring caption = Wide(title);
+    const std::wstring caption = common::WideFromUtf8(title);
 
     HWND const foreground = GetForegroundWindow();
     OPENFILENAMEW dialog{};
@@ -61,7 +61,7 @@ std::string SaveFileDialog(std::string_view title, std::string_view defaultFile,
     if (!GetSaveFileNameW(&dialog)) {
         return {};
     }
-    return Utf8(path.c_str());
+    return common::Utf8FromWide(path.c_str());
 }
 
 } // namespace toolkit

@@ -1,7 +1,7 @@
 // The program's status bars: fields whose right edges follow the fixed and automatic
 // widths the program asked for, laid out again whenever the window changes size.
-#include "internal/state.h"
-#include "internal/wide_text.h"
+#include "common/windows/wide_text.h"
+#include "internal/win32_state.h"
 #include "toolkit/status_layout.h"
 
 #include <uxtheme.h>
@@ -18,7 +18,7 @@ constexpr int MinHeight = 18;
 // A right-aligned text keeps off the themed border by four spaces.
 std::wstring PlainText(std::string_view text, unsigned options) {
     const bool rightAligned = (options & Centred) == 0 && (options & RightAligned) != 0;
-    return Wide(text) + (rightAligned && IsAppThemed() ? L"    " : L"");
+    return common::WideFromUtf8(text) + (rightAligned && IsAppThemed() ? L"    " : L"");
 }
 
 // The text as the status bar aligns it: one leading tab centres, two right-align.

@@ -1,8 +1,8 @@
 // A status field's text that is wider than its field, drawn whole in a smaller face: on a
 // narrow screen an automatic field can be narrower than its text (1024 pixels leave 237
 // for "Използвате психрометър с аспирация"), and a text cut off at its end reads worse.
-#include "internal/state.h"
 #include "internal/text_fit.h"
+#include "internal/win32_state.h"
 
 namespace toolkit::win32 {
 namespace {

@@ -1,6 +1,6 @@
 // The program's toolbars with the system's standard save and print images.
-#include "internal/state.h"
-#include "internal/wide_text.h"
+#include "common/windows/wide_text.h"
+#include "internal/win32_state.h"
 
 namespace toolkit {
 using namespace win32;
@@ -42,7 +42,7 @@ void AddToolBarButton(int commandId, int standardImage, std::string_view toolTip
     }
     std::erase_if(bar->toolTips, [commandId](const auto& tip) { return tip.first == commandId; });
     if (!toolTip.empty()) {
-        bar->toolTips.emplace_back(commandId, Wide(toolTip));
+        bar->toolTips.emplace_back(commandId, common::WideFromUtf8(toolTip));
     }
     RefitToolStrip(bar->windowId);
 }

@@ -1,6 +1,6 @@
 // What the program's windows do with the messages the system sends them: every user
 // action becomes an event in the queue, and colours and edge bars are looked after.
-#include "internal/state.h"
+#include "internal/win32_state.h"
 
 #include <algorithm>
 

@@ -1,14 +1,12 @@
 // Opening, measuring and closing the program's windows.
-#include "internal/state.h"
-#include "internal/wide_text.h"
+#include "common/windows/wide_text.h"
+#include "internal/win32_state.h"
 
 #include <algorithm>
 
 namespace toolkit {
 using namespace win32;
 namespace {
-
-constexpr unsigned LookOptions = TitleBar | SystemMenu | MinimizeBox | Resizable | Maximized;
 
 DWORD StyleFor(unsigned options) {
     DWORD style = WS_OVERLAPPED | WS_CLIPSIBLINGS;
@@ -93,9 +91,7 @@ bool OpenWindow(int windowId, int x, int y, int innerWidth, int innerHeight, std
         return false;
     }
     CloseWindow(windowId);
-    if ((options & LookOptions) == 0) {
-        options |= TitleBar;
-    }
+    options = OpeningOptions(options);
     const DWORD style = StyleFor(options);
     const SIZE outer = OuterSize(style, false, std::max(innerWidth, 0), std::max(innerHeight, 0));
     HWND const owner = WindowHandle(parentWindow);
@@ -103,9 +99,9 @@ bool OpenWindow(int windowId, int x, int y, int innerWidth, int innerHeight, std
     if ((options & CentreOnScreen) != 0) {
         place = CentredPosition(ScreenOf(owner), WorkAreaOf(owner), outer);
     }
-    WindowObject window(CreateWindowExW(0, WindowClassName, Wide(title).c_str(), style, place.x,
-                                        place.y, outer.cx, outer.cy, owner, nullptr, state.instance,
-                                        nullptr));
+    WindowObject window(CreateWindowExW(0, WindowClassName, common::WideFromUtf8(title).c_str(),
+                                        style, place.x, place.y, outer.cx, outer.cy, owner, nullptr,
+                                        state.instance, nullptr));
     if (!window) {
         return false;
     }
@@ -158,30 +154,6 @@ int InnerHeight(int windowId) {
     HWND const window = WindowHandle(windowId);
     return window != nullptr && GetClientRect(window, &client) ? client.bottom + MenuHeight(window)
                                                                : 0;
-}
-
-void CloseWindow(int windowId) {
-    ToolkitState& state = State();
-    const WindowEntry* const entry = state.windows.Find(windowId);
-    if (entry == nullptr) {
-        return;
-    }
-    const int owner = entry->owner;
-    const auto onWindow = [windowId](int, const auto& bar) { return bar.windowId == windowId; };
-    state.controls.RemoveIf(onWindow);
-    state.menuBars.RemoveIf(onWindow);
-    state.statusBars.RemoveIf(onWindow);
-    state.toolBars.RemoveIf(onWindow);
-    // The owner takes over before its owned window goes, so the system does not hand
-    // the activation to some other program in between.
-    ActivateWindow(owner);
-    state.windows.Remove(windowId);
-}
-
-int UseGadgetTarget(int windowId) {
-    const int previous = State().gadgetTarget;
-    State().gadgetTarget = windowId;
-    return previous;
 }
 
 void AddTimer(int windowId, int timerId, int periodMs) {

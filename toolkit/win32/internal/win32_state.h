@@ -2,10 +2,9 @@
 // each table entry owns its system objects, so leaving the table releases them.
 #pragma once
 
-#include "internal/event_queue.h"
+#include "internal/backend.h"
 #include "internal/file_page.h"
 #include "internal/handles.h"
-#include "internal/id_table.h"
 
 #include "internal/win_api.h"
 
@@ -21,8 +20,6 @@ struct Font {
 };
 
 namespace win32 {
-
-enum class ControlKind { TextField, Label, Frame, Button, Picture };
 
 // A child control's window: its tooltip goes with it.
 class ControlWindow {
@@ -104,7 +101,8 @@ struct PrintJob {
     bool drawing = false;
 };
 
-struct ToolkitState {
+struct ToolkitState
+    : ObjectTables<WindowEntry, ControlEntry, MenuBarEntry, StatusBarEntry, ToolBarEntry> {
     bool started = false;
     HINSTANCE instance = nullptr;
     ATOM windowClass = 0;
@@ -116,30 +114,18 @@ struct ToolkitState {
     WindowObject toolTips; // one for every control of the thread
     bool comStarted = false;
 
-    EventQueue events;
-    Event lastEvent;
-
-    IdTable<ControlEntry> controls;
-    IdTable<StatusBarEntry> statusBars;
-    IdTable<ToolBarEntry> toolBars;
-    IdTable<MenuBarEntry> menuBars;
-    IdTable<WindowEntry> windows;
     IdTable<Font> fonts;
 
-    int gadgetTarget = -1;
     HMENU lastMenuBar = nullptr;
     int lastMenuBarWindow = -1;
     HMENU currentMenu = nullptr;
     int lastStatusBar = -1;
     int lastToolBar = -1;
 
-    std::string messageBoxLog;
-    std::string printToFile;
     PrintJob print;
 };
 
 ToolkitState& State();
-bool Started();
 
 WindowEntry* WindowById(int windowId);
 HWND WindowHandle(int windowId);
@@ -147,8 +133,6 @@ int WindowIdOf(HWND window);
 ControlEntry* ControlById(int controlId);
 int ControlIdOf(HWND control);
 HFONT DefaultFont();
-
-void QueueEvent(const Event& event);
 
 // The window procedure of every top-level window of the program.
 LRESULT CALLBACK ProgramWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

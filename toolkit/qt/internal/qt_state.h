@@ -1,9 +1,8 @@
-// Everything the toolkit holds between calls. One instance, owned by State(); the
-// application object comes before every other Qt member so that it goes last.
+// Everything the Qt toolkit holds between calls. One instance, owned by State(); the
+// application object lives in the first base, so that it goes after every Qt object.
 #pragma once
 
-#include "internal/event_queue.h"
-#include "internal/id_table.h"
+#include "internal/backend.h"
 #include "internal/status_bar_widget.h"
 #include "internal/widget_handle.h"
 #include "internal/window_widget.h"
@@ -28,8 +27,6 @@ struct Font {
     QFont qfont;
 };
 
-enum class ControlKind { TextField, Label, Frame, Button, Picture };
-
 struct WindowEntry {
     WidgetHandle<ToolkitWindow> widget;
     int owner = -1;
@@ -37,13 +34,13 @@ struct WindowEntry {
 
 struct ControlEntry {
     WidgetHandle<QWidget> widget;
-    int window = -1;
+    int windowId = -1;
     ControlKind kind = ControlKind::Label;
 };
 
 template <class W> struct BarEntry {
     WidgetHandle<W> widget;
-    int window = -1;
+    int windowId = -1;
 };
 
 struct PrintJob {
@@ -52,27 +49,23 @@ struct PrintJob {
     bool drawing = false;
 };
 
-struct ToolkitState {
+struct QtApplication {
     // What the application object is built from (it keeps references to them).
     std::string programName;
     std::array<char*, 2> qtArguments{};
     int qtArgumentCount = 0;
     std::unique_ptr<QApplication> application;
+};
+
+struct ToolkitState : QtApplication,
+                      ObjectTables<WindowEntry, ControlEntry, BarEntry<QMenuBar>,
+                                   BarEntry<StatusBarWidget>, BarEntry<QToolBar>> {
     std::unique_ptr<QTranslator> translator; // Qt's own texts in Bulgarian
     bool translationTried = false;
     QIcon programIcon;
 
-    EventQueue events;
-    Event lastEvent;
-
-    IdTable<WindowEntry> windows;
-    IdTable<ControlEntry> controls;
     IdTable<std::unique_ptr<Font>> fonts;
-    IdTable<BarEntry<QMenuBar>> menuBars;
-    IdTable<BarEntry<StatusBarWidget>> statusBars;
-    IdTable<BarEntry<QToolBar>> toolBars;
 
-    int gadgetTarget = -1;
     // Where AddMenuTitle / AddMenuItem / AddStatusField / AddToolBarButton go.
     QPointer<QMenuBar> lastMenuBar;
     int lastMenuBarWindow = -1;
@@ -81,13 +74,10 @@ struct ToolkitState {
     QPointer<QToolBar> lastToolBar;
     int lastToolBarWindow = -1;
 
-    std::string messageBoxLog;
-    std::string printToPdf;
     PrintJob print;
 };
 
 ToolkitState& State();
-bool Started();
 
 // Qt's own dialogs and menus (file, print, the questions they ask, a text field's context
 // menu) speak Bulgarian like the rest of the program, whatever the user's locale. Loads
@@ -100,8 +90,6 @@ QWidget* ControlById(int controlId);
 ControlEntry* ControlEntryById(int controlId);
 // The program's id of a control widget, -1 when it is none of the program's controls.
 int ControlIdOf(const QWidget* widget);
-
-void QueueEvent(const Event& event);
 
 QString ToQString(std::string_view text);
 std::string ToUtf8(const QString& text);
