@@ -14,6 +14,8 @@ struct BatchOptions {
     std::optional<std::string> output;
     // The chart's SVG file, "-" for standard output (only with the table in a file).
     std::optional<std::string> chart;
+    // The chart's t axis as given, TMIN:TMAX; checked before anything is read.
+    std::optional<std::string> chartRange;
     ConversionSettings conversion;
     bool help = false;
     bool version = false;

@@ -31,16 +31,19 @@ RowCells CalculateRow(const RowReadings& row, bool extended, MessageLanguage lan
         return cells;
     }
     const auto& readings = std::get<InputReadings>(outcome);
-    const HumidityOutcome computed =
-        ComputeCheckedHumidity(readings, row.type, CoverOf(row.bulb, readings.wetBulb));
+    const WetBulbCover cover = CoverOf(row.bulb, readings.wetBulb);
+    const HumidityOutcome computed = ComputeCheckedHumidity(readings, row.type, cover);
     if (const auto* message = std::get_if<std::string_view>(&computed)) {
         cells.error = InLanguage(*message, language);
         return cells;
     }
     const auto& result = std::get<HumidityResult>(computed);
     cells.dryBulb = readings.dryBulb;
+    cells.wetBulb = readings.wetBulb;
     cells.pressure = readings.pressure;
-    cells.vapourPressure = result.vapourPressure;
+    cells.type = row.type;
+    cells.cover = cover;
+    cells.result = result;
     cells.results = {Shown(result.absoluteHumidity), Shown(result.relativeHumidity),
                      Shown(result.dewPoint), Shown(result.saturationPressure),
                      Shown(result.vapourPressure)};

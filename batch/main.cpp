@@ -1,5 +1,6 @@
 // zorvel-batch: a psychrometer logbook in, the calculator's results for every row out.
 #include "batch/batch_options.h"
+#include "batch/chart_range.h"
 #include "batch/chart_svg.h"
 #include "batch/file_failure_text.h"
 #include "batch/file_identity.h"
@@ -30,6 +31,7 @@ constexpr int CannotRead = 1;
 constexpr int SomeRowsFailed = 2;
 // An output that would replace the logbook being read: refused as a slip of the command line.
 constexpr int OutputIsTheInput = 2;
+constexpr int BadChartRange = 2;
 // Told by Convert, which cannot know why: only the caller knows where the output went.
 constexpr int CannotWrite = -1;
 // The size of the calculator's own chart picture, so that the two look alike.
@@ -165,10 +167,26 @@ int ConvertTable(const BatchOptions& options, std::FILE* in, const timespec& run
 
 // Written only after the whole table, and like it through a file beside its target: a
 // run that fails or is cut short keeps the chart that was there.
-bool WriteChart(LogbookChart& points, std::FILE* out) {
-    const chart::ChartDescription description = points.Describe();
-    const chart::ChartDrawing drawing = chart::LayOutChart(description, ChartWidth, ChartHeight);
-    return WriteChartSvg(drawing, description.logbookPoints, out);
+bool WriteChart(const LogbookChart& readings, const BatchOptions& options, std::FILE* out) {
+    const std::optional<chart::ChartRange> range =
+        options.chartRange ? ParseChartRange(*options.chartRange) : std::nullopt;
+    return WriteChartSvg(chart::LayOutChart(readings.Describe(range), ChartWidth, ChartHeight),
+                         out);
+}
+
+// A range that means nothing is a slip of the command line, told before anything is read
+// or written, like an output that is the input.
+bool RefusedChartRange(const BatchOptions& options) {
+    if (!options.chartRange || ParseChartRange(*options.chartRange)) {
+        return false;
+    }
+    Complain("--chart-range " + *options.chartRange,
+             std::string(TextIn(options.conversion.language,
+                                "искат се две температури TMIN:TMAX в °C, по-ниската първа "
+                                "(например -10:35); нищо не е прочетено или записано",
+                                "give two temperatures TMIN:TMAX in °C, the lower first (for "
+                                "example -10:35); nothing was read or written")));
+    return true;
 }
 
 int ConvertTo(const BatchOptions& options, std::FILE* in, const timespec& runStart) {
@@ -195,15 +213,17 @@ int ConvertTo(const BatchOptions& options, std::FILE* in, const timespec& runSta
         RemoveStaleTemporaries(FolderOf(chartFile->TargetPath()), prefix, runStart,
                                chartFile->TemporaryPath());
     }
-    LogbookChart points;
-    const int status = ConvertTable(options, in, runStart, [&points](const RowCells& cells) {
-        points.Add(cells.dryBulb, cells.vapourPressure, cells.pressure);
+    LogbookChart readings;
+    const int status = ConvertTable(options, in, runStart, [&readings](const RowCells& cells) {
+        readings.Add(
+            {cells.dryBulb, cells.wetBulb, cells.pressure, cells.type, cells.cover, cells.result},
+            cells.observed ? cells.observed->month : 0);
     });
     if (status == CannotRead) {
         return status;
     }
     if (!chartFile) {
-        if (!WriteChart(points, stdout)) {
+        if (!WriteChart(readings, options, stdout)) {
             const int error = errno;
             Complain(std::string(TextIn(language, "стандартен изход", "standard output")),
                      WriteFailureText(FailureOfError(error), error, language));
@@ -211,7 +231,7 @@ int ConvertTo(const BatchOptions& options, std::FILE* in, const timespec& runSta
         }
         return status;
     }
-    if (!WriteChart(points, chartFile->Stream())) {
+    if (!WriteChart(readings, options, chartFile->Stream())) {
         const int error = errno;
         Complain(target, WriteFailureText(FailureOfError(error), error, language));
         return CannotRead;
@@ -253,6 +273,9 @@ int main(int argc, char** argv) {
     if (options.version) {
         std::printf("zorvel-batch %s\n", zorvel::FileVersion);
         return AllComputed;
+    }
+    if (RefusedChartRange(options)) {
+        return BadChartRange;
     }
     if (options.input == "-") {
         if (inputClosed) {

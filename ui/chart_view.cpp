@@ -17,8 +17,7 @@ constexpr int ChartPicture = Id(PictureId::ChartPicture);
 
 chart::ChartDescription Describe(const ProgramState& state) {
     if (!state.lastCalculation) {
-        chart::ChartDescription empty =
-            chart::DescribeEmptyChart(StandardPressure, state.wetBulbCover);
+        chart::ChartDescription empty = chart::DescribeEmptyChart(StandardPressure);
         empty.title = EmptyChartTitle;
         return empty;
     }
