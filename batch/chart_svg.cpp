@@ -139,15 +139,18 @@ class SvgText {
             const ChartInk& ink = cell->fill;
             std::string& path = byShade[{ink.red, ink.green, ink.blue, ink.alpha}];
             const chart::PixelBox& box = cell->box;
-            path += "M" + Number(box.left, 1) + " " + Number(box.top, 1) + "h" +
-                    Number(box.Width(), 1) + "v" + Number(box.Height(), 1) + "h-" +
-                    Number(box.Width(), 1) + "z";
+            // By its edges, which its neighbours share to the last digit: no gaps between.
+            const std::string left = Number(box.left, 1);
+            path += "M" + left + " " + Number(box.top, 1) + "H" + Number(box.right, 1) + "V" +
+                    Number(box.bottom, 1) + "H" + left + "z";
         }
         for (const auto& [shade, path] : byShade) {
             const auto [red, green, blue, alpha] = shade;
             const ChartInk ink{static_cast<std::uint8_t>(red), static_cast<std::uint8_t>(green),
                                static_cast<std::uint8_t>(blue), static_cast<std::uint8_t>(alpha)};
-            Put("<path " + Class(ChartRole::Cell) + Paint("fill", ink) + " d=\"" + path + "\"/>\n");
+            // Square edges: smoothed, neighbouring cells would show hairlines between them.
+            Put("<path " + Class(ChartRole::Cell) + Paint("fill", ink) +
+                " shape-rendering=\"crispEdges\" d=\"" + path + "\"/>\n");
         }
     }
 

@@ -13,7 +13,7 @@ std::int32_t Tenths(float value) {
 
 } // namespace
 
-void LogbookChart::Run::Add(std::int32_t key) {
+template <class Count> Count& LogbookChart::Run<Count>::At(std::int32_t key) {
     if (counts.empty()) {
         first = key;
     } else if (key < first) {
@@ -24,7 +24,7 @@ void LogbookChart::Run::Add(std::int32_t key) {
     if (at >= counts.size()) {
         counts.resize(at + 1, 0);
     }
-    ++counts[at];
+    return counts[at];
 }
 
 void LogbookChart::Count(chart::ChartPoint point) {
@@ -32,14 +32,18 @@ void LogbookChart::Count(chart::ChartPoint point) {
     if (columns_.empty()) {
         firstColumn_ = column;
     } else if (column < firstColumn_) {
-        columns_.insert(columns_.begin(), static_cast<std::size_t>(firstColumn_ - column), Run{});
+        columns_.insert(columns_.begin(), static_cast<std::size_t>(firstColumn_ - column),
+                        Run<std::uint16_t>{});
         firstColumn_ = column;
     }
     const auto at = static_cast<std::size_t>(column - firstColumn_);
     if (at >= columns_.size()) {
         columns_.resize(at + 1);
     }
-    columns_[at].Add(Tenths(point.e));
+    const std::int32_t row = Tenths(point.e);
+    if (++columns_[at].At(row) == 0) {
+        ++carries_[{column, row}];
+    }
 }
 
 void LogbookChart::Add(const chart::ChartReading& reading, int month) {
@@ -52,7 +56,7 @@ void LogbookChart::Add(const chart::ChartReading& reading, int month) {
     ++rows_;
     t_ = {std::min(t_.low, point.t), std::max(t_.high, point.t)};
     e_ = {std::min(e_.low, point.e), std::max(e_.high, point.e)};
-    pressures_.Add(Tenths(reading.pressure));
+    ++pressures_.At(Tenths(reading.pressure));
     if (rows_ <= MostPoints) {
         points_.push_back({point, static_cast<std::uint8_t>(month)});
         return;
@@ -89,12 +93,15 @@ chart::ChartDescription LogbookChart::Describe(std::optional<chart::ChartRange> 
     }
     summary.points = points_;
     for (std::size_t column = 0; column < columns_.size(); ++column) {
-        const Run& run = columns_[column];
+        const Run<std::uint16_t>& run = columns_[column];
+        const std::int32_t t = firstColumn_ + static_cast<std::int32_t>(column);
         for (std::size_t at = 0; at < run.counts.size(); ++at) {
-            if (run.counts[at] > 0) {
-                summary.cells.push_back({firstColumn_ + static_cast<std::int32_t>(column),
-                                         run.first + static_cast<std::int32_t>(at),
-                                         run.counts[at]});
+            const std::int32_t e = run.first + static_cast<std::int32_t>(at);
+            const auto carried = carries_.find({t, e});
+            const std::uint64_t count =
+                run.counts[at] + (carried == carries_.end() ? 0 : carried->second << 16);
+            if (count > 0) {
+                summary.cells.push_back({t, e, count});
             }
         }
     }

@@ -38,12 +38,8 @@ RowCells CalculateRow(const RowReadings& row, bool extended, MessageLanguage lan
         return cells;
     }
     const auto& result = std::get<HumidityResult>(computed);
-    cells.dryBulb = readings.dryBulb;
-    cells.wetBulb = readings.wetBulb;
-    cells.pressure = readings.pressure;
-    cells.type = row.type;
-    cells.cover = cover;
-    cells.result = result;
+    cells.reading = {
+        readings.dryBulb, readings.wetBulb, readings.pressure, row.type, cover, result};
     cells.results = {Shown(result.absoluteHumidity), Shown(result.relativeHumidity),
                      Shown(result.dewPoint), Shown(result.saturationPressure),
                      Shown(result.vapourPressure)};

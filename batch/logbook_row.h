@@ -4,8 +4,8 @@
 #include "batch/observation_time.h"
 #include "batch/row_messages.h"
 #include "calc/humidity_model.h"
-#include "calc/humidity_route.h"
 #include "calc/input_reading.h"
+#include "chart/psychrometric_chart.h"
 
 #include <array>
 #include <cstdint>
@@ -32,12 +32,7 @@ struct RowCells {
     std::array<std::string, 3> extras;  // r, q, h; filled only when asked for
     std::string error;
     // A computed row's reading in the model's units and what it gave, for the chart.
-    float dryBulb = 0;  // °C
-    float wetBulb = 0;  // °C
-    float pressure = 0; // hPa
-    PsychrometerType type = PsychrometerType::Aspirated;
-    WetBulbCover cover = WetBulbCover::Water;
-    HumidityResult result;
+    chart::ChartReading reading;
     // When the row was observed, where the logbook has a date column and the row a date.
     std::optional<ObservationTime> observed;
 };

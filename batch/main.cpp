@@ -215,9 +215,7 @@ int ConvertTo(const BatchOptions& options, std::FILE* in, const timespec& runSta
     }
     LogbookChart readings;
     const int status = ConvertTable(options, in, runStart, [&readings](const RowCells& cells) {
-        readings.Add(
-            {cells.dryBulb, cells.wetBulb, cells.pressure, cells.type, cells.cover, cells.result},
-            cells.observed ? cells.observed->month : 0);
+        readings.Add(cells.reading, cells.observed ? cells.observed->month : 0);
     });
     if (status == CannotRead) {
         return status;

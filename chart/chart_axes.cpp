@@ -142,66 +142,46 @@ std::vector<float> RoundTicksWithin(ChartRange range) {
     return {range.low, range.high};
 }
 
+namespace {
+
+// A temperature axis, or a pressure axis that never starts below 0 and, when `fromZero`,
+// starts there whenever its lowest share allows.
+AxisFit TemperatureFit(float lowestShare, float preferredShare, float lowMargin, float highMargin) {
+    return {TemperatureWidth, lowestShare,  preferredShare, lowMargin,
+            highMargin,       std::nullopt, false};
+}
+
+AxisFit PressureFit(float lowestShare, float preferredShare, float lowMargin, float highMargin,
+                    bool fromZero) {
+    return {PressureWidth, lowestShare, preferredShare, lowMargin, highMargin, 0.0f, fromZero};
+}
+
+// From 0 to just above `top`.
+FittedAxis PressureUpTo(float top) {
+    return FitAxis(0, top, PressureFit(0, 1, 0, 0, true));
+}
+
+} // namespace
+
 ChartAxes ReadingAxes(ChartRange t, ChartRange e) {
     // The labels of Td go left of the construction, those of the state point and E right
     // of it, so t wants more room at its ends than е.
-    const AxisFit tFit{.minimumWidth = TemperatureWidth,
-                       .lowestShare = 0.4f,
-                       .preferredShare = 0.5f,
-                       .lowMargin = 0.2f,
-                       .highMargin = 0.22f,
-                       .floor = std::nullopt,
-                       .fromFloor = false};
-    const AxisFit eFit{.minimumWidth = PressureWidth,
-                       .lowestShare = 0.25f,
-                       .preferredShare = 0.6f,
-                       .lowMargin = 0.12f,
-                       .highMargin = 0.15f,
-                       .floor = 0.0f,
-                       .fromFloor = true};
-    return AxesOf(FitAxis(t.low, t.high, tFit), FitAxis(e.low, e.high, eFit));
+    return AxesOf(FitAxis(t.low, t.high, TemperatureFit(0.4f, 0.5f, 0.2f, 0.22f)),
+                  FitAxis(e.low, e.high, PressureFit(0.25f, 0.6f, 0.12f, 0.15f, true)));
 }
 
 ChartAxes LogbookAxes(ChartRange t, ChartRange e) {
-    const AxisFit tFit{.minimumWidth = TemperatureWidth,
-                       .lowestShare = 0,
-                       .preferredShare = 0.85f,
-                       .lowMargin = 0.05f,
-                       .highMargin = 0.05f,
-                       .floor = std::nullopt,
-                       .fromFloor = false};
-    const AxisFit eFit{.minimumWidth = PressureWidth,
-                       .lowestShare = 0,
-                       .preferredShare = 0.85f,
-                       .lowMargin = 0.05f,
-                       .highMargin = 0.05f,
-                       .floor = 0.0f,
-                       .fromFloor = false};
-    return AxesOf(FitAxis(t.low, t.high, tFit), FitAxis(e.low, e.high, eFit));
+    return AxesOf(FitAxis(t.low, t.high, TemperatureFit(0, 0.85f, 0.05f, 0.05f)),
+                  FitAxis(e.low, e.high, PressureFit(0, 0.85f, 0.05f, 0.05f, false)));
 }
 
 ChartAxes FixedRangeAxes(ChartRange t, float saturationAtTop) {
-    const AxisFit eFit{.minimumWidth = PressureWidth,
-                       .lowestShare = 0,
-                       .preferredShare = 0.95f,
-                       .lowMargin = 0,
-                       .highMargin = 0.04f,
-                       .floor = 0.0f,
-                       .fromFloor = true};
-    const FittedAxis e = FitAxis(0, saturationAtTop, eFit);
-    return AxesOf({t, RoundTicksWithin(t)}, e);
+    return AxesOf({t, RoundTicksWithin(t)}, PressureUpTo(saturationAtTop));
 }
 
 ChartAxes UsualAxes(float saturationAtTop) {
-    const FittedAxis t{{UsualLowest, UsualHighest}, TicksOf(UsualLowest, 5, 16)};
-    return AxesOf(t, FitAxis(0, saturationAtTop,
-                             {.minimumWidth = PressureWidth,
-                              .lowestShare = 0,
-                              .preferredShare = 1,
-                              .lowMargin = 0,
-                              .highMargin = 0,
-                              .floor = 0.0f,
-                              .fromFloor = true}));
+    return AxesOf({{UsualLowest, UsualHighest}, TicksOf(UsualLowest, 5, 16)},
+                  PressureUpTo(saturationAtTop));
 }
 
 } // namespace chart

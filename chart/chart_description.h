@@ -98,7 +98,7 @@ inline constexpr int CellsPerUnit = 10;
 struct CountedCell {
     std::int32_t t = 0;
     std::int32_t e = 0;
-    std::uint32_t count = 0;
+    std::uint64_t count = 0;
 };
 
 struct ChartDescription {

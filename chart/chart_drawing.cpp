@@ -53,8 +53,9 @@ class Layout {
     ChartDrawing Take() && {
         LabelPlacer placer(drawing_.frame.Box().Grown(-context_.Scaled(2)));
         AddGrid();
-        const std::vector<VisibleCurve> curves = AddCurves(placer);
+        // A logbook's readings under the curves, which stay visible across them.
         AddLogbookReadings(context_, placer);
+        const std::vector<VisibleCurve> curves = AddCurves(placer);
         AddConstruction(placer);
         AddFrameAndTicks();
         AddLabels(context_, placer, curves);

@@ -2,6 +2,7 @@
 // many they hold when they are many; and what the colours mean, at the right of the plot.
 #include "chart/chart_layout.h"
 #include "chart/month_palette.h"
+#include "chart/psychrometric_chart.h"
 
 #include <algorithm>
 #include <array>
@@ -60,7 +61,7 @@ std::size_t LevelOf(std::uint64_t count, const std::vector<std::uint64_t>& floor
 }
 
 std::string CountText(std::uint64_t low, std::uint64_t high) {
-    return low == high ? std::to_string(low) : std::to_string(low) + "–" + std::to_string(high);
+    return low == high ? GroupedDigits(low) : GroupedDigits(low) + "–" + GroupedDigits(high);
 }
 
 class Readings {

@@ -104,18 +104,6 @@ ChartOverview OverviewOf(const ChartAxes& view, float pressure) {
     return overview;
 }
 
-// Bulgarian groups the digits of a large number in threes with a space: 12 345.
-std::string Grouped(std::uint64_t count) {
-    std::string digits = std::to_string(count);
-    if (digits.size() <= 4) {
-        return digits; // four digits stay together
-    }
-    for (std::size_t at = digits.size(); at > 3; at -= 3) {
-        digits.insert(at - 3, " ");
-    }
-    return digits;
-}
-
 std::string Named(std::string_view name, const std::string& text) {
     return std::string(name) + " = " + text;
 }
@@ -129,30 +117,35 @@ bool InView(const ChartAxes& axes, float t, float e) {
     return axes.t.Holds(t) && axes.e.Holds(e);
 }
 
-// The points or cells the view holds; how many rows fall outside it.
+// The points or cells the view holds, moved into the chart; how many rows fall outside.
 std::uint64_t KeepInView(ChartDescription& chart, LogbookSummary& summary) {
-    std::uint64_t outside = 0;
     const ChartAxes& axes = chart.axes;
-    for (const LogbookPoint& point : summary.points) {
-        if (InView(axes, point.at.t, point.at.e)) {
-            chart.points.push_back(point);
-        } else {
-            ++outside;
-        }
-    }
-    for (const CountedCell& cell : summary.cells) {
-        const float t = static_cast<float>(cell.t) / CellsPerUnit;
-        const float e = static_cast<float>(cell.e) / CellsPerUnit;
-        if (InView(axes, t, e)) {
-            chart.cells.push_back(cell);
-        } else {
-            outside += cell.count;
-        }
-    }
+    std::uint64_t outside = std::erase_if(summary.points, [&axes](const LogbookPoint& point) {
+        return !InView(axes, point.at.t, point.at.e);
+    });
+    std::erase_if(summary.cells, [&axes, &outside](const CountedCell& cell) {
+        const bool out = !InView(axes, static_cast<float>(cell.t) / CellsPerUnit,
+                                 static_cast<float>(cell.e) / CellsPerUnit);
+        outside += out ? cell.count : 0;
+        return out;
+    });
+    chart.points = std::move(summary.points);
+    chart.cells = std::move(summary.cells);
     return outside;
 }
 
 } // namespace
+
+std::string GroupedDigits(std::uint64_t count) {
+    std::string digits = std::to_string(count);
+    if (digits.size() <= 4) {
+        return digits; // four digits stay together
+    }
+    for (std::size_t at = digits.size(); at > 3; at -= 3) {
+        digits.insert(at - 3, " ");
+    }
+    return digits;
+}
 
 std::string ReadingTitle(const ChartReading& reading) {
     std::string title = "Tdry = " + FormatDecimal(reading.dryBulb, 1) +
@@ -240,11 +233,11 @@ ChartDescription DescribeLogbook(LogbookSummary summary) {
     ChartDescription chart = ChartOver(axes, pressure);
     chart.title = "Психрометрична диаграма на дневника";
     const std::uint64_t outside = KeepInView(chart, summary);
-    chart.caption = Grouped(summary.rows) +
+    chart.caption = GroupedDigits(summary.rows) +
                     (summary.rows == 1 ? " изчислен ред" : " изчислени реда") +
                     "; кривите са при медианното налягане " + FormatDecimal(pressure, 1) + " hPa";
     if (outside > 0) {
-        chart.caption += "; " + Grouped(outside) + " извън диаграмата";
+        chart.caption += "; " + GroupedDigits(outside) + " извън диаграмата";
     }
     return chart;
 }

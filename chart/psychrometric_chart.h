@@ -33,6 +33,9 @@ ChartDescription DescribeReading(const ChartReading& reading);
 // The readings, pressures and psychrometers in the title line.
 std::string ReadingTitle(const ChartReading& reading);
 
+// A count as Bulgarian writes it, the digits of a large one in groups of three: 12 345.
+std::string GroupedDigits(std::uint64_t count);
+
 // What a logbook's chart is drawn from, gathered while its rows went by.
 struct LogbookSummary {
     std::uint64_t rows = 0; // computed rows

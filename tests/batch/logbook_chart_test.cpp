@@ -124,6 +124,17 @@ TEST(LogbookChart, ManyRowsAreCountedInCellsWhoseCountsAreTheRows) {
     EXPECT_NE(svg.find(">1</text>"), std::string::npos);
     EXPECT_NE(svg.find("–87</text>"), std::string::npos);
     ExpectEveryElementClassed(svg);
+
+    // A cell past what two bytes count keeps counting.
+    LogbookChart crowded;
+    const chart::ChartReading same = Reading(20, 15, 1000);
+    for (int row = 0; row < 140'000; ++row) {
+        crowded.Add(same, 0);
+    }
+    const chart::ChartDescription one = crowded.Describe();
+    ASSERT_EQ(one.cells.size(), 1u);
+    EXPECT_EQ(one.cells[0].count, 140'000u);
+    EXPECT_EQ(one.cells[0].t, 200);
 }
 
 TEST(LogbookChart, AFixedRangeIsTheTAxis) {

@@ -1,4 +1,5 @@
 #include "calc/result_presentation.h"
+#include "chart/chart_axes.h"
 #include "chart/psychrometric_chart.h"
 
 #include <gtest/gtest.h>
@@ -176,6 +177,9 @@ TEST(PsychrometricChart, ALogbookKeepsWhatItsViewHoldsAndCountsTheRest) {
     const ChartDescription fixed = DescribeLogbook(two);
     EXPECT_EQ(fixed.axes.t.low, -10);
     EXPECT_EQ(fixed.axes.t.high, 30);
+    EXPECT_EQ(fixed.axes.tTicks, (std::vector<float>{-10, -5, 0, 5, 10, 15, 20, 25, 30}));
+    // A range that does not start on a round value takes round ticks inside it.
+    EXPECT_EQ(RoundTicksWithin({-2.5f, 12.5f}), (std::vector<float>{-2, 0, 2, 4, 6, 8, 10, 12}));
     EXPECT_GE(fixed.axes.e.high,
               ComputeHumidity(30, 30, 981.1f, PsychrometerType::Aspirated).saturationPressure);
     ASSERT_EQ(fixed.points.size(), 1u);
