@@ -220,8 +220,7 @@ std::string ReadingChartSvg(const chart::ChartReading& reading, int width, int h
     return ChartSvg(chart::LayOutChart(chart::DescribeReading(reading), width, height));
 }
 
-bool WriteChartSvg(const chart::ChartDrawing& drawing, std::FILE* out) {
-    const std::string svg = ChartSvg(drawing);
+bool WriteChartSvg(std::string_view svg, std::FILE* out) {
     return std::fwrite(svg.data(), 1, svg.size(), out) == svg.size() && std::fflush(out) == 0 &&
            !std::ferror(out);
 }

@@ -15,8 +15,8 @@ std::string ChartSvg(const chart::ChartDrawing& drawing);
 // The SVG of a reading's chart, `width` x `height` pixels, titled with its readings.
 std::string ReadingChartSvg(const chart::ChartReading& reading, int width, int height);
 
-// Writes ChartSvg(drawing); false when a write failed.
-bool WriteChartSvg(const chart::ChartDrawing& drawing, std::FILE* out);
+// Writes an SVG; false when a write failed.
+bool WriteChartSvg(std::string_view svg, std::FILE* out);
 
 // Text as SVG's XML takes it between tags and inside attribute values.
 std::string EscapedForSvg(std::string_view text);

@@ -1,5 +1,7 @@
 #include "batch/logbook_chart.h"
 
+#include "batch/chart_svg.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -106,4 +108,9 @@ chart::ChartDescription LogbookChart::Describe(std::optional<chart::ChartRange> 
         }
     }
     return chart::DescribeLogbook(std::move(summary));
+}
+
+std::string LogbookChart::Svg(std::optional<chart::ChartRange> fixedT, int width,
+                              int height) const {
+    return ChartSvg(chart::LayOutChart(Describe(fixedT), width, height));
 }

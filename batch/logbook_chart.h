@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -23,6 +24,9 @@ class LogbookChart {
     // atmosphere's 1013.25 hPa when there are none), in a view that fits them or has the
     // t axis of `fixedT`; one row gets its reading's chart.
     chart::ChartDescription Describe(std::optional<chart::ChartRange> fixedT = std::nullopt) const;
+
+    // That chart as the SVG of a `width` x `height` picture.
+    std::string Svg(std::optional<chart::ChartRange> fixedT, int width, int height) const;
 
   private:
     // Counts of whole numbers in one run from the lowest seen to the highest.

@@ -170,8 +170,7 @@ int ConvertTable(const BatchOptions& options, std::FILE* in, const timespec& run
 bool WriteChart(const LogbookChart& readings, const BatchOptions& options, std::FILE* out) {
     const std::optional<chart::ChartRange> range =
         options.chartRange ? ParseChartRange(*options.chartRange) : std::nullopt;
-    return WriteChartSvg(chart::LayOutChart(readings.Describe(range), ChartWidth, ChartHeight),
-                         out);
+    return WriteChartSvg(readings.Svg(range, ChartWidth, ChartHeight), out);
 }
 
 // A range that means nothing is a slip of the command line, told before anything is read

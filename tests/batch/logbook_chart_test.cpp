@@ -38,7 +38,7 @@ chart::ChartReading Reading(float dryBulb, float wetBulb, float pressure) {
 
 std::string SvgOf(const LogbookChart& logbook,
                   std::optional<chart::ChartRange> range = std::nullopt) {
-    return ChartSvg(chart::LayOutChart(logbook.Describe(range), Width, Height));
+    return logbook.Svg(range, Width, Height);
 }
 
 // Every element that draws something says what it is, for a user's stylesheet.
@@ -179,8 +179,7 @@ TEST(ChartSvg, AFailedWriteIsTold) {
         ASSERT_NE(readOnly, nullptr);
         LogbookChart logbook;
         logbook.Add(Reading(20, 10, 1000), 0);
-        EXPECT_FALSE(
-            WriteChartSvg(chart::LayOutChart(logbook.Describe(), Width, Height), readOnly.get()));
+        EXPECT_FALSE(WriteChartSvg(SvgOf(logbook), readOnly.get()));
     }
     std::filesystem::remove(name);
 }
