@@ -91,6 +91,10 @@ bool SetValued(BatchOptions& options, std::string_view name, std::string_view va
             settings.coefficient ? std::nullopt : std::optional<std::string>(value);
         return true;
     }
+    if (name == "--chart-range") {
+        options.chartRange = std::string(value);
+        return true;
+    }
     if (name == "--unit") {
         settings.unit = ParseUnitName(value);
         return settings.unit.has_value();
@@ -135,11 +139,11 @@ bool SetValued(BatchOptions& options, std::string_view name, std::string_view va
 }
 
 bool TakesValue(std::string_view name) {
-    return name == "-o" || name == "--output" || name == "--chart" || name == "--unit" ||
-           name == "--type" || name == "--bulb" || name == "--delimiter" || name == "--lang" ||
-           name == "--encoding" || name == "--output-encoding" || name == "--decimal" ||
-           name == "--max-row-bytes" || name == "--summary" || name == "--corrections" ||
-           name == "--coefficient";
+    return name == "-o" || name == "--output" || name == "--chart" || name == "--chart-range" ||
+           name == "--unit" || name == "--type" || name == "--bulb" || name == "--delimiter" ||
+           name == "--lang" || name == "--encoding" || name == "--output-encoding" ||
+           name == "--decimal" || name == "--max-row-bytes" || name == "--summary" ||
+           name == "--corrections" || name == "--coefficient";
 }
 
 bool IsStandardOutput(const std::optional<std::string>& name) {
@@ -267,6 +271,8 @@ std::string_view BatchUsage(MessageLanguage language) {
         "  -o, --output ФАЙЛ      записва във ФАЙЛ (заменя го само с цялата таблица)\n"
         "      --chart ФАЙЛ.svg   рисува психрометрична диаграма на изчислените редове\n"
         "                         като SVG; - я пише на стандартния изход (с -o)\n"
+        "      --chart-range TMIN:TMAX  оста t на диаграмата от TMIN до TMAX °C, за\n"
+        "                         диаграми на няколко месеца, сравними с един поглед\n"
         "      --unit ЕДИНИЦА     за редовете без своя: hPa, mBar, mmHg или m\n"
         "      --type ВИД         психрометър за редовете без свой: aspirated\n"
         "                         (с аспирация, подразбира се) или non-aspirated\n"
@@ -298,8 +304,8 @@ std::string_view BatchUsage(MessageLanguage language) {
         "      --version          показва версията и излиза\n"
         "\n"
         "Изходен код: 0 всички редове са изчислени, 2 някои редове носят грешка\n"
-        "(или стойност на опция е отхвърлена), 1 входът не може да бъде прочетен или\n"
-        "таблицата записана.\n",
+        "(или стойност на опция е отхвърлена, или изходен файл е самият вход),\n"
+        "1 входът не може да бъде прочетен или таблицата записана.\n",
         "Usage: zorvel-batch [OPTION]... [FILE]\n"
         "Compute the humidity of every reading in a psychrometer logbook (CSV).\n"
         "With no FILE, or when FILE is -, read standard input.\n"
@@ -314,6 +320,8 @@ std::string_view BatchUsage(MessageLanguage language) {
         "  -o, --output FILE      write to FILE (replaced only when complete)\n"
         "      --chart FILE.svg   draw a psychrometric chart of the computed rows as SVG;\n"
         "                         - writes it to standard output (with -o)\n"
+        "      --chart-range TMIN:TMAX  the chart's t axis from TMIN to TMAX °C, for\n"
+        "                         charts of several months that compare at a glance\n"
         "      --unit UNIT        unit for rows without one: hPa, mBar, mmHg or m\n"
         "      --type TYPE        psychrometer for rows without one: aspirated or\n"
         "                         non-aspirated (default aspirated)\n"
@@ -340,5 +348,6 @@ std::string_view BatchUsage(MessageLanguage language) {
         "      --version          show the version and exit\n"
         "\n"
         "Exit status: 0 all rows computed, 2 some rows carry an error (or an option's\n"
-        "value was refused), 1 the input could not be read or the table written.\n");
+        "value was refused, or an output file is the input itself), 1 the input could not\n"
+        "be read or the table written.\n");
 }

@@ -23,6 +23,8 @@ struct BatchOptions {
     // A --coefficient no psychrometer has: refused like a bad row, not as a slip of the
     // command line.
     std::optional<std::string> refusedCoefficient;
+    // The chart's t axis as given, TMIN:TMAX; checked before anything is read.
+    std::optional<std::string> chartRange;
     ConversionSettings conversion;
     bool help = false;
     bool version = false;

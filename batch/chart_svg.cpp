@@ -1,17 +1,20 @@
 #include "batch/chart_svg.h"
 
-#include <cinttypes>
+#include <map>
 #include <string>
+#include <tuple>
+#include <variant>
 
 namespace {
 
 using chart::ChartInk;
+using chart::ChartRole;
 using chart::PixelPoint;
 
 // Two decimals are a hundredth of a pixel: more would only grow the file.
-std::string Number(double value) {
+std::string Number(double value, int decimals = 2) {
     char text[32];
-    std::snprintf(text, sizeof text, "%.2f", value);
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
     return text;
 }
 
@@ -22,11 +25,50 @@ std::string Colour(const ChartInk& ink) {
 }
 
 // SVG 1.1 takes no alpha in a colour; what is see-through says so in an opacity.
-std::string Opacity(std::string_view attribute, const ChartInk& ink) {
-    if (ink.alpha == 255) {
-        return {};
+std::string Paint(std::string_view attribute, const ChartInk& ink) {
+    std::string paint = " " + std::string(attribute) + "=\"" + Colour(ink) + "\"";
+    if (ink.alpha != 255) {
+        paint += " " + std::string(attribute) + "-opacity=\"" + Number(ink.alpha / 255.0) + "\"";
     }
-    return " " + std::string(attribute) + "=\"" + Number(ink.alpha / 255.0) + "\"";
+    return paint;
+}
+
+std::string_view ClassOf(ChartRole role) {
+    switch (role) {
+    case ChartRole::Axis:
+        return "axis";
+    case ChartRole::Plot:
+        return "plot";
+    case ChartRole::Grid:
+        return "grid";
+    case ChartRole::SaturationCurve:
+        return "saturation";
+    case ChartRole::IceCurve:
+        return "ice";
+    case ChartRole::HumidityCurve:
+        return "humidity";
+    case ChartRole::Construction:
+        return "construction";
+    case ChartRole::StatePoint:
+        return "state-point";
+    case ChartRole::Label:
+        return "label";
+    case ChartRole::Title:
+        return "title";
+    case ChartRole::Inset:
+        return "inset";
+    case ChartRole::Point:
+        return "point";
+    case ChartRole::Cell:
+        return "cell";
+    case ChartRole::Legend:
+        return "legend";
+    }
+    return "chart";
+}
+
+std::string Class(ChartRole role, bool halo = false) {
+    return "class=\"" + std::string(ClassOf(role)) + (halo ? " halo" : "") + "\"";
 }
 
 std::string_view AnchorName(chart::TextAnchor anchor) {
@@ -41,47 +83,79 @@ std::string_view AnchorName(chart::TextAnchor anchor) {
     return "start";
 }
 
-class SvgWriter {
+class SvgText {
   public:
-    explicit SvgWriter(std::FILE* out) : out_(out) {}
+    std::string Take() && { return std::move(svg_); }
 
-    void Put(std::string_view text) {
-        if (!text.empty() && std::fwrite(text.data(), 1, text.size(), out_) != text.size()) {
-            failed_ = true;
+    void Put(std::string_view text) { svg_ += text; }
+
+    void operator()(const chart::DrawnPolyline& line) {
+        if (line.points.size() < 2) {
+            return;
         }
+        Put("<polyline " + Class(line.role) + " points=\"");
+        for (std::size_t at = 0; at < line.points.size(); ++at) {
+            Put((at > 0 ? " " : "") + Number(line.points[at].x) + "," + Number(line.points[at].y));
+        }
+        Put("\"" + Paint("stroke", line.ink) + " stroke-width=\"" + Number(line.lineWidth) + "\"");
+        if (line.dash > 0) {
+            Put(" stroke-dasharray=\"" + Number(line.dash) + " " + Number(line.gap) + "\"");
+        }
+        Put("/>\n");
     }
 
-    bool Finished() { return !failed_ && std::fflush(out_) == 0 && !std::ferror(out_); }
-
-    void Polyline(const chart::DrawnPolyline& line) {
-        std::string points;
-        for (const PixelPoint& point : line.points) {
-            points += Number(point.x) + "," + Number(point.y) + " ";
-        }
-        if (!points.empty()) {
-            points.pop_back();
-        }
-        Put("<polyline points=\"" + points + "\" stroke=\"" + Colour(line.ink) +
-            "\" stroke-width=\"" + Number(line.lineWidth) + "\"" +
-            Opacity("stroke-opacity", line.ink) + "/>\n");
-    }
-
-    void Dot(PixelPoint centre, double radius, const ChartInk& ink) {
-        Put("<circle cx=\"" + Number(centre.x) + "\" cy=\"" + Number(centre.y) + "\" r=\"" +
-            Number(radius) + "\" fill=\"" + Colour(ink) + "\"" + Opacity("fill-opacity", ink) +
+    void operator()(const chart::DrawnDot& dot) {
+        Put("<circle " + Class(dot.role) + " cx=\"" + Number(dot.centre.x) + "\" cy=\"" +
+            Number(dot.centre.y) + "\" r=\"" + Number(dot.radius) + "\"" + Paint("fill", dot.ink) +
             "/>\n");
     }
 
-    void Text(const chart::DrawnText& text) {
-        Put("<text x=\"" + Number(text.at.x) + "\" y=\"" + Number(text.at.y) + "\" font-size=\"" +
-            Number(text.size) + "\" text-anchor=\"" + std::string(AnchorName(text.anchor)) +
-            "\" fill=\"" + Colour(text.ink) + "\"" + (text.bold ? " font-weight=\"bold\"" : "") +
-            ">" + EscapedForSvg(text.text) + "</text>\n");
+    void operator()(const chart::DrawnRect& rect) {
+        const chart::PixelBox& box = rect.box;
+        Put("<rect " + Class(rect.role, rect.halo) + " x=\"" + Number(box.left) + "\" y=\"" +
+            Number(box.top) + "\" width=\"" + Number(box.Width()) + "\" height=\"" +
+            Number(box.Height()) + "\"" +
+            (rect.fill.alpha == 0 ? std::string(" fill=\"none\"") : Paint("fill", rect.fill)));
+        if (rect.strokeWidth > 0) {
+            Put(Paint("stroke", rect.stroke) + " stroke-width=\"" + Number(rect.strokeWidth) +
+                "\"");
+        }
+        Put("/>\n");
+    }
+
+    void operator()(const chart::DrawnText& text) {
+        Put("<text " + Class(text.role) + " x=\"" + Number(text.at.x) + "\" y=\"" +
+            Number(text.at.y) + "\" font-size=\"" + Number(text.size) + "\" text-anchor=\"" +
+            std::string(AnchorName(text.anchor)) + "\"" + Paint("fill", text.ink) +
+            (text.bold ? " font-weight=\"bold\"" : "") + ">" + EscapedForSvg(text.text) +
+            "</text>\n");
+    }
+
+    // A logbook's cells of one shade as one path of squares: a few bytes a cell, so that
+    // a chart of any logbook stays small and opens at once.
+    void Cells(const std::vector<const chart::DrawnRect*>& cells) {
+        std::map<std::tuple<int, int, int, int>, std::string> byShade;
+        for (const chart::DrawnRect* cell : cells) {
+            const ChartInk& ink = cell->fill;
+            std::string& path = byShade[{ink.red, ink.green, ink.blue, ink.alpha}];
+            const chart::PixelBox& box = cell->box;
+            // By its edges, which its neighbours share to the last digit: no gaps between.
+            const std::string left = Number(box.left, 1);
+            path += "M" + left + " " + Number(box.top, 1) + "H" + Number(box.right, 1) + "V" +
+                    Number(box.bottom, 1) + "H" + left + "z";
+        }
+        for (const auto& [shade, path] : byShade) {
+            const auto [red, green, blue, alpha] = shade;
+            const ChartInk ink{static_cast<std::uint8_t>(red), static_cast<std::uint8_t>(green),
+                               static_cast<std::uint8_t>(blue), static_cast<std::uint8_t>(alpha)};
+            // Square edges: smoothed, neighbouring cells would show hairlines between them.
+            Put("<path " + Class(ChartRole::Cell) + Paint("fill", ink) +
+                " shape-rendering=\"crispEdges\" d=\"" + path + "\"/>\n");
+        }
     }
 
   private:
-    std::FILE* out_;
-    bool failed_ = false;
+    std::string svg_;
 };
 
 } // namespace
@@ -112,40 +186,41 @@ std::string EscapedForSvg(std::string_view text) {
     return escaped;
 }
 
-bool WriteChartSvg(const chart::ChartDrawing& drawing, std::span<const chart::ChartPoint> points,
-                   std::FILE* out) {
-    SvgWriter svg(out);
+std::string ChartSvg(const chart::ChartDrawing& drawing) {
+    SvgText svg;
     const std::string width = std::to_string(drawing.width);
     const std::string height = std::to_string(drawing.height);
     svg.Put("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
             "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" +
             width + "\" height=\"" + height + "\" viewBox=\"0 0 " + width + " " + height + "\">\n");
-    svg.Put("<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n");
+    svg.Put("<rect class=\"background\" width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n");
     // The result texts keep their own spacing ("17.1  [°C]").
-    svg.Put("<g font-family=\"" + std::string(chart::ChartFontFamily) +
+    svg.Put("<g font-family=\"" + EscapedForSvg(chart::ChartFontList) +
             "\" xml:space=\"preserve\" fill=\"none\" stroke-linejoin=\"round\" "
-            "stroke-linecap=\"round\">\n");
-    for (const chart::DrawnPolyline& line : drawing.polylines) {
-        svg.Polyline(line);
-    }
-    if (!points.empty()) {
-        // One group holds the logbook's style, so that each point costs one short element.
-        const chart::DrawnDot& dot = drawing.logbookDot;
-        svg.Put("<g fill=\"" + Colour(dot.ink) + "\"" + Opacity("fill-opacity", dot.ink) + ">\n");
-        const std::string radius = Number(dot.radius);
-        for (const chart::ChartPoint& point : points) {
-            const PixelPoint at = drawing.frame.ToPixel(point);
-            svg.Put("<circle cx=\"" + Number(at.x) + "\" cy=\"" + Number(at.y) + "\" r=\"" +
-                    radius + "\"/>\n");
+            "stroke-linecap=\"butt\">\n");
+    std::vector<const chart::DrawnRect*> cells;
+    for (const chart::DrawnShape& shape : drawing.shapes) {
+        const auto* rect = std::get_if<chart::DrawnRect>(&shape);
+        if (rect != nullptr && rect->role == ChartRole::Cell) {
+            cells.push_back(rect);
+            continue;
         }
-        svg.Put("</g>\n");
+        if (!cells.empty()) {
+            svg.Cells(cells);
+            cells.clear();
+        }
+        std::visit(svg, shape);
     }
-    for (const chart::DrawnDot& dot : drawing.dots) {
-        svg.Dot(dot.centre, dot.radius, dot.ink);
-    }
-    for (const chart::DrawnText& text : drawing.texts) {
-        svg.Text(text);
-    }
+    svg.Cells(cells);
     svg.Put("</g>\n</svg>\n");
-    return svg.Finished();
+    return std::move(svg).Take();
+}
+
+std::string ReadingChartSvg(const chart::ChartReading& reading, int width, int height) {
+    return ChartSvg(chart::LayOutChart(chart::DescribeReading(reading), width, height));
+}
+
+bool WriteChartSvg(std::string_view svg, std::FILE* out) {
+    return std::fwrite(svg.data(), 1, svg.size(), out) == svg.size() && std::fflush(out) == 0 &&
+           !std::ferror(out);
 }

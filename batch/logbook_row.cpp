@@ -36,7 +36,7 @@ void RowCells::Clear() {
     for (std::string& text : synop) {
         text.clear();
     }
-    dryBulb = pressure = vapourPressure = relativeHumidity = absoluteHumidity = dewPoint = 0;
+    reading = {};
     observed.reset();
 }
 
@@ -49,19 +49,16 @@ void CalculateRow(const RowReadings& row, bool extended, MessageLanguage languag
         return;
     }
     const auto& readings = std::get<InputReadings>(outcome);
-    const HumidityOutcome computed = ComputeCheckedHumidity(
-        readings, row.type, CoverOf(row.bulb, readings.wetBulb), row.coefficient);
+    const WetBulbCover cover = CoverOf(row.bulb, readings.wetBulb);
+    const HumidityOutcome computed =
+        ComputeCheckedHumidity(readings, row.type, cover, row.coefficient);
     if (const auto* message = std::get_if<std::string_view>(&computed)) {
         cells.error = InLanguage(*message, language);
         return;
     }
     const auto& result = std::get<HumidityResult>(computed);
-    cells.dryBulb = readings.dryBulb;
-    cells.pressure = readings.pressure;
-    cells.vapourPressure = result.vapourPressure;
-    cells.relativeHumidity = result.relativeHumidity;
-    cells.absoluteHumidity = result.absoluteHumidity;
-    cells.dewPoint = result.dewPoint;
+    cells.reading = {
+        readings.dryBulb, readings.wetBulb, readings.pressure, row.type, cover, result};
     cells.results = {Shown(result.absoluteHumidity), Shown(result.relativeHumidity),
                      Shown(result.dewPoint), Shown(result.saturationPressure),
                      Shown(result.vapourPressure)};

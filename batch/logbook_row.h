@@ -6,6 +6,7 @@
 #include "calc/humidity_model.h"
 #include "calc/humidity_route.h"
 #include "calc/input_reading.h"
+#include "chart/psychrometric_chart.h"
 
 #include <array>
 #include <cstdint>
@@ -41,14 +42,8 @@ struct RowCells {
     // The wet bulb found for the row's relative humidity or dew point.
     std::string computedWetBulb;
     std::array<std::string, 2> synop; // groups 1snTTT and 2snTdTdTd; filled only when asked for
-    // A computed row's reading and results in the model's units, for the chart and the
-    // summaries.
-    float dryBulb = 0;        // °C
-    float pressure = 0;       // hPa
-    float vapourPressure = 0; // е, hPa
-    float relativeHumidity = 0;
-    float absoluteHumidity = 0;
-    float dewPoint = 0;
+    // A computed row's reading in the model's units and what it gave, for the chart.
+    chart::ChartReading reading;
     // When the row was observed, where the logbook has a date column and the row a date.
     std::optional<ObservationTime> observed;
 

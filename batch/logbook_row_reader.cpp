@@ -70,7 +70,8 @@ void RowReader::Calculate(const std::vector<std::string>& fields, RowCells& cell
         return;
     }
     if (settings_.synop && cells.error.empty()) {
-        cells.synop = {TemperatureGroup('1', cells.dryBulb), TemperatureGroup('2', cells.dewPoint)};
+        cells.synop = {TemperatureGroup('1', cells.reading.dryBulb),
+                       TemperatureGroup('2', cells.reading.result.dewPoint)};
     }
 }
 

@@ -76,11 +76,12 @@ void LogbookSummary::Add(const RowCells& cells) {
         return;
     }
     ++period.computed;
-    period.dryBulb += ShownTenths(cells.dryBulb);
-    period.vapourPressure += ShownTenths(cells.vapourPressure);
-    period.absoluteHumidity += ShownTenths(cells.absoluteHumidity);
-    period.pressure += ShownTenths(cells.pressure);
-    const std::int64_t relativeHumidity = ShownTenths(cells.relativeHumidity);
+    const chart::ChartReading& reading = cells.reading;
+    period.dryBulb += ShownTenths(reading.dryBulb);
+    period.vapourPressure += ShownTenths(reading.result.vapourPressure);
+    period.absoluteHumidity += ShownTenths(reading.result.absoluteHumidity);
+    period.pressure += ShownTenths(reading.pressure);
+    const std::int64_t relativeHumidity = ShownTenths(reading.result.relativeHumidity);
     period.relativeHumidity += relativeHumidity;
     if (period.computed == 1 || relativeHumidity < period.lowestRelativeHumidity ||
         (relativeHumidity == period.lowestRelativeHumidity &&

@@ -1,5 +1,6 @@
 // zorvel-batch: a psychrometer logbook in, the calculator's results for every row out.
 #include "batch/batch_options.h"
+#include "batch/chart_range.h"
 #include "batch/chart_svg.h"
 #include "batch/corrections_file.h"
 #include "batch/file_failure_text.h"
@@ -251,10 +252,25 @@ int ConvertTable(const BatchOptions& options, std::FILE* in, const timespec& run
 
 // Written only after the whole table, and like it through a file beside its target: a
 // run that fails or is cut short keeps the chart that was there.
-bool WriteChart(LogbookChart& points, std::FILE* out) {
-    const chart::ChartDescription description = points.Describe();
-    const chart::ChartDrawing drawing = chart::LayOutChart(description, ChartWidth, ChartHeight);
-    return WriteChartSvg(drawing, description.logbookPoints, out);
+bool WriteChart(const LogbookChart& readings, const BatchOptions& options, std::FILE* out) {
+    const std::optional<chart::ChartRange> range =
+        options.chartRange ? ParseChartRange(*options.chartRange) : std::nullopt;
+    return WriteChartSvg(readings.Svg(range, ChartWidth, ChartHeight), out);
+}
+
+// A range that means nothing is a slip of the command line, told before anything is read
+// or written, like an output that is the input.
+bool RefusedChartRange(const BatchOptions& options) {
+    if (!options.chartRange || ParseChartRange(*options.chartRange)) {
+        return false;
+    }
+    Complain("--chart-range " + *options.chartRange,
+             std::string(TextIn(options.conversion.language,
+                                "искат се две температури TMIN:TMAX в °C, по-ниската първа "
+                                "(например -10:35); нищо не е прочетено или записано",
+                                "give two temperatures TMIN:TMAX in °C, the lower first (for "
+                                "example -10:35); nothing was read or written")));
+    return true;
 }
 
 // An output written after the whole table, and like it through a file beside its target:
@@ -329,12 +345,12 @@ int ConvertTo(const BatchOptions& options, std::FILE* in, const timespec& runSta
     if (options.summary && !summaryFile.emplace(*options.summary).Prepare(runStart, language)) {
         return CannotRead;
     }
-    LogbookChart points;
+    LogbookChart readings;
     LogbookSummary summary(options.summaryPeriod.value_or(SummaryPeriod::Day));
     RowSinks sinks;
     if (chart) {
-        sinks.computed = [&points](const RowCells& cells) {
-            points.Add(cells.dryBulb, cells.vapourPressure, cells.pressure);
+        sinks.computed = [&readings](const RowCells& cells) {
+            readings.Add(cells.reading, cells.observed ? cells.observed->month : 0);
         };
     }
     if (summaryFile) {
@@ -347,8 +363,8 @@ int ConvertTo(const BatchOptions& options, std::FILE* in, const timespec& runSta
     if (status == CannotRead) {
         return status;
     }
-    if (chart &&
-        !chart->Finish([&points](std::FILE* out) { return WriteChart(points, out); }, language)) {
+    if (chart && !chart->Finish([&](std::FILE* out) { return WriteChart(readings, options, out); },
+                                language)) {
         return CannotRead;
     }
     if (summaryFile) {
@@ -421,6 +437,9 @@ int main(int argc, char** argv) {
     }
     if (options.corrections && !ReadCorrections(options)) {
         return CannotRead;
+    }
+    if (RefusedChartRange(options)) {
+        return Refused;
     }
     if (options.input == "-") {
         if (inputClosed) {

@@ -42,9 +42,9 @@ std::string ChartTitle(const AcceptedCalculation& calculation) {
     return title;
 }
 
-ChartDescription DescribeCalculation(const AcceptedCalculation* calculation, WetBulbCover cover) {
+ChartDescription DescribeCalculation(const AcceptedCalculation* calculation) {
     if (calculation == nullptr) {
-        ChartDescription empty = DescribeEmptyChart(StandardPressure, cover);
+        ChartDescription empty = DescribeEmptyChart(StandardPressure);
         empty.title = EmptyChartTitle;
         return empty;
     }

@@ -22,7 +22,7 @@ inline constexpr std::string_view EmptyChartTitle =
 std::string ChartTitle(const AcceptedCalculation& calculation);
 
 // The reading's chart with its title, or before any calculation (nullptr) the empty chart
-// at standard pressure for the cover now chosen.
-ChartDescription DescribeCalculation(const AcceptedCalculation* calculation, WetBulbCover cover);
+// at standard pressure.
+ChartDescription DescribeCalculation(const AcceptedCalculation* calculation);
 
 } // namespace chart

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,33 +18,28 @@ struct ChartPoint {
 struct ChartRange {
     float low = 0;
     float high = 0;
+
+    float Width() const { return high - low; }
+    bool Holds(float value) const { return value >= low && value <= high; }
 };
 
-// What a primitive shows; a renderer takes its ink from the role alone.
+// What a primitive shows; a renderer takes its ink from the role alone, and an SVG names
+// the role in its class so that a stylesheet can restyle it.
 enum class ChartRole : std::uint8_t {
-    Axis,            // the frame, ticks, tick numbers and axis titles
+    Axis,            // ticks, tick numbers and axis titles
+    Plot,            // the plot's frame
     Grid,            // faint lines at the ticks inside the plot
     SaturationCurve, // E(t) over water
-    IceCurve,        // saturation over ice below 0 °C, for an iced wet bulb
+    IceCurve,        // saturation over ice below 0 °C
     HumidityCurve,   // RH 10 % to 90 %, and their labels
     Construction,    // the reading's lines: wet bulb, dew point, the vertical to E
     StatePoint,      // the reading's point (Tdry, е) and the feet of its lines
-    Label,           // the reading's values
+    Label,           // the reading's values and their leader lines
     Title,           // the title line and the caption
-};
-
-// Where a text sits around its anchor: Above means the text's bottom edge is a little
-// above the anchor, Right that its left edge is a little right of it, and so on.
-enum class TextPlacement : std::uint8_t {
-    Centre,
-    Above,
-    Below,
-    Left,
-    Right,
-    AboveLeft,
-    AboveRight,
-    BelowLeft,
-    BelowRight,
+    Inset,           // the overview of the whole chart and the view's place on it
+    Point,           // one reading of a logbook
+    Cell,            // the count of a logbook's readings in a small cell
+    Legend,          // what the colours of points or cells mean
 };
 
 struct ChartPolyline {
@@ -56,14 +52,22 @@ struct ChartMark {
     ChartPoint at;
 };
 
-struct ChartText {
+// Which side of what it names a label would rather take; the layout tries the others
+// when that one is taken.
+enum class LabelSide : std::uint8_t { Right, Left, Above, Below, AboveLeft, BelowRight };
+
+// A text the layout places near the point it names, one or more lines in one block.
+struct ChartLabel {
     ChartRole role = ChartRole::Label;
     ChartPoint at;
-    TextPlacement placement = TextPlacement::Right;
+    LabelSide side = LabelSide::Right;
+    std::vector<std::string> lines;
+};
+
+// A curve's name, written on the curve where the view shows it.
+struct CurveLabel {
+    std::size_t polyline = 0; // into ChartDescription::polylines
     std::string text;
-    // Further lines of a block of texts at one anchor: 1 is one line further out, away
-    // from the anchor (down, except above it).
-    int line = 0;
 };
 
 struct ChartAxes {
@@ -75,6 +79,28 @@ struct ChartAxes {
     std::string eTitle;
 };
 
+// The usual chart in miniature, with the view's rectangle on it.
+struct ChartOverview {
+    ChartRange t;
+    ChartRange e;
+    std::vector<ChartPolyline> curves;
+};
+
+// A logbook's reading, with the month it was observed in (0 when the row has no date).
+struct LogbookPoint {
+    ChartPoint at;
+    std::uint8_t month = 0;
+};
+
+// The readings counted per cell at the table's own resolution, 0.1 °C by 0.1 hPa: cell
+// (t, e) holds the readings that round to t / CellsPerUnit °C and e / CellsPerUnit hPa.
+inline constexpr int CellsPerUnit = 10;
+struct CountedCell {
+    std::int32_t t = 0;
+    std::int32_t e = 0;
+    std::uint64_t count = 0;
+};
+
 struct ChartDescription {
     ChartAxes axes;
     std::string title;   // above the plot, may be empty
@@ -82,11 +108,13 @@ struct ChartDescription {
     // Drawn in this order: lines under marks under texts.
     std::vector<ChartPolyline> polylines;
     std::vector<ChartMark> marks;
-    std::vector<ChartText> texts;
-    // A logbook's readings, two floats each, so that a long logbook stays small; drawn
-    // over the lines and under the marks and texts, small and see-through when there are
-    // many.
-    std::vector<ChartPoint> logbookPoints;
+    std::vector<ChartLabel> labels;
+    std::vector<CurveLabel> curveLabels;
+    std::optional<ChartOverview> overview;
+    // A logbook's readings: each as a point while they are few, counted per cell when
+    // they are many.
+    std::vector<LogbookPoint> points;
+    std::vector<CountedCell> cells;
 };
 
 } // namespace chart

@@ -1,52 +1,215 @@
 #include "chart/chart_drawing.h"
 
 #include "calc/float_text.h"
-#include "chart/chart_size.h"
-#include "chart/text_placement.h"
+#include "chart/chart_layout.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace chart {
+namespace layout {
+
 namespace {
 
-// Sizes in pixels of a picture of the chart's own height; other heights scale them.
-constexpr double DesignHeight = ChartHeight;
-constexpr double TitleSize = 17;
-constexpr double TickNumberSize = 13;
-constexpr double AxisTitleSize = 14;
-constexpr double LabelSize = 14;
-constexpr double CurveLabelSize = 12;
-constexpr double CaptionSize = 14;
-constexpr double Gap = 6; // between a text and what it belongs to
 constexpr double TickLength = 5;
-constexpr double EdgeMargin = 14; // between the picture's edge and anything on it
-// The widest tick number is three digits and a sign.
-constexpr double NumberColumnEms = 2.6;
-constexpr double BoldWidening = 1.1;
+// Room at the right for a legend of months or counts.
+constexpr double LegendColumn = 150;
+constexpr double IceDash = 7;
+constexpr double IceGap = 4;
 
 constexpr ChartInk Black{0, 0, 0, 255};
-constexpr ChartInk GridInk{215, 215, 215, 255};
+constexpr ChartInk GridInk{222, 222, 222, 255};
 constexpr ChartInk WaterInk{0, 84, 166, 255};
 constexpr ChartInk IceInk{0, 150, 190, 255};
 constexpr ChartInk HumidityInk{110, 150, 200, 255};
 constexpr ChartInk ConstructionInk{200, 30, 30, 255};
 constexpr ChartInk LabelInk{25, 25, 25, 255};
-constexpr ChartInk LogbookInk{200, 30, 30, 200};
-// Many thousand points on top of each other still show where the readings gather: the
-// more there are, the fainter each, down to what a picture's eight bits still tell apart.
-constexpr ChartInk CrowdedLogbookInk{200, 30, 30, 60};
-constexpr std::size_t CrowdedFrom = 5000;
-constexpr double FaintestAlpha = 6;
+constexpr ChartInk InsetInk{90, 90, 90, 255};
 
-struct Pen {
-    ChartInk ink;
-    double width;
+// In pixels a label would rather move than cross the curve: the saturation curves are the
+// chart's own, the RH curves only its background.
+double CrossingCostOf(ChartRole role) {
+    return role == ChartRole::HumidityCurve ? 40 : 90;
+}
+
+double WidestNumber(const std::vector<float>& ticks, double size) {
+    double widest = 0;
+    for (const float tick : ticks) {
+        widest = std::max(widest, EstimatedTextWidth(TickText(tick), size));
+    }
+    return widest;
+}
+
+class Layout {
+  public:
+    Layout(const ChartDescription& description, int width, int height)
+        : description_(description), context_{description, drawing_, height / DesignHeight} {
+        drawing_.width = width;
+        drawing_.height = height;
+        drawing_.frame = FrameFor(description.axes, width, height,
+                                  !description.cells.empty() || HasDates(description.points));
+    }
+
+    ChartDrawing Take() && {
+        LabelPlacer placer(drawing_.frame.Box().Grown(-context_.Scaled(2)));
+        AddGrid();
+        // A logbook's readings under the curves, which stay visible across them.
+        AddLogbookReadings(context_, placer);
+        const std::vector<VisibleCurve> curves = AddCurves(placer);
+        AddConstruction(placer);
+        AddFrameAndTicks();
+        AddLabels(context_, placer, curves);
+        AddTitles();
+        return std::move(drawing_);
+    }
+
+  private:
+    static bool HasDates(const std::vector<LogbookPoint>& points) {
+        return std::any_of(points.begin(), points.end(),
+                           [](const LogbookPoint& point) { return point.month != 0; });
+    }
+
+    void AddGrid() {
+        const ChartAxes& axes = description_.axes;
+        const Pen grid = PenOf(ChartRole::Grid);
+        for (const float t : axes.tTicks) {
+            context_.Line(ChartRole::Grid,
+                          {context_.Map({t, axes.e.low}), context_.Map({t, axes.e.high})}, grid);
+        }
+        for (const float e : axes.eTicks) {
+            context_.Line(ChartRole::Grid,
+                          {context_.Map({axes.t.low, e}), context_.Map({axes.t.high, e})}, grid);
+        }
+    }
+
+    // The curves cut at the frame; the labels keep off them where they can.
+    std::vector<VisibleCurve> AddCurves(LabelPlacer& placer) {
+        std::vector<VisibleCurve> visible;
+        const PixelBox frame = drawing_.frame.Box();
+        for (std::size_t at = 0; at < description_.polylines.size(); ++at) {
+            const ChartPolyline& line = description_.polylines[at];
+            if (line.role == ChartRole::Construction) {
+                continue;
+            }
+            std::vector<PixelPoint> points;
+            for (const ChartPoint& point : line.points) {
+                points.push_back(context_.Map(point));
+            }
+            VisibleCurve curve{at, ClippedTo(points, frame)};
+            const Pen pen = PenOf(line.role);
+            for (const std::vector<PixelPoint>& piece : curve.pieces) {
+                DrawnPolyline drawn{line.role, piece, pen.ink, context_.Scaled(pen.width)};
+                if (line.role == ChartRole::IceCurve) {
+                    drawn.dash = context_.Scaled(IceDash);
+                    drawn.gap = context_.Scaled(IceGap);
+                }
+                context_.Add(std::move(drawn));
+                for (std::size_t point = 1; point < piece.size(); ++point) {
+                    placer.Avoid({piece[point - 1], piece[point]}, static_cast<int>(at),
+                                 CrossingCostOf(line.role));
+                }
+            }
+            if (!curve.pieces.empty()) {
+                visible.push_back(std::move(curve));
+            }
+        }
+        return visible;
+    }
+
+    // The reading's lines and marks, which no label may cover.
+    void AddConstruction(LabelPlacer& placer) {
+        const PixelBox frame = drawing_.frame.Box();
+        const Pen pen = PenOf(ChartRole::Construction);
+        for (const ChartPolyline& line : description_.polylines) {
+            if (line.role != ChartRole::Construction) {
+                continue;
+            }
+            std::vector<PixelPoint> points;
+            for (const ChartPoint& point : line.points) {
+                points.push_back(context_.Map(point));
+            }
+            for (std::vector<PixelPoint>& piece : ClippedTo(points, frame)) {
+                for (std::size_t at = 1; at < piece.size(); ++at) {
+                    placer.Block(PixelSegment{piece[at - 1], piece[at]});
+                }
+                context_.Line(ChartRole::Construction, std::move(piece), pen);
+            }
+        }
+        const double radius = context_.Scaled(MarkRadius);
+        for (const ChartMark& mark : description_.marks) {
+            const PixelPoint at = context_.Map(mark.at);
+            context_.Add(DrawnDot{mark.role, at, radius, PenOf(mark.role).ink});
+            placer.Block(PixelBox{at.x, at.y, at.x, at.y}.Grown(radius + context_.Scaled(1)));
+        }
+    }
+
+    void AddFrameAndTicks() {
+        const ChartFrame& f = drawing_.frame;
+        const ChartAxes& axes = description_.axes;
+        const Pen pen = PenOf(ChartRole::Axis);
+        context_.Add(DrawnRect{
+            ChartRole::Plot, f.Box(), {0, 0, 0, 0}, pen.ink, context_.Scaled(pen.width), false});
+        const double tick = context_.Scaled(TickLength);
+        const double gap = context_.Scaled(Gap);
+        const double numberSize = context_.Scaled(TickNumberSize);
+        for (const float t : axes.tTicks) {
+            const PixelPoint at = context_.Map({t, axes.e.low});
+            context_.Line(ChartRole::Axis, {at, {at.x, at.y + tick}}, pen);
+            context_.Text(ChartRole::Axis, {at.x, at.y + tick + gap + TextAscent * numberSize},
+                          TextAnchor::Middle, TickNumberSize, false, pen.ink, TickText(t));
+        }
+        for (const float e : axes.eTicks) {
+            const PixelPoint at = context_.Map({axes.t.low, e});
+            context_.Line(ChartRole::Axis, {{at.x - tick, at.y}, at}, pen);
+            context_.Text(ChartRole::Axis,
+                          {at.x - tick - gap, at.y + (TextAscent - TextDescent) * numberSize / 2},
+                          TextAnchor::End, TickNumberSize, false, pen.ink, TickText(e));
+        }
+        const double titleSize = context_.Scaled(AxisTitleSize);
+        // t's title under the numbers at the right end, е's above the axis at its top.
+        context_.Text(ChartRole::Axis,
+                      {f.left + f.width, f.top + f.height + tick + gap + numberSize * LineSpacing +
+                                             TextAscent * titleSize},
+                      TextAnchor::End, AxisTitleSize, true, pen.ink, axes.tTitle);
+        // Above the top number, which stands half its height above the frame.
+        context_.Text(ChartRole::Axis,
+                      {f.left, f.top - gap - numberSize / 2 - TextDescent * titleSize},
+                      TextAnchor::Middle, AxisTitleSize, true, pen.ink, axes.eTitle);
+    }
+
+    void AddTitles() {
+        const ChartFrame& f = drawing_.frame;
+        const ChartInk ink = PenOf(ChartRole::Title).ink;
+        const double margin = context_.Scaled(EdgeMargin);
+        if (!description_.title.empty()) {
+            // A long title (an iced bulb's) is set smaller rather than cut at the edges.
+            const double room = drawing_.width - 2 * margin;
+            const double wanted =
+                EstimatedTextWidth(description_.title, context_.Scaled(TitleSize), true);
+            const double size = wanted > room ? TitleSize * room / wanted : TitleSize;
+            context_.Text(ChartRole::Title,
+                          {drawing_.width / 2.0, margin + TextAscent * context_.Scaled(TitleSize)},
+                          TextAnchor::Middle, size, true, ink, description_.title);
+        }
+        if (!description_.caption.empty()) {
+            context_.Text(
+                ChartRole::Title,
+                {f.left, drawing_.height - margin - TextDescent * context_.Scaled(CaptionSize)},
+                TextAnchor::Start, CaptionSize, false, ink, description_.caption);
+        }
+    }
+
+    const ChartDescription& description_;
+    ChartDrawing drawing_;
+    Context context_;
 };
+
+} // namespace
 
 Pen PenOf(ChartRole role) {
     switch (role) {
     case ChartRole::Axis:
+    case ChartRole::Plot:
         return {Black, 1.2};
     case ChartRole::Grid:
         return {GridInk, 1};
@@ -59,171 +222,34 @@ Pen PenOf(ChartRole role) {
     case ChartRole::Construction:
     case ChartRole::StatePoint:
         return {ConstructionInk, 1.8};
+    case ChartRole::Inset:
+        return {InsetInk, 1};
     case ChartRole::Label:
     case ChartRole::Title:
+    case ChartRole::Legend:
+    case ChartRole::Point:
+    case ChartRole::Cell:
         return {LabelInk, 1};
     }
     return {Black, 1};
-}
-
-double TextSizeOf(ChartRole role) {
-    switch (role) {
-    case ChartRole::Title:
-        return TitleSize;
-    case ChartRole::HumidityCurve:
-    case ChartRole::SaturationCurve:
-    case ChartRole::IceCurve:
-        return CurveLabelSize;
-    case ChartRole::Axis:
-        return AxisTitleSize;
-    default:
-        return LabelSize;
-    }
 }
 
 std::string TickText(float value) {
     return ShortestText(value);
 }
 
-class Layout {
-  public:
-    Layout(const ChartDescription& description, int width, int height)
-        : description_(description), scale_(height / DesignHeight),
-          placer_(FrameFor(description.axes, width, height), Gap * scale_) {
-        drawing_.width = width;
-        drawing_.height = height;
-        drawing_.frame = FrameFor(description.axes, width, height);
-    }
+void Context::Text(ChartRole role, PixelPoint at, TextAnchor anchor, double size, bool bold,
+                   ChartInk ink, std::string text) const {
+    Add(DrawnText{role, at, anchor, Scaled(size), bold, ink, std::move(text)});
+}
 
-    ChartDrawing Take() && {
-        AddGrid();
-        for (const ChartPolyline& line : description_.polylines) {
-            AddPolyline(line);
-        }
-        for (const ChartMark& mark : description_.marks) {
-            const Pen pen = PenOf(mark.role);
-            drawing_.dots.push_back({Map(mark.at), 4.5 * scale_, pen.ink});
-        }
-        AddFrameAndTicks();
-        for (const ChartText& text : description_.texts) {
-            AddPlaced(text);
-        }
-        AddTitles();
-        drawing_.logbookDot = LogbookDot(description_.logbookPoints.size());
-        return std::move(drawing_);
-    }
+void Context::Line(ChartRole role, std::vector<PixelPoint> points, const Pen& pen) const {
+    Add(DrawnPolyline{role, std::move(points), pen.ink, Scaled(pen.width)});
+}
 
-  private:
-    DrawnDot LogbookDot(std::size_t count) const {
-        if (count <= CrowdedFrom) {
-            return {{}, 3.2 * scale_, LogbookInk};
-        }
-        ChartInk ink = CrowdedLogbookInk;
-        const double alpha = ink.alpha * std::sqrt(static_cast<double>(CrowdedFrom) / count);
-        ink.alpha = static_cast<std::uint8_t>(std::lround(std::max(alpha, FaintestAlpha)));
-        return {{}, 1.3 * scale_, ink};
-    }
+} // namespace layout
 
-    PixelPoint Map(ChartPoint point) const { return drawing_.frame.ToPixel(point); }
-
-    void Line(PixelPoint from, PixelPoint to, Pen pen) {
-        drawing_.polylines.push_back({{from, to}, pen.ink, pen.width * scale_});
-    }
-
-    void Text(PixelPoint at, TextAnchor anchor, double size, bool bold, ChartInk ink,
-              std::string text) {
-        drawing_.texts.push_back({at, anchor, size * scale_, bold, ink, std::move(text)});
-    }
-
-    void AddGrid() {
-        const ChartAxes& axes = description_.axes;
-        const Pen grid = PenOf(ChartRole::Grid);
-        for (const float t : axes.tTicks) {
-            Line(Map({t, axes.e.low}), Map({t, axes.e.high}), grid);
-        }
-        for (const float e : axes.eTicks) {
-            Line(Map({axes.t.low, e}), Map({axes.t.high, e}), grid);
-        }
-    }
-
-    void AddPolyline(const ChartPolyline& line) {
-        DrawnPolyline drawn;
-        const Pen pen = PenOf(line.role);
-        drawn.ink = pen.ink;
-        drawn.lineWidth = pen.width * scale_;
-        for (const ChartPoint& point : line.points) {
-            drawn.points.push_back(Map(point));
-        }
-        drawing_.polylines.push_back(std::move(drawn));
-    }
-
-    void AddFrameAndTicks() {
-        const ChartFrame& f = drawing_.frame;
-        const ChartAxes& axes = description_.axes;
-        const Pen pen = PenOf(ChartRole::Axis);
-        const PixelPoint topLeft{f.left, f.top};
-        const PixelPoint topRight{f.left + f.width, f.top};
-        const PixelPoint bottomRight{f.left + f.width, f.top + f.height};
-        const PixelPoint bottomLeft{f.left, f.top + f.height};
-        drawing_.polylines.push_back(
-            {{topLeft, topRight, bottomRight, bottomLeft, topLeft}, pen.ink, pen.width * scale_});
-        const double tick = TickLength * scale_;
-        const double gap = Gap * scale_;
-        const double numberSize = TickNumberSize * scale_;
-        for (const float t : axes.tTicks) {
-            const PixelPoint at = Map({t, axes.e.low});
-            Line(at, {at.x, at.y + tick}, pen);
-            Text({at.x, at.y + tick + gap + CapHeight * numberSize}, TextAnchor::Middle,
-                 TickNumberSize, false, pen.ink, TickText(t));
-        }
-        for (const float e : axes.eTicks) {
-            const PixelPoint at = Map({axes.t.low, e});
-            Line({at.x - tick, at.y}, at, pen);
-            Text({at.x - tick - gap, at.y + CapHeight * numberSize / 2}, TextAnchor::End,
-                 TickNumberSize, false, pen.ink, TickText(e));
-        }
-        const double titleSize = AxisTitleSize * scale_;
-        // t's title under the numbers at the right end, е's above the axis at its top.
-        Text({f.left + f.width, f.top + f.height + tick + gap + numberSize * LineSpacing + gap +
-                                    CapHeight * titleSize},
-             TextAnchor::End, AxisTitleSize, true, pen.ink, axes.tTitle);
-        Text({f.left, f.top - gap - tick}, TextAnchor::Middle, AxisTitleSize, true, pen.ink,
-             axes.eTitle);
-    }
-
-    void AddPlaced(const ChartText& text) {
-        const double size = TextSizeOf(text.role) * scale_;
-        const PlacedText placed = placer_.Place(Map(text.at), text.placement, text.line, text.text,
-                                                size, text.role == ChartRole::Label);
-        Text(placed.at, placed.anchor, TextSizeOf(text.role), false, PenOf(text.role).ink,
-             text.text);
-    }
-
-    void AddTitles() {
-        const ChartFrame& f = drawing_.frame;
-        const ChartInk ink = PenOf(ChartRole::Title).ink;
-        if (!description_.title.empty()) {
-            // A long title (an iced bulb's) is set smaller rather than cut at the edges.
-            const double room = drawing_.width - 2 * EdgeMargin * scale_;
-            const double wanted =
-                EstimatedTextWidth(description_.title, TitleSize * scale_) * BoldWidening;
-            const double size = wanted > room ? TitleSize * room / wanted : TitleSize;
-            Text({drawing_.width / 2.0, (EdgeMargin + CapHeight * TitleSize) * scale_},
-                 TextAnchor::Middle, size, true, ink, description_.title);
-        }
-        if (!description_.caption.empty()) {
-            Text({f.left, drawing_.height - EdgeMargin * scale_}, TextAnchor::Start, CaptionSize,
-                 false, ink, description_.caption);
-        }
-    }
-
-    const ChartDescription& description_;
-    double scale_;
-    ChartDrawing drawing_;
-    TextPlacer placer_;
-};
-
-} // namespace
+using namespace layout;
 
 PixelPoint ChartFrame::ToPixel(ChartPoint point) const {
     const double across = (point.t - t.low) / static_cast<double>(t.high - t.low);
@@ -231,17 +257,22 @@ PixelPoint ChartFrame::ToPixel(ChartPoint point) const {
     return {left + across * width, top + (1 - up) * height};
 }
 
-ChartFrame FrameFor(const ChartAxes& axes, int width, int height) {
+PixelBox DrawnText::Box() const {
+    return TextBoxAt(at, anchor, EstimatedTextWidth(text, size, bold), size);
+}
+
+ChartFrame FrameFor(const ChartAxes& axes, int width, int height, bool withLegend) {
     const double scale = height / DesignHeight;
     const double lines = LineSpacing * scale;
     // Above: the title and the е axis's title; below: the numbers, t's title, the caption.
-    const double top = EdgeMargin * scale + TitleSize * lines + AxisTitleSize * lines + Gap * scale;
+    const double top = EdgeMargin * scale + TitleSize * lines + AxisTitleSize * lines +
+                       (Gap + TickNumberSize / 2) * scale;
     const double bottom = EdgeMargin * scale + (TickLength + Gap) * scale + TickNumberSize * lines +
                           AxisTitleSize * lines + CaptionSize * lines;
-    const double left =
-        EdgeMargin * scale + (TickLength + Gap) * scale + NumberColumnEms * TickNumberSize * scale;
-    // Room for the labels of a reading near 50 °C.
-    const double right = 3 * EdgeMargin * scale;
+    const double left = EdgeMargin * scale + (TickLength + Gap) * scale +
+                        WidestNumber(axes.eTicks, TickNumberSize * scale);
+    // Room for half the last t number, or for the legend.
+    const double right = (withLegend ? LegendColumn : 3 * EdgeMargin) * scale;
     ChartFrame frame;
     frame.left = left;
     frame.top = top;

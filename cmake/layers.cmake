@@ -37,7 +37,8 @@ set(ZORVEL_USES_tests/support ui toolkit/internal)
 set(ZORVEL_USES_tests/common common)
 set(ZORVEL_USES_tests/calc calc)
 set(ZORVEL_USES_tests/chart chart)
-set(ZORVEL_USES_tests/toolkit toolkit toolkit/internal tests/support)
+# The drawing test holds the toolkit's text to the widths the chart lays its labels out by.
+set(ZORVEL_USES_tests/toolkit toolkit toolkit/internal tests/support chart)
 # The saves run under the fault trap; the picture store's own test stays pure.
 set(ZORVEL_USES_tests/pages pages lifecycle tests/support)
 set(ZORVEL_USES_pages_picture_store_test pages tests/support)

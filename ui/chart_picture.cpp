@@ -5,6 +5,7 @@
 
 #include <string_view>
 #include <utility>
+#include <variant>
 #include <vector>
 
 namespace {
@@ -58,6 +59,67 @@ class ChartFontLoader {
     bool bold_ = false;
 };
 
+// Draws each shape of the layout in its order; the toolkit's few operations are enough.
+class ShapeDrawer {
+  public:
+    explicit ShapeDrawer(toolkit::DrawnPicture& picture) : picture_(picture) {}
+
+    void operator()(const chart::DrawnPolyline& line) {
+        if (line.dash > 0) {
+            for (const std::vector<chart::PixelPoint>& dash :
+                 chart::Dashed(line.points, line.dash, line.gap)) {
+                Polyline(dash, ColourOf(line.ink), line.lineWidth);
+            }
+        } else {
+            Polyline(line.points, ColourOf(line.ink), line.lineWidth);
+        }
+    }
+
+    void operator()(const chart::DrawnDot& dot) {
+        picture_.FillCircle(ToPoint(dot.centre), dot.radius, ColourOf(dot.ink));
+    }
+
+    // A filled rectangle is a line as thick as the rectangle is tall, cut square at its
+    // ends; an outline is a closed line around it.
+    void operator()(const chart::DrawnRect& rect) {
+        const chart::PixelBox& box = rect.box;
+        if (rect.fill.alpha > 0) {
+            const double middle = (box.top + box.bottom) / 2;
+            Polyline(std::vector<chart::PixelPoint>{{box.left, middle}, {box.right, middle}},
+                     ColourOf(rect.fill), box.Height());
+        }
+        if (rect.strokeWidth > 0) {
+            Polyline(std::vector<chart::PixelPoint>{{box.left, box.top},
+                                                    {box.right, box.top},
+                                                    {box.right, box.bottom},
+                                                    {box.left, box.bottom},
+                                                    {box.left, box.top}},
+                     ColourOf(rect.stroke), rect.strokeWidth);
+        }
+    }
+
+    void operator()(const chart::DrawnText& text) {
+        if (fonts_.Use(text.size, text.bold)) {
+            picture_.Text(ChartFont, text.text, ToPoint(text.at), AnchorOf(text.anchor),
+                          ColourOf(text.ink));
+        }
+    }
+
+  private:
+    void Polyline(const std::vector<chart::PixelPoint>& line, toolkit::Colour colour,
+                  double width) {
+        std::vector<toolkit::Point> points;
+        points.reserve(line.size());
+        for (const chart::PixelPoint& point : line) {
+            points.push_back(ToPoint(point));
+        }
+        picture_.Polyline(points, {colour, width});
+    }
+
+    toolkit::DrawnPicture& picture_;
+    ChartFontLoader fonts_;
+};
+
 } // namespace
 
 std::optional<LoadedImage> DrawChart(const chart::ChartDrawing& drawing) {
@@ -65,23 +127,9 @@ std::optional<LoadedImage> DrawChart(const chart::ChartDrawing& drawing) {
     if (!picture.IsReady()) {
         return std::nullopt;
     }
-    for (const chart::DrawnPolyline& line : drawing.polylines) {
-        std::vector<toolkit::Point> points;
-        points.reserve(line.points.size());
-        for (const chart::PixelPoint& point : line.points) {
-            points.push_back(ToPoint(point));
-        }
-        picture.Polyline(points, {ColourOf(line.ink), line.lineWidth});
-    }
-    for (const chart::DrawnDot& dot : drawing.dots) {
-        picture.FillCircle(ToPoint(dot.centre), dot.radius, ColourOf(dot.ink));
-    }
-    ChartFontLoader fonts;
-    for (const chart::DrawnText& text : drawing.texts) {
-        if (fonts.Use(text.size, text.bold)) {
-            picture.Text(ChartFont, text.text, ToPoint(text.at), AnchorOf(text.anchor),
-                         ColourOf(text.ink));
-        }
+    ShapeDrawer drawer(picture);
+    for (const chart::DrawnShape& shape : drawing.shapes) {
+        std::visit(drawer, shape);
     }
     toolkit::PixelBuffer pixels = picture.Pixels();
     LoadedImage image;

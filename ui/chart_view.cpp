@@ -21,8 +21,7 @@ constexpr int ChartPicture = Id(PictureId::ChartPicture);
 // Draws the chart and holds it under its picture id; false when it could not be drawn.
 bool DrawIntoStore(const ProgramState& state) {
     std::optional<LoadedImage> picture = DrawChart(chart::LayOutChart(
-        chart::DescribeCalculation(state.lastCalculation ? &*state.lastCalculation : nullptr,
-                                   state.wetBulbCover),
+        chart::DescribeCalculation(state.lastCalculation ? &*state.lastCalculation : nullptr),
         ChartWidth, ChartHeight));
     return picture && HoldPicture(ChartPicture, std::move(*picture)) != nullptr;
 }

@@ -38,7 +38,6 @@ std::string CalculatorSession::Press(std::string_view pressureText, std::string_
            ",\"results\":" + JsonArray(shown->resultTexts) + "}";
 }
 
-std::string CalculatorSession::ChartSvg(WetBulbCover cover) const {
-    return ChartSvgText(chart::DescribeCalculation(last_ ? &*last_ : nullptr, cover))
-        .value_or(std::string());
+std::string CalculatorSession::ChartSvg() const {
+    return ChartSvgText(chart::DescribeCalculation(last_ ? &*last_ : nullptr));
 }

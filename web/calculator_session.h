@@ -26,7 +26,7 @@ class CalculatorSession {
 
     // The chart of the last accepted calculation (the empty one for `cover` before any), as
     // zorvel-batch writes its SVG.
-    std::string ChartSvg(WetBulbCover cover) const;
+    std::string ChartSvg() const;
 
   private:
     InputState input_;

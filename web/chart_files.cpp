@@ -2,18 +2,12 @@
 
 #include "batch/chart_svg.h"
 #include "chart/chart_drawing.h"
-#include "web/memory_file.h"
+#include "chart/chart_size.h"
 
-std::optional<std::string> ChartSvgText(const chart::ChartDescription& description) {
-    const chart::ChartDrawing drawing =
-        chart::LayOutChart(description, ChartFileWidth, ChartFileHeight);
-    MemoryOutput out;
-    if (!out.IsOpen() || !WriteChartSvg(drawing, description.logbookPoints, out.Stream())) {
-        return std::nullopt;
-    }
-    return out.Take();
+std::string ChartSvgText(const chart::ChartDescription& description) {
+    return ChartSvg(chart::LayOutChart(description, chart::ChartWidth, chart::ChartHeight));
 }
 
-std::optional<std::string> LogbookChartSvgText(LogbookChart& points) {
-    return ChartSvgText(points.Describe());
+std::string LogbookChartSvgText(const LogbookChart& readings) {
+    return readings.Svg(std::nullopt, chart::ChartWidth, chart::ChartHeight);
 }

@@ -82,8 +82,8 @@ EMSCRIPTEN_KEEPALIVE void zorvel_clear() {
     Session().Clear();
 }
 
-EMSCRIPTEN_KEEPALIVE const char* zorvel_chart_svg(int iced) {
-    return Answering(Session().ChartSvg(iced != 0 ? WetBulbCover::Ice : WetBulbCover::Water));
+EMSCRIPTEN_KEEPALIVE const char* zorvel_chart_svg() {
+    return Answering(Session().ChartSvg());
 }
 
 // The picture file as the program carries it, for the page to show.

@@ -47,18 +47,18 @@ LogbookRun RunLogbook(const unsigned char* data, std::size_t size, const Logbook
         run.report.writeFailed = true;
         return run;
     }
-    LogbookChart points;
+    LogbookChart readings;
     ComputedRowSink computed;
     if (withChart) {
-        computed = [&points](const RowCells& cells) {
-            points.Add(cells.dryBulb, cells.vapourPressure, cells.pressure);
+        computed = [&readings](const RowCells& cells) {
+            readings.Add(cells.reading, cells.observed ? cells.observed->month : 0);
         };
     }
     run.report = ConvertLogbook(in.Stream(), out.Stream(), settings, progress, computed);
     run.table = out.Take();
     // As zorvel-batch: no chart of a logbook that could not be read to its end.
     if (withChart && !run.report.inputError && !run.report.writeFailed) {
-        run.chart = LogbookChartSvgText(points).value_or(std::string());
+        run.chart = LogbookChartSvgText(readings);
     }
     return run;
 }

@@ -334,10 +334,10 @@ std::pair<unsigned, unsigned> PngSize(const std::string& png) {
     return {word(16), word(20)};
 }
 
-std::size_t Circles(const std::string& svg) {
+std::size_t Points(const std::string& svg) {
     std::size_t count = 0;
-    for (std::size_t at = svg.find("<circle "); at != std::string::npos;
-         at = svg.find("<circle ", at + 1)) {
+    for (std::size_t at = svg.find("<circle class=\"point\""); at != std::string::npos;
+         at = svg.find("<circle class=\"point\"", at + 1)) {
         ++count;
     }
     return count;
@@ -355,7 +355,7 @@ TEST_F(BatchProgram, ChartDrawsEveryComputedRowAndARealRendererReadsIt) {
     EXPECT_EQ(run.exitCode, 2) << run.output;
     EXPECT_EQ(run.output, "");
     const std::string svg = Read(chart);
-    EXPECT_EQ(Circles(svg), 2u); // the row with the wet bulb above the dry one has none
+    EXPECT_EQ(Points(svg), 2u); // the row with the wet bulb above the dry one has none
     EXPECT_NE(svg.find("2 изчислени реда"), std::string::npos);
     EXPECT_EQ(FilesInFolder(), 3u); // no temporary file left beside them
 
@@ -377,6 +377,26 @@ TEST_F(BatchProgram, ChartDrawsEveryComputedRowAndARealRendererReadsIt) {
         EXPECT_NE(both.output.find("--chart - иска таблицата във файл"), std::string::npos)
             << both.output;
     }
+
+    // A t axis fixed by hand; one that means nothing is refused before anything is written.
+    const CommandResult ranged =
+        Run(ShellQuote(logbook.string()) + " -o " + ShellQuote(results.string()) + " --chart " +
+            ShellQuote(chart.string()) + " --chart-range=-10:30");
+    EXPECT_EQ(ranged.exitCode, 2);
+    EXPECT_NE(Read(chart).find(">-10</text>"), std::string::npos);
+    EXPECT_NE(Read(chart).find(">30</text>"), std::string::npos);
+    for (const std::string range : {"30:10", "warm", ""}) {
+        const CommandResult refused =
+            Run(ShellQuote(logbook.string()) + " -o " + ShellQuote((folder_ / "new.csv").string()) +
+                " --chart " + ShellQuote((folder_ / "new.svg").string()) + " --chart-range " +
+                ShellQuote(range) + " 2>&1");
+        EXPECT_EQ(refused.exitCode, 2) << range;
+        EXPECT_EQ(refused.output,
+                  "zorvel-batch: --chart-range " + range +
+                      ": искат се две температури TMIN:TMAX в °C, по-ниската "
+                      "първа (например -10:35); нищо не е прочетено или записано\n");
+    }
+    EXPECT_EQ(FilesInFolder(), 4u) << "nothing written for a refused range";
 }
 
 TEST_F(BatchProgram, AFailedRunKeepsTheChartThatWasThere) {

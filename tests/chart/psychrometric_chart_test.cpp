@@ -1,4 +1,5 @@
 #include "calc/result_presentation.h"
+#include "chart/chart_axes.h"
 #include "chart/psychrometric_chart.h"
 
 #include <gtest/gtest.h>
@@ -87,8 +88,9 @@ TEST(PsychrometricChart, AReadingsConstructionLiesOnTheModelsCurves) {
         ASSERT_EQ(wetLine.points.size(), 2u);
         const ChartPoint foot = wetLine.points[0];
         EXPECT_EQ(foot.t, c.wetBulb);
+        // Over ice wherever the view reaches below 0 °C, whatever the bulb.
         const auto ice = LinesOf(chart, ChartRole::IceCurve);
-        ASSERT_EQ(ice.size(), c.cover == WetBulbCover::Ice ? 1u : 0u);
+        ASSERT_EQ(ice.size(), chart.axes.t.low < 0 ? 1u : 0u);
         EXPECT_NEAR(CurveAt(c.cover == WetBulbCover::Ice ? *ice[0] : *saturation[0], c.wetBulb),
                     foot.e, 0.001);
         EXPECT_EQ(wetLine.points[1].t, state.at.t);
@@ -102,10 +104,11 @@ TEST(PsychrometricChart, AReadingsConstructionLiesOnTheModelsCurves) {
         EXPECT_EQ(construction[1]->points.back().e, r.saturationPressure);
         EXPECT_EQ(construction[2]->points.back().t, r.dewPoint);
         EXPECT_EQ(construction[2]->points.back().e, r.vapourPressure);
-        // The ice curve lies below the water curve and stops at 0 °C.
+        // The ice curve lies below the water curve and stops at 0 °C or the view's end.
         if (!ice.empty()) {
-            EXPECT_EQ(ice[0]->points.back().t, 0.0f);
-            EXPECT_LT(CurveAt(*ice[0], -20), CurveAt(*saturation[0], -20));
+            EXPECT_EQ(ice[0]->points.back().t, std::min(0.0f, chart.axes.t.high));
+            EXPECT_LT(CurveAt(*ice[0], chart.axes.t.low),
+                      CurveAt(*saturation[0], chart.axes.t.low));
         }
     }
 }
@@ -114,21 +117,21 @@ TEST(PsychrometricChart, LabelsAreTheResultFieldsTexts) {
     const ChartDescription chart =
         DescribeReading(Reading(20.5f, 18.3f, 981.1f, PsychrometerType::Aspirated));
     std::vector<std::string> labels;
-    for (const ChartText& text : chart.texts) {
-        if (text.role == ChartRole::Label) {
-            labels.push_back(text.text);
-        }
+    for (const ChartLabel& label : chart.labels) {
+        labels.insert(labels.end(), label.lines.begin(), label.lines.end());
     }
-    // The output fields of the sample calculation, spacing and all.
+    // The output fields of the sample calculation, spacing and all, and the wet bulb in the
+    // dew point's form.
     for (const std::string expected : {"E = 24.2 [hPa]", "е = 19.6 [hPa]", "RH = 81.0 [%]",
-                                       "F = 14.3 [g/m3]", "Td = 17.1  [°C]"}) {
+                                       "F = 14.3 [g/m3]", "Td = 17.1  [°C]", "Twet = 18.3  [°C]"}) {
         EXPECT_NE(std::find(labels.begin(), labels.end(), expected), labels.end()) << expected;
     }
+    EXPECT_EQ(labels.size(), 6u);
     EXPECT_NE(chart.title.find("психрометър с аспирация"), std::string::npos);
 }
 
-TEST(PsychrometricChart, AxesTakeInAReadingOutsideTheUsualWindow) {
-    const ChartDescription usual = DescribeEmptyChart(1013.25f, WetBulbCover::Water);
+TEST(PsychrometricChart, TheEmptyChartIsTheUsualWindowWithWaterAndIce) {
+    const ChartDescription usual = DescribeEmptyChart(1013.25f);
     EXPECT_EQ(usual.axes.t.low, -30);
     EXPECT_EQ(usual.axes.t.high, 50);
     EXPECT_EQ(usual.axes.tTicks.size(), 17u); // every 5 °C
@@ -138,44 +141,60 @@ TEST(PsychrometricChart, AxesTakeInAReadingOutsideTheUsualWindow) {
     EXPECT_LT(usual.axes.e.high, top * 1.2f);
     EXPECT_EQ(usual.axes.eTicks.front(), 0);
     EXPECT_EQ(usual.axes.eTicks.back(), usual.axes.e.high);
-    EXPECT_TRUE(LinesOf(usual, ChartRole::IceCurve).empty());
     EXPECT_EQ(LinesOf(usual, ChartRole::HumidityCurve).size(), 9u);
-
-    // Very dry hot air: the dew point lies far left of −30 °C.
-    const ChartReading dry = Reading(50, 19, 1013.25f, PsychrometerType::Aspirated);
-    ASSERT_LT(dry.result.dewPoint, -30);
-    const ChartDescription wide = DescribeReading(dry);
-    EXPECT_LE(wide.axes.t.low, dry.result.dewPoint);
-    EXPECT_EQ(wide.axes.t.high, 50);
-    EXPECT_EQ(wide.axes.tTicks.back(), 50);
-    EXPECT_LE(wide.axes.tTicks.size(), 17u);
-    // Every curve spans the axis.
-    for (const ChartPolyline* curve : LinesOf(wide, ChartRole::HumidityCurve)) {
-        EXPECT_EQ(curve->points.front().t, wide.axes.t.low);
-        EXPECT_EQ(curve->points.back().t, 50);
+    ASSERT_EQ(LinesOf(usual, ChartRole::IceCurve).size(), 1u);
+    // Both saturation curves carry their names, and every RH curve its percentage.
+    std::vector<std::string> names;
+    for (const CurveLabel& label : usual.curveLabels) {
+        names.push_back(label.text);
     }
+    EXPECT_NE(std::find(names.begin(), names.end(), "100 % над вода"), names.end());
+    EXPECT_NE(std::find(names.begin(), names.end(), "100 % над лед"), names.end());
+    EXPECT_EQ(names.size(), 11u);
 }
 
-TEST(PsychrometricChart, ALogbookKeepsItsPointsAndCountsThem) {
-    const ChartDescription none = DescribeLogbook({}, 1013.25f);
-    EXPECT_TRUE(none.logbookPoints.empty());
-    EXPECT_EQ(none.caption.rfind("0 изчислени реда", 0), 0u);
+TEST(PsychrometricChart, ALogbookKeepsWhatItsViewHoldsAndCountsTheRest) {
+    LogbookSummary none;
+    none.pressure = 1013.25f;
+    EXPECT_EQ(DescribeLogbook(none).caption.rfind("0 изчислени реда", 0), 0u);
 
-    const ChartDescription two = DescribeLogbook({{20.5f, 19.6f}, {-40, 0.1f}}, 981.1f);
-    ASSERT_EQ(two.logbookPoints.size(), 2u);
-    EXPECT_EQ(two.logbookPoints[0].e, 19.6f);
-    EXPECT_EQ(two.caption.rfind("2 изчислени реда", 0), 0u);
-    EXPECT_NE(two.caption.find("981.1 hPa"), std::string::npos);
-    EXPECT_LE(two.axes.t.low, -40);
+    LogbookSummary two;
+    two.rows = 2;
+    two.pressure = 981.1f;
+    two.t = {-40, 20.5f};
+    two.e = {0.1f, 19.6f};
+    two.points = {{{20.5f, 19.6f}, 5}, {{-40, 0.1f}, 0}};
+    const ChartDescription fitted = DescribeLogbook(two);
+    ASSERT_EQ(fitted.points.size(), 2u);
+    EXPECT_EQ(fitted.points[0].month, 5);
+    EXPECT_EQ(fitted.caption, "2 изчислени реда; кривите са при медианното налягане 981.1 hPa");
+    EXPECT_LT(fitted.axes.t.low, -40);
+    EXPECT_GT(fitted.axes.e.high, 19.6f);
 
-    // Large counts in groups of three, as Bulgarian writes them; one row in the singular.
-    EXPECT_EQ(DescribeLogbook(std::vector<ChartPoint>(12345), 1000)
-                  .caption.rfind("12 345 изчислени реда", 0),
-              0u);
-    EXPECT_EQ(DescribeLogbook(std::vector<ChartPoint>(1234), 1000)
-                  .caption.rfind("1234 изчислени реда", 0),
-              0u);
-    EXPECT_EQ(DescribeLogbook({{20, 10}}, 1000).caption.rfind("1 изчислен ред;", 0), 0u);
+    // A range the user fixed leaves out what lies beyond it, and says how many.
+    two.fixedT = ChartRange{-10, 30};
+    two.cells = {{100, 50, 7}, {400, 50, 3}};
+    const ChartDescription fixed = DescribeLogbook(two);
+    EXPECT_EQ(fixed.axes.t.low, -10);
+    EXPECT_EQ(fixed.axes.t.high, 30);
+    EXPECT_EQ(fixed.axes.tTicks, (std::vector<float>{-10, -5, 0, 5, 10, 15, 20, 25, 30}));
+    // A range that does not start on a round value takes round ticks inside it.
+    EXPECT_EQ(RoundTicksWithin({-2.5f, 12.5f}), (std::vector<float>{-2, 0, 2, 4, 6, 8, 10, 12}));
+    EXPECT_GE(fixed.axes.e.high,
+              ComputeHumidity(30, 30, 981.1f, PsychrometerType::Aspirated).saturationPressure);
+    ASSERT_EQ(fixed.points.size(), 1u);
+    ASSERT_EQ(fixed.cells.size(), 1u);
+    EXPECT_EQ(fixed.cells[0].count, 7u);
+    EXPECT_EQ(fixed.caption.substr(fixed.caption.rfind("; ")), "; 4 извън диаграмата");
+
+    // Large counts in groups of three, as Bulgarian writes them.
+    LogbookSummary many;
+    many.rows = 12345;
+    many.t = {10, 20};
+    many.e = {5, 10};
+    EXPECT_EQ(DescribeLogbook(many).caption.rfind("12 345 изчислени реда", 0), 0u);
+    many.rows = 1234;
+    EXPECT_EQ(DescribeLogbook(many).caption.rfind("1234 изчислени реда", 0), 0u);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 // Drawn pictures, judged by their pixels: the same cases run on Qt and on Win32.
+#include "chart/text_metrics.h"
 #include "toolkit/toolkit.h"
 
 #include <gtest/gtest.h>
@@ -122,6 +123,40 @@ TEST(Drawing, TextLeavesInkAroundItsAnchorInAFontOfItsPixelSize) {
     EXPECT_GE(right.right, 195);
     EXPECT_GE(right.top, 60);
     EXPECT_LT(inkOf(TextFont + 3, AnchorLeft).right, 0) << "no font under that id";
+}
+
+// The chart lays its texts out by estimated boxes, without the font at hand: every
+// backend's face for "Arial" must draw them inside, and not much smaller.
+TEST(Drawing, TheChartsTextsStayInsideTheBoxesItLaysThemOutBy) {
+    const std::vector<std::string> texts = {
+        "Twet = -11.0  [°C]",
+        "F = 14.3 [g/m3]",
+        "RH = 100.0 [%]",
+        "100 % над вода",
+        "септември",
+        "Показания в клетка",
+        "Tdry = 40.0 °C, P = 1013.3 hPa, заледен мокър термометър"};
+    for (const double size : {10.0, 14.0, 17.0}) {
+        for (const bool bold : {false, true}) {
+            ASSERT_TRUE(LoadPictureFont(TextFont + 5, "Arial", size, bold ? Bold : 0));
+            for (const std::string& text : texts) {
+                DrawnPicture picture(900, 60);
+                picture.Text(TextFont + 5, text, {10, 40}, AnchorLeft | AnchorBaseline,
+                             Rgb(0, 0, 0));
+                const Box ink = InkBox(picture.Pixels());
+                const chart::PixelBox box =
+                    chart::TextBoxAt({10, 40}, chart::TextAnchor::Start,
+                                     chart::EstimatedTextWidth(text, size, bold), size);
+                SCOPED_TRACE(text + (bold ? ", bold " : ", ") + std::to_string(size));
+                // Pixel i covers [i, i + 1): its smoothed ink may start anywhere in it.
+                EXPECT_GT(ink.left + 1, box.left);
+                EXPECT_LT(ink.right, box.right);
+                EXPECT_GT(ink.top + 1, box.top);
+                EXPECT_LT(ink.bottom, box.bottom);
+                EXPECT_GT(ink.right - ink.left, 0.8 * box.Width());
+            }
+        }
+    }
 }
 
 } // namespace

@@ -160,7 +160,7 @@
   let chartUrl = null;
 
   function showChart() {
-    chartSvg = zorvel.ccall('zorvel_chart_svg', 'string', ['number'], [iced() ? 1 : 0]);
+    chartSvg = zorvel.ccall('zorvel_chart_svg', 'string', [], []);
     if (chartUrl) {
       URL.revokeObjectURL(chartUrl);
     }
