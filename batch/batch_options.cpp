@@ -122,9 +122,8 @@ bool SetValued(BatchOptions& options, std::string_view name, std::string_view va
         return settings.inputEncoding.has_value();
     }
     if (name == "--output-encoding") {
-        const std::optional<TextEncoding> encoding = ParseEncodingName(value);
-        settings.outputEncoding = encoding.value_or(settings.outputEncoding);
-        return encoding.has_value();
+        settings.outputEncoding = ParseEncodingName(value);
+        return settings.outputEncoding.has_value();
     }
     if (name == "--decimal") {
         settings.decimal = ParseDecimalMark(value);
@@ -282,7 +281,7 @@ std::string_view BatchUsage(MessageLanguage language) {
         "                         показание под 0 °C\n"
         "      --delimiter Р      разделител на изхода: ',', ';' или tab (подразбира се\n"
         "                         този на входа)\n"
-        "      --lang bg|en       език на колоната error и на съобщенията\n"
+        "      --lang bg|en       език на колоната грешка (error) и на съобщенията\n"
         "                         (подразбира се bg)\n"
         "      --extended         добавя отношение на смесване r, специфична влажност q\n"
         "                         и енталпия h\n"
@@ -296,7 +295,8 @@ std::string_view BatchUsage(MessageLanguage language) {
         "      --encoding К       кодиране на входа: utf-8, windows-1251 или utf-16\n"
         "                         (подразбира се по знака за ред на байтовете и\n"
         "                         заглавния ред)\n"
-        "      --output-encoding К  кодиране на изхода (подразбира се utf-8)\n"
+        "      --output-encoding К  кодиране на изхода (подразбира се: файл в кодирането\n"
+        "                         на входа, стандартният изход в utf-8)\n"
         "      --decimal З        десетичен знак на резултатите: point или comma\n"
         "                         (подразбира се този на входа)\n"
         "      --max-row-bytes N  най-дългият приет ред в байтове (1048576)\n"
@@ -340,7 +340,8 @@ std::string_view BatchUsage(MessageLanguage language) {
         "      --synop            add the SYNOP groups 1snTTT and 2snTdTdTd\n"
         "      --encoding E       input encoding: utf-8, windows-1251 or utf-16 (default\n"
         "                         told by the byte-order mark and the header)\n"
-        "      --output-encoding E  output encoding (default utf-8)\n"
+        "      --output-encoding E  output encoding (default: a file in the input's\n"
+        "                         encoding, standard output in utf-8)\n"
         "      --decimal M        decimal mark of the results: point or comma (default\n"
         "                         the input's)\n"
         "      --max-row-bytes N  longest row accepted, in bytes (1048576)\n"

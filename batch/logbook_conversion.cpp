@@ -22,9 +22,8 @@ constexpr std::array<std::string_view, 5> ResultHeader = {"F [g/m3]", "RH [%]", 
                                                           "E [hPa]", "е [hPa]"};
 constexpr std::array<std::string_view, 3> ExtrasHeader = {"r [g/kg]", "q [g/kg]", "h [kJ/kg]"};
 constexpr std::array<std::string_view, 2> SynopHeader = {"1snTTT", "2snTdTdTd"};
-constexpr std::string_view ErrorHeader = "error";
-// Ours, when the logbook has an error column of its own.
-constexpr std::string_view OwnErrorHeader = "error (zorvel)";
+constexpr std::string_view EnglishErrorHeader = "error";
+constexpr std::string_view BulgarianErrorHeader = "грешка";
 constexpr std::uint64_t ProgressEveryRows = 1 << 14;
 
 // The columns the run adds between the logbook's own and the error column, beside the five
@@ -87,10 +86,13 @@ void WriteHeader(CsvWriter& writer, const std::vector<std::string>& header,
             writer.Field(name);
         }
     }
+    // A table of ours read again, in either language, has one already.
     const bool hasOwn = std::any_of(header.begin(), header.end(), [](const std::string& name) {
-        return FoldForMatching(name) == ErrorHeader;
+        const std::string folded = FoldForMatching(name);
+        return folded == EnglishErrorHeader || folded == BulgarianErrorHeader;
     });
-    writer.Field(hasOwn ? OwnErrorHeader : ErrorHeader);
+    std::string ours(TextIn(language, BulgarianErrorHeader, EnglishErrorHeader));
+    writer.Field(hasOwn ? ours + " (zorvel)" : ours);
     writer.EndRecord();
 }
 
@@ -159,6 +161,12 @@ void BeginTable(CsvWriter& writer, const OutputFormat& format) {
     }
 }
 
+OutputFormat InUtf8(OutputFormat format, bool inputByteOrderMark) {
+    format.encoding = TextEncoding::Utf8;
+    format.byteOrderMark = inputByteOrderMark;
+    return format;
+}
+
 ConversionReport ConvertLogbook(std::FILE* in, std::FILE* out, const ConversionSettings& settings,
                                 const ConversionProgress& progress, const ComputedRowSink& computed,
                                 const WrittenRowSink& written) {
@@ -197,10 +205,12 @@ ConversionReport ConvertLogbook(std::FILE* in, std::FILE* out, const ConversionS
     OutputFormat& format = report.format.emplace();
     format.delimiter = settings.outputDelimiter.value_or(reader.Delimiter());
     format.crlf = reader.UsesCrlf();
-    format.encoding = settings.outputEncoding;
+    const TextEncoding read = input.Encoding();
+    format.encoding = settings.outputEncoding.value_or(
+        read == TextEncoding::Utf16Be ? TextEncoding::Utf16Le : read);
     // Excel tells UTF-16 only by its mark; UTF-8 keeps one when the input had one.
-    format.byteOrderMark =
-        settings.outputEncoding != TextEncoding::Utf8 || input.HadByteOrderMark();
+    report.inputByteOrderMark = input.HadByteOrderMark();
+    format.byteOrderMark = format.encoding != TextEncoding::Utf8 || input.HadByteOrderMark();
     format.decimalComma =
         settings.decimal.value_or(decimalComma ? DecimalMark::Comma : DecimalMark::Point) ==
         DecimalMark::Comma;

@@ -29,7 +29,9 @@ struct ConversionSettings {
     MessageLanguage language = MessageLanguage::Bulgarian;
     // Guessed from the byte-order mark and the header when not given.
     std::optional<TextEncoding> inputEncoding;
-    TextEncoding outputEncoding = TextEncoding::Utf8;
+    // The input's own when not given, so that a spreadsheet gets back what it wrote:
+    // UTF-16 of either order as little-endian with its mark, as Excel writes it.
+    std::optional<TextEncoding> outputEncoding;
     // Of the result cells: the input's own (a comma with ';' or tab between cells) when
     // not given.
     std::optional<DecimalMark> decimal;
@@ -68,6 +70,7 @@ struct ConversionReport {
     int writeError = 0;
     // The header was not valid UTF-8, so the input was read as Windows-1251.
     bool guessedWindows1251 = false;
+    bool inputByteOrderMark = false;
     // Set once the header was read and the table begun.
     std::optional<OutputFormat> format;
     // dateColumnRequired, and the logbook has no date column: nothing was written.
@@ -89,3 +92,7 @@ ConversionReport ConvertLogbook(std::FILE* in, std::FILE* out, const ConversionS
 
 // Begins a table in `format` on `writer`: the byte-order mark, when it has one.
 void BeginTable(CsvWriter& writer, const OutputFormat& format);
+
+// `format` in UTF-8, with a mark only when the input had one: what a terminal or a pipe
+// reads, whatever the files of the run are written in.
+OutputFormat InUtf8(OutputFormat format, bool inputByteOrderMark);

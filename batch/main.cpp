@@ -66,20 +66,22 @@ struct RowSinks {
     ComputedRowSink computed;
     WrittenRowSink written;
     OutputFormat format;
+    bool inputByteOrderMark = false;
 };
 
-int Convert(const BatchOptions& options, std::FILE* in, std::FILE* out, int& writeError,
-            RowSinks& sinks) {
+int Convert(const BatchOptions& options, const ConversionSettings& settings, std::FILE* in,
+            std::FILE* out, int& writeError, RowSinks& sinks) {
     const MessageLanguage language = options.conversion.language;
     ConversionReport report;
     {
         ProgressLine progress(in, stderr, language);
         report = ConvertLogbook(
-            in, out, options.conversion,
+            in, out, settings,
             [&progress](std::uint64_t rows, std::uint64_t bytes) { progress.Update(rows, bytes); },
             sinks.computed, sinks.written);
     }
     sinks.format = report.format.value_or(OutputFormat{});
+    sinks.inputByteOrderMark = report.inputByteOrderMark;
     if (report.noDateColumn) {
         Complain(InputName(options),
                  std::string(TextIn(language,
@@ -205,9 +207,12 @@ std::string FolderOf(const std::string& path) {
     return folder.empty() ? "." : folder;
 }
 
+// A terminal or a pipe reads UTF-8, whatever the logbook came in; the files follow the logbook.
 int ConvertToStandardOutput(const BatchOptions& options, std::FILE* in, RowSinks& sinks) {
+    ConversionSettings settings = options.conversion;
+    settings.outputEncoding = settings.outputEncoding.value_or(TextEncoding::Utf8);
     int writeError = 0;
-    const int status = Convert(options, in, stdout, writeError, sinks);
+    const int status = Convert(options, settings, in, stdout, writeError, sinks);
     if (status == CannotWrite) {
         const MessageLanguage language = options.conversion.language;
         Complain(std::string(TextIn(language, "стандартен изход", "standard output")),
@@ -231,7 +236,7 @@ int ConvertToFile(const BatchOptions& options, std::FILE* in, const timespec& ru
     }
     RemoveStaleTemporaries(FolderOf(output.TargetPath()), prefix, runStart, output.TemporaryPath());
     int writeError = 0;
-    const int status = Convert(options, in, output.Stream(), writeError, sinks);
+    const int status = Convert(options, options.conversion, in, output.Stream(), writeError, sinks);
     if (status == CannotRead || status == NoDateColumn) {
         return status; // the old table stays as it was
     }
@@ -368,7 +373,11 @@ int ConvertTo(const BatchOptions& options, std::FILE* in, const timespec& runSta
         return CannotRead;
     }
     if (summaryFile) {
-        if (!summaryFile->Finish([&](std::FILE* out) { return summary.Write(out, sinks.format); },
+        const OutputFormat format =
+            NamesStandardOutput(*options.summary) && !options.conversion.outputEncoding
+                ? InUtf8(sinks.format, sinks.inputByteOrderMark)
+                : sinks.format;
+        if (!summaryFile->Finish([&](std::FILE* out) { return summary.Write(out, format); },
                                  language)) {
             return CannotRead;
         }

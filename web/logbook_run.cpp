@@ -32,8 +32,9 @@ ConversionSettings SettingsOf(const LogbookOptions& options) {
     if (!options.inputEncoding.empty()) {
         settings.inputEncoding = ParseEncodingName(options.inputEncoding);
     }
-    settings.outputEncoding =
-        ParseEncodingName(options.outputEncoding).value_or(TextEncoding::Utf8);
+    if (!options.outputEncoding.empty()) {
+        settings.outputEncoding = ParseEncodingName(options.outputEncoding);
+    }
     return settings;
 }
 

@@ -20,7 +20,7 @@ TEST(LogbookFormat, BulgarianSpreadsheetExportKeepsItsLayout) {
                                                 "02.05.2024;20.5;18.3;981.1;\r\n");
     EXPECT_EQ(converted.output,
               "\xEF\xBB\xBF"
-              "Дата; СУХ ;Мокър;НАЛЯГАНЕ;Вид;F [g/m3];RH [%];Td [°C];E [hPa];е [hPa];error\r\n"
+              "Дата; СУХ ;Мокър;НАЛЯГАНЕ;Вид;F [g/m3];RH [%];Td [°C];E [hPa];е [hPa];грешка\r\n"
               "01.05.2024;20,5;18,3;981,1;без аспирация;13,2;75,2;15,9;24,2;18,2;\r\n"
               "02.05.2024;20.5;18.3;981.1;;14,3;81,0;17,1;24,2;19,6;\r\n");
     EXPECT_EQ(converted.report.rows, 2u);
@@ -36,7 +36,7 @@ TEST(LogbookFormat, QuotedFieldsAndOtherColumnsPassThroughUnchanged) {
                     "Rila\t2,10,10\n"
                     "Vitosha,20.5,18.3,981.1,,,\n");
     EXPECT_EQ(converted.output,
-              "station,tdry,twet,p,note,F [g/m3],RH [%],Td [°C],E [hPa],е [hPa],error\n"
+              "station,tdry,twet,p,note,F [g/m3],RH [%],Td [°C],E [hPa],е [hPa],грешка\n"
               "\"Sofia, NIMH\",20.5,18.3,981.1,\"said \"\"dry\"\"\nand windy\",14.3,81.0,17.1,"
               "24.2,19.6,\n"
               "Rila\t2,10,10,,,,,,,,\"редът има 3 клетки, заглавният ред 5\"\n"
@@ -151,40 +151,52 @@ TEST(LogbookFormat, BadRowsAreCopiedWithWhatIsWrongAndTheRunGoesOn) {
     EXPECT_EQ(converted.report.failedRows, 4u);
 }
 
-TEST(LogbookFormat, ExcelFilesInWindows1251AndUtf16AreReadAndWrittenBack) {
+std::string Utf16(std::u16string_view text, bool bigEndian) {
+    std::string bytes;
+    for (const char16_t unit : text) {
+        bytes += static_cast<char>(bigEndian ? unit >> 8 : unit & 0xFF);
+        bytes += static_cast<char>(bigEndian ? unit & 0xFF : unit >> 8);
+    }
+    return bytes;
+}
+
+// Excel opens a table in the encoding it wrote: each comes back as it went in.
+TEST(LogbookFormat, ExcelFilesComeBackInTheEncodingTheyCameIn) {
     // "CSV (разделен със запетая)" of a Bulgarian Excel: semicolons in Windows-1251.
     const std::string windows1251Header =
         "\xC4\xE0\xF2\xE0;\xD1\xF3\xF5;\xCC\xEE\xEA\xFA\xF0;\xCD\xE0\xEB\xFF\xE3\xE0\xED\xE5";
     const std::string rows = "\r\n01.05.2024;20,5;18,3;981,1\r\n";
     const ConvertedText guessed = ConvertText(windows1251Header + rows);
     EXPECT_TRUE(guessed.report.guessedWindows1251);
-    EXPECT_EQ(guessed.output,
-              "Дата;Сух;Мокър;Налягане;F [g/m3];RH [%];Td [°C];E [hPa];е [hPa];error"
+    EXPECT_EQ(guessed.output, windows1251Header +
+                                  ";F [g/m3];RH [%];Td [\xB0"
+                                  "C];E [hPa];\xE5 [hPa];\xE3\xF0\xE5\xF8\xEA\xE0\r\n"
+                                  "01.05.2024;20,5;18,3;981,1;14,3;81,0;17,1;24,2;19,6;\r\n");
+    ConversionSettings asUtf8;
+    asUtf8.outputEncoding = TextEncoding::Utf8;
+    EXPECT_EQ(ConvertText(windows1251Header + rows, asUtf8).output,
+              "Дата;Сух;Мокър;Налягане;F [g/m3];RH [%];Td [°C];E [hPa];е [hPa];грешка"
               "\r\n01.05.2024;20,5;18,3;981,1;14,3;81,0;17,1;24,2;19,6;\r\n");
-    ConversionSettings backToExcel;
-    backToExcel.outputEncoding = TextEncoding::Windows1251;
-    backToExcel.decimal = DecimalMark::Point;
-    EXPECT_EQ(ConvertText(windows1251Header + rows, backToExcel).output,
-              windows1251Header + ";F [g/m3];RH [%];Td [\xB0"
-                                  "C];E [hPa];\xE5 [hPa];error\r\n"
-                                  "01.05.2024;20,5;18,3;981,1;14.3;81.0;17.1;24.2;19.6;\r\n");
 
-    // "Unicode текст": UTF-16LE with a byte-order mark, tabs between cells.
-    std::string utf16;
-    for (const char16_t unit : std::u16string(u"\uFEFFсух\tмокър\tp\r\n20,5\t18,3\t981,1\r\n")) {
-        utf16 += static_cast<char>(unit & 0xFF);
-        utf16 += static_cast<char>(unit >> 8);
-    }
-    const ConvertedText unicode = ConvertText(utf16);
-    EXPECT_FALSE(unicode.report.guessedWindows1251);
-    EXPECT_EQ(unicode.output,
-              "\xEF\xBB\xBFсух\tмокър\tp\tF [g/m3]\tRH [%]\tTd [°C]\tE [hPa]\t"
-              "е [hPa]\terror\r\n20,5\t18,3\t981,1\t14,3\t81,0\t17,1\t24,2\t19,6\t\r\n");
+    // "Unicode текст" is UTF-16LE with a byte-order mark, tabs between cells; big-endian
+    // comes back as Excel writes UTF-16.
+    const std::u16string logbook = u"\uFEFFсух\tмокър\tp\r\n20,5\t18,3\t981,1\r\n";
+    const std::u16string results = u"\uFEFFсух\tмокър\tp\tF [g/m3]\tRH [%]\tTd [°C]\tE [hPa]\t"
+                                   u"е [hPa]\tгрешка\r\n20,5\t18,3\t981,1\t14,3\t81,0\t17,1\t"
+                                   u"24,2\t19,6\t\r\n";
+    EXPECT_EQ(ConvertText(Utf16(logbook, false)).output, Utf16(results, false));
+    EXPECT_EQ(ConvertText(Utf16(logbook, true)).output, Utf16(results, false));
     ConversionSettings unicodeBack;
     unicodeBack.outputEncoding = TextEncoding::Utf16Le;
-    const std::string written = ConvertText(utf16, unicodeBack).output;
-    EXPECT_EQ(written.substr(0, 22), utf16.substr(0, 22)); // the mark and "сух\tмокър\tp"
-    EXPECT_EQ(written.size() % 2, 0u);
+    EXPECT_EQ(ConvertText(windows1251Header + rows, unicodeBack).output.substr(0, 10),
+              Utf16(u"\uFEFFДата", false));
+
+    // UTF-8 keeps its mark, or its lack of one.
+    const std::string utf8 = "сух,мокър,p\n20.5,18.3,981.1\n";
+    const std::string utf8Results = "сух,мокър,p,F [g/m3],RH [%],Td [°C],E [hPa],е [hPa],грешка\n"
+                                    "20.5,18.3,981.1,14.3,81.0,17.1,24.2,19.6,\n";
+    EXPECT_EQ(ConvertText("\xEF\xBB\xBF" + utf8).output, "\xEF\xBB\xBF" + utf8Results);
+    EXPECT_EQ(ConvertText(utf8).output, utf8Results);
 }
 
 TEST(LogbookFormat, HeaderEndingAtTheFirstBufferEdgeKeepsItsCrlfAndTheLogbookItsErrorColumn) {
@@ -192,12 +204,19 @@ TEST(LogbookFormat, HeaderEndingAtTheFirstBufferEdgeKeepsItsCrlfAndTheLogbookIts
     // the next.
     const std::string header = "tdry,twet,p," + std::string((1 << 16) - 13, 'n') + "\r\n";
     const ConvertedText edge = ConvertText(header + "20.5,18.3,981.1,x\r\n");
-    EXPECT_TRUE(edge.output.ends_with(",error\r\n20.5,18.3,981.1,x,14.3,81.0,17.1,24.2,19.6,\r\n"));
+    EXPECT_TRUE(
+        edge.output.ends_with(",грешка\r\n20.5,18.3,981.1,x,14.3,81.0,17.1,24.2,19.6,\r\n"));
 
+    // A logbook's own error column, or a table of ours read again in either language.
     const ConvertedText own = ConvertText("tdry,twet,p,Error\n20.5,18.3,981.1,wet cloth dry\n");
     EXPECT_EQ(own.output,
-              "tdry,twet,p,Error,F [g/m3],RH [%],Td [°C],E [hPa],е [hPa],error (zorvel)\n"
+              "tdry,twet,p,Error,F [g/m3],RH [%],Td [°C],E [hPa],е [hPa],грешка (zorvel)\n"
               "20.5,18.3,981.1,wet cloth dry,14.3,81.0,17.1,24.2,19.6,\n");
+    ConversionSettings english;
+    english.language = MessageLanguage::English;
+    EXPECT_TRUE(
+        ConvertText("tdry,twet,p,Грешка\n", english).output.ends_with(",е [hPa],error (zorvel)\n"));
+    EXPECT_TRUE(ConvertText("tdry,twet,p\n", english).output.ends_with(",е [hPa],error\n"));
 }
 
 TEST(LogbookFormat, ExtendedQuantitiesMatchPublishedValues) {
@@ -219,7 +238,7 @@ TEST(LogbookFormat, ExtendedQuantitiesMatchPublishedValues) {
     extended.extended = true;
     const ConvertedText converted = ConvertText("tdry,twet,p\n20,13.95,1013.25\n", extended);
     EXPECT_EQ(converted.output, "tdry,twet,p,F [g/m3],RH [%],Td [°C],E [hPa],е [hPa],r [g/kg],"
-                                "q [g/kg],h [kJ/kg],error\n"
+                                "q [g/kg],h [kJ/kg],грешка\n"
                                 "20,13.95,1013.25,8.6,50.0,9.3,23.4,11.7,7.3,7.2,38.6,\n");
 }
 

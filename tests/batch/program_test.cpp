@@ -109,7 +109,7 @@ TEST_F(BatchProgram, ComputedLogbookExitsZeroAndRowsWithErrorsTwo) {
         Run(ShellQuote(logbook.string()) + " -o " + ShellQuote(results.string()));
     EXPECT_EQ(good.exitCode, 0) << good.output;
     EXPECT_EQ(good.output, "");
-    EXPECT_EQ(Read(results), "date,tdry,twet,p,F [g/m3],RH [%],Td [°C],E [hPa],е [hPa],error\n"
+    EXPECT_EQ(Read(results), "date,tdry,twet,p,F [g/m3],RH [%],Td [°C],E [hPa],е [hPa],грешка\n"
                              "2024-05-01,20.5,18.3,981.1,14.3,81.0,17.1,24.2,19.6,\n");
 
     // Standard input, another delimiter and unit, and English error texts.
@@ -283,7 +283,7 @@ TEST_F(BatchProgram, ClosedStandardInputAndStandardOutputByName) {
                    ShellQuote(results.string()) + " <&-");
     EXPECT_EQ(named.exitCode, 0) << named.output;
     const std::string table = Read(results);
-    EXPECT_EQ(table, "date,tdry,twet,p,F [g/m3],RH [%],Td [°C],E [hPa],е [hPa],error\n"
+    EXPECT_EQ(table, "date,tdry,twet,p,F [g/m3],RH [%],Td [°C],E [hPa],е [hPa],грешка\n"
                      "2024-05-01,20.5,18.3,981.1,14.3,81.0,17.1,24.2,19.6,\n");
     for (const char* standardOutput : {"-", "/dev/stdout"}) {
         const CommandResult piped =
@@ -520,6 +520,43 @@ TEST_F(BatchProgram, TheSummaryIsReplacedOnlyByACompleteRun) {
     EXPECT_EQ(failed.exitCode, 1);
     EXPECT_EQ(Read(summary), expected);
     EXPECT_EQ(FilesInFolder(), 4u) << "a temporary file was left behind";
+}
+
+// A Bulgarian Excel's logbook: its files come back in Windows-1251, while a terminal or a
+// pipe gets UTF-8 as before.
+TEST_F(BatchProgram, FilesComeBackInTheLogbooksEncodingAndStandardOutputInUtf8) {
+    // "дата;сух;мокър;p" and a reading, as Excel saves it on a Bulgarian Windows.
+    const fs::path logbook =
+        Write("дневник.csv", "\xE4\xE0\xF2\xE0;\xF1\xF3\xF5;\xEC\xEE\xEA\xFA\xF0;p\r\n"
+                             "2024-05-01;20,5;18,3;981,1\r\n");
+    const fs::path results = folder_ / "резултати.csv";
+    const fs::path summary = folder_ / "обобщение.csv";
+    const CommandResult files =
+        Run(ShellQuote(logbook.string()) + " -o " + ShellQuote(results.string()) +
+            " --summary day " + ShellQuote(summary.string()) + " 2>/dev/null");
+    EXPECT_EQ(files.exitCode, 0) << files.output;
+    EXPECT_EQ(Read(results), "\xE4\xE0\xF2\xE0;\xF1\xF3\xF5;\xEC\xEE\xEA\xFA\xF0;p;F [g/m3];RH [%];"
+                             "Td [\xB0"
+                             "C];E [hPa];\xE5 [hPa];\xE3\xF0\xE5\xF8\xEA\xE0\r\n"
+                             "2024-05-01;20,5;18,3;981,1;14,3;81,0;17,1;24,2;19,6;\r\n");
+    EXPECT_TRUE(Read(summary).starts_with("period;rows;computed;Tdry [\xB0"
+                                          "C];\xE5 [hPa];"))
+        << Read(summary);
+    // Standard error's note of the guess follows what standard output got.
+    const CommandResult piped = Run(ShellQuote(logbook.string()));
+    EXPECT_TRUE(piped.output.starts_with("дата;сух;мокър;p;F [g/m3];RH [%];Td [°C];E [hPa];"
+                                         "е [hPa];грешка\r\n2024-05-01;20,5;18,3;981,1;14,3;"
+                                         "81,0;17,1;24,2;19,6;\r\nzorvel-batch: "))
+        << piped.output;
+    const CommandResult summaryPiped = Run(ShellQuote(logbook.string()) + " -o " +
+                                           ShellQuote(results.string()) + " --summary day -");
+    EXPECT_NE(summaryPiped.output.find("\nperiod;rows;computed;Tdry [°C];е [hPa];"),
+              std::string::npos)
+        << summaryPiped.output;
+    // Asked for, an encoding holds for the files.
+    Run(ShellQuote(logbook.string()) + " --output-encoding utf-8 -o " +
+        ShellQuote(results.string()));
+    EXPECT_TRUE(Read(results).starts_with("дата;сух;мокър;p;")) << Read(results);
 }
 
 } // namespace

@@ -103,7 +103,7 @@ TEST(StationLogbook, ReadingsAreCorrectedBeforeAnythingAndKeptOnRecord) {
     ASSERT_EQ(lines.size(), 6u) << corrected.output;
     ASSERT_EQ(plain.size(), 6u);
     EXPECT_EQ(lines[0], "date;tdry;twet;p;tdry (поправен);twet (поправен);F [g/m3];RH [%];"
-                        "Td [°C];E [hPa];е [hPa];error");
+                        "Td [°C];E [hPa];е [hPa];грешка");
     const char* const prefixes[] = {
         "2024-05-31;10,0;8,0;1000;10,00;8,10;", "2024-06-01; 15 [°C];8,0;1000;15,10;8,30;",
         ";25;24;1000;25,20;24,10;", "2024-06-02;-0,1;0;1000;-0,30;0,30;",
@@ -211,7 +211,7 @@ TEST(SynopGroups, SignDigitThenTenthsOfADegreeInThreeDigits) {
     synop.synop = true;
     EXPECT_EQ(
         ConvertText("tdry,twet,p\n20.5,18.3,981.1\n-3.4,-3.9,1000\n20.5,25,981.1\n", synop).output,
-        "tdry,twet,p,F [g/m3],RH [%],Td [°C],E [hPa],е [hPa],1snTTT,2snTdTdTd,error\n"
+        "tdry,twet,p,F [g/m3],RH [%],Td [°C],E [hPa],е [hPa],1snTTT,2snTdTdTd,грешка\n"
         "20.5,18.3,981.1,14.3,81.0,17.1,24.2,19.6,10205,20171,\n"
         "-3.4,-3.9,1000,3.4,89.2,-4.9,4.8,4.3,11034,21049,\n"
         "20.5,25,981.1,,,,,,,,Има грешка при въвеждането на стойностите на сухия и мокрия "
@@ -319,7 +319,7 @@ TEST(WetBulbFromHumidity, DewPointIceAndTheRowsItRefuses) {
                                                 "20,5;50;;\n");
     EXPECT_EQ(converted.output,
               "tdry;ВЛАЖНОСТ;p;bulb;twet (изчислен);F [g/m3];RH [%];Td [°C];E [hPa];е [hPa];"
-              "error\n"
+              "грешка\n"
               "20,5;81;981,1;;18,3;14,3;81,0;17,1;24,2;19,6;\n"
               "-10;61,7;1013,25;лед;-11,0;1,4;61,7;-15,9;2,9;1,8;\n"
               "20,5;;981,1;;;;;;;;Няма данни за относителната влажност\n"

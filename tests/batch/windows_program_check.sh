@@ -30,7 +30,7 @@ run() { # arguments...; sets status, out, err
     err=$(cat err.bin)
 }
 
-header='date,tdry,twet,p,F [g/m3],RH [%],Td [°C],E [hPa],е [hPa],error'
+header='date,tdry,twet,p,F [g/m3],RH [%],Td [°C],E [hPa],е [hPa],грешка'
 printf 'date,tdry,twet,p\n2024-05-01,20.5,18.3,981.1\n' >lf.csv
 run lf.csv
 expect "computed logbook exits 0" 0 "$status"
@@ -94,4 +94,15 @@ run дневник.csv -o резултати.csv --summary day резултат�
 expect "--summary over the table refused" "2 zorvel-batch: --summary резултати.csv: това е и \
 файлът на -o; нищо не е прочетено или записано" "$status $err"
 expect "the table kept" "$(cat table-before.csv)" "$(cat резултати.csv)"
+# A Bulgarian Excel's logbook, saved as Windows-1251, comes back in Windows-1251; the
+# console still gets UTF-8.
+printf '\xe4\xe0\xf2\xe0,tdry,twet,p\r\n2024-05-01,20.5,18.3,981.1\r\n' >excel.csv
+run excel.csv -o excel-results.csv
+excel_header='\xe4\xe0\xf2\xe0,tdry,twet,p,F [g/m3],RH [%%],Td [\xb0C],E [hPa],\xe5 [hPa]'
+excel_row='2024-05-01,20.5,18.3,981.1,14.3,81.0,17.1,24.2,19.6,'
+expect "Windows-1251 in, Windows-1251 out" \
+    "$(printf "$excel_header,\\xe3\\xf0\\xe5\\xf8\\xea\\xe0\\r\\n$excel_row\\r\\n" | od -An -c | tr -s ' \n' ' ')" \
+    "$(od -An -c excel-results.csv | tr -s ' \n' ' ')"
+run excel.csv
+expect "standard output in UTF-8" "дата,tdry,twet,p,F" "$(head -c 22 out.bin)"
 exit $fail

@@ -251,7 +251,7 @@ describe('logbooks', () => {
     ];
     for (const [options, args] of optionSets) {
       const reset = { unit: '', type: '', bulb: 'water', delimiter: '', decimal: '', encoding: '',
-        'output-encoding': 'utf-8' };
+        'output-encoding': '' };
       await convertLogbook(logbook, { ...reset, ...options });
       const table = path.join(scratch, 'table.csv');
       const chart = path.join(scratch, 'chart.svg');

@@ -57,14 +57,13 @@ TEST(WebLogbook, TakesEachOptionInZorvelBatchsWords) {
     // Nothing chosen leaves every option to the logbook, as zorvel-batch without options.
     const ConversionSettings none = SettingsOf({});
     EXPECT_FALSE(none.unit || none.type || none.outputDelimiter || none.decimal ||
-                 none.inputEncoding);
+                 none.inputEncoding || none.outputEncoding);
     EXPECT_EQ(none.bulb, BulbChoice::Water);
-    EXPECT_EQ(none.outputEncoding, TextEncoding::Utf8);
 }
 
 TEST(WebLogbook, ConvertsFromMemoryWithItsChart) {
     const LogbookRun run = Convert("date,tdry,twet,p\r\n2024-05-01,20.5,18.3,981.1\r\n");
-    EXPECT_EQ(run.table, "date,tdry,twet,p,F [g/m3],RH [%],Td [°C],E [hPa],е [hPa],error\r\n"
+    EXPECT_EQ(run.table, "date,tdry,twet,p,F [g/m3],RH [%],Td [°C],E [hPa],е [hPa],грешка\r\n"
                          "2024-05-01,20.5,18.3,981.1,14.3,81.0,17.1,24.2,19.6,\r\n");
     EXPECT_EQ(run.report.rows, 1u);
     EXPECT_EQ(run.chart.rfind("<?xml", 0), 0u);
