@@ -10,6 +10,11 @@ namespace {
 
 using Failure = ReplacementFile::Failure;
 
+std::string_view InUseText(MessageLanguage language) {
+    return TextIn(language, "файлът е отворен в друга програма",
+                  "the file is open in another program");
+}
+
 std::string_view Reason(Failure why, MessageLanguage language) {
     switch (why) {
     case Failure::NoSuchFolder:
@@ -33,6 +38,8 @@ std::string_view Reason(Failure why, MessageLanguage language) {
                       "the name is not an ordinary file's");
     case Failure::NameTooLong:
         return TextIn(language, "името е твърде дълго", "the name is too long");
+    case Failure::InUse:
+        return InUseText(language);
     case Failure::None:
     case Failure::Other:
         break;
@@ -76,6 +83,8 @@ std::string OpenFailureText(int error, MessageLanguage language) {
         text += TextIn(language, "нямате право да го четете", "no permission to read it");
     } else if (error == EISDIR) {
         text += TextIn(language, "това е папка", "it is a folder");
+    } else if (FailureOfError(error) == Failure::InUse) {
+        text += InUseText(language);
     } else {
         text += SystemReason(error, language);
     }

@@ -17,10 +17,12 @@ ReplacementFile::Failure FailureOfError(int error) {
         return ReplacementFile::Failure::NoSuchFolder;
     case EACCES:
     case EPERM:
-    // A file another program holds open (and on POSIX a busy mount point), for now one
-    // this user may not write.
-    case EBUSY:
         return ReplacementFile::Failure::NoPermission;
+    // Windows' sharing and lock violations; on POSIX a program being run, or a folder or
+    // mount point in use.
+    case EBUSY:
+    case ETXTBSY:
+        return ReplacementFile::Failure::InUse;
     case EROFS:
         return ReplacementFile::Failure::ReadOnlyDisk;
     case ENOSPC:

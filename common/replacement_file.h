@@ -35,6 +35,7 @@ class ReplacementFile {
         WriteProtected,  // the file exists and this user may not write to it
         NotOrdinaryFile, // a FIFO, a device or a socket: never replaced
         NameTooLong,
+        InUse, // another program holds the file open and lets no one replace it
         Other,
     };
 

@@ -22,6 +22,8 @@ std::string_view ReasonText(SaveFailure why) {
         return "това име не е на обикновен файл.";
     case SaveFailure::NameTooLong:
         return "името е твърде дълго.";
+    case SaveFailure::InUse:
+        return "файлът е отворен в друга програма.";
     case SaveFailure::None:
     case SaveFailure::Other:
         break;

@@ -1,8 +1,12 @@
 #include "common/native_names.h"
 
+#include "common/windows/system_error.h"
 #include "common/windows/wide_text.h"
 
 #include <cerrno>
+#include <cstdint>
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 // After windows.h, which it needs.
 #include <shellapi.h>
@@ -26,5 +30,25 @@ std::FILE* OpenForReading(const std::string& path) {
         errno = ENOENT; // no file has a name that is not text
         return nullptr;
     }
-    return _wfopen(common::WideFromUtf8(path).c_str(), L"rb");
+    // Delete sharing lets a table replace the logbook it is read from (-o over the input);
+    // the runtime's own open would also call a file held by another program one this user
+    // may not read.
+    const HANDLE file = CreateFileW(common::WideFromUtf8(path).c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        errno = common::ErrnoOfSystemError(GetLastError());
+        return nullptr;
+    }
+    const int descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_RDONLY | _O_BINARY);
+    if (descriptor < 0) {
+        CloseHandle(file);
+        errno = EMFILE;
+        return nullptr;
+    }
+    std::FILE* const stream = _fdopen(descriptor, "rb");
+    if (stream == nullptr) {
+        _close(descriptor);
+    }
+    return stream;
 }

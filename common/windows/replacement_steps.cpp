@@ -3,6 +3,7 @@
 #include "common/replacement_steps.h"
 #include "common/replacement_file.h"
 
+#include "common/windows/system_error.h"
 #include "common/windows/wide_text.h"
 
 #include <cerrno>
@@ -14,39 +15,7 @@
 namespace replacement {
 namespace {
 
-// The errno a Win32 error stands for; EIO when the error has no closer match.
-int ErrnoOfSystemError(DWORD error) {
-    switch (error) {
-    case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND:
-    case ERROR_INVALID_DRIVE:
-    case ERROR_BAD_NETPATH:
-    case ERROR_BAD_NET_NAME:
-    case ERROR_DIRECTORY:
-        return ENOENT;
-    case ERROR_ACCESS_DENIED:
-    case ERROR_PRIVILEGE_NOT_HELD:
-        return EACCES;
-    // Another program holds the file open.
-    case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION:
-        return EBUSY;
-    case ERROR_WRITE_PROTECT:
-        return EROFS;
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL:
-        return ENOSPC;
-    case ERROR_FILE_TOO_LARGE:
-        return EFBIG;
-    case ERROR_FILENAME_EXCED_RANGE:
-    case ERROR_BUFFER_OVERFLOW:
-        return ENAMETOOLONG;
-    case ERROR_INVALID_NAME:
-        return EINVAL;
-    default:
-        return EIO;
-    }
-}
+using common::ErrnoOfSystemError;
 
 int LastError() {
     return ErrnoOfSystemError(GetLastError());
@@ -68,6 +37,20 @@ std::wstring FolderOf(const std::wstring& path) {
 HANDLE OpenToLookAt(const std::wstring& path) {
     return CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
+
+// Whether a program holds the file open without letting it be deleted, as a spreadsheet or
+// a picture viewer does: no replacement can take its place then. Wine refuses such a
+// replacement as access denied, so the file is asked directly.
+bool HeldByAnotherProgram(const std::wstring& path) {
+    const HANDLE file =
+        CreateFileW(path.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return GetLastError() == ERROR_SHARING_VIOLATION;
+    }
+    CloseHandle(file);
+    return false;
 }
 
 // Devices ("NUL", "COM1"), pipes and consoles open as files but are not ordinary ones.
@@ -116,7 +99,10 @@ Target LookAtWide(std::wstring path) {
         target.kind = TargetKind::Other;
     } else {
         target.kind = TargetKind::OrdinaryFile;
-        target.writeError = (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0 ? EACCES : 0;
+        // Told before anything is written; the holder may still come later (MoveOver).
+        target.writeError = (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0 ? EACCES
+                            : HeldByAnotherProgram(path)                           ? EBUSY
+                                                                                   : 0;
     }
     return target;
 }
@@ -230,11 +216,19 @@ void Empty(int descriptor) {
 int MoveOver(const std::string& temporary, const std::string& target) {
     const std::wstring wideTarget = common::WideFromUtf8(target);
     const std::wstring wideTemporary = common::WideFromUtf8(temporary);
-    const bool moved = ReplaceFileW(wideTarget.c_str(), wideTemporary.c_str(), nullptr,
-                                    REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) ||
-                       MoveFileExW(wideTemporary.c_str(), wideTarget.c_str(),
-                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    return moved ? 0 : LastError();
+    if (ReplaceFileW(wideTarget.c_str(), wideTemporary.c_str(), nullptr,
+                     REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+        return 0;
+    }
+    const int replaceError = LastError();
+    if (MoveFileExW(wideTemporary.c_str(), wideTarget.c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return 0;
+    }
+    const int moveError = LastError();
+    return replaceError == EBUSY || moveError == EBUSY || HeldByAnotherProgram(wideTarget)
+               ? EBUSY
+               : moveError;
 }
 
 void Remove(const std::string& path) {

@@ -3,11 +3,13 @@
 # results of the worked example, CRLF kept when the logbook has it (and not added when it
 # has not), a Bulgarian message in UTF-8 bytes, -o replacing a table with nothing left
 # beside it, a chart refused that would land on the logbook, and a station's run with its
-# certificates, SYNOP groups and daily summary under Cyrillic names. Run by ctest in the
+# certificates, SYNOP groups and daily summary under Cyrillic names, a logbook and outputs
+# held open by another program, and the console's code page given back. Run by ctest in the
 # Windows build (tools/windows/test.sh sets up Wine).
-# Usage: windows_program_check.sh <zorvel-batch.exe>
+# Usage: windows_program_check.sh <zorvel-batch.exe> <windows_hold_file.exe>
 set -uo pipefail
 program=$1
+holder=$2
 [[ -n ${WINEPREFIX:-} ]] || { echo "FAIL: run through tools/windows/test.sh" >&2; exit 1; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -105,4 +107,34 @@ expect "Windows-1251 in, Windows-1251 out" \
     "$(od -An -c excel-results.csv | tr -s ' \n' ' ')"
 run excel.csv
 expect "standard output in UTF-8" "дата,tdry,twet,p,F" "$(head -c 22 out.bin)"
+# Files another program holds open, as a spreadsheet does (sharing them for reading only)
+# or a stricter program (not at all): named as such, nothing replaced, nothing left beside.
+hold() { # file read|none
+    wine "$holder" "$1" "$2" held.marker &
+    holder_pid=$!
+    for _ in $(seq 200); do [[ -e held.marker ]] && break; sleep 0.05; done
+}
+release() {
+    rm -f held.marker
+    wait "$holder_pid"
+}
+in_use=файлът\ е\ отворен\ в\ друга\ програма
+cp резултати.csv table-before.csv
+hold резултати.csv read
+run дневник.csv -o резултати.csv
+release
+expect "held -o target" "1 zorvel-batch: резултати.csv: не може да се запише: $in_use" "$status $err"
+expect "held table kept" "$(cat table-before.csv)" "$(cat резултати.csv)"
+hold дневник.csv none
+run дневник.csv --lang en
+release
+expect "held logbook" "1 zorvel-batch: дневник.csv: cannot open: the file is open in another \
+program" "$status $err"
+printf 'an old chart\n' >диаграма.svg
+hold диаграма.svg none
+run дневник.csv -o резултати.csv --chart диаграма.svg
+release
+expect "held chart" "1 zorvel-batch: диаграма.svg: не може да се запише: $in_use" "$status $err"
+expect "held chart kept" "an old chart" "$(cat диаграма.svg)"
+expect "nothing of ours beside them" "" "$(ls -a | grep zorvel-batch)"
 exit $fail

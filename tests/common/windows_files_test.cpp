@@ -46,35 +46,59 @@ TEST(WideText, ANameThatIsNotTextNamesNoFile) {
     EXPECT_EQ(file.ErrorNumber(), EINVAL);
 }
 
-// As a spreadsheet holds a table it shows: the file is not replaced, the user is told it
-// may not be written, and the new file does not stay beside it.
-TEST(HeldFile, AFileOpenInAnotherProgramKeepsItsContentAndSaysWhy) {
+std::string Contents(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// As a spreadsheet (share mode FILE_SHARE_READ) or a stricter program (0) holds a file it
+// shows, whether it took it before the save began or while it ran: the file is not
+// replaced, the user is told it is open in another program, and no file of ours stays
+// beside it. A held logbook is still read where the holder lets others read.
+TEST(HeldFile, AFileOpenInAnotherProgramKeepsItsContentAndSaysSo) {
     namespace fs = std::filesystem;
     const ScratchFolder scratch("zorvel-held-file");
-    const fs::path& folder = scratch.Path();
-    const fs::path target = folder / "table.csv";
-    std::ofstream(target, std::ios::binary) << "old table";
-    const HANDLE held = CreateFileW(target.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    {
-        ReplacementFile file(target.string());
-        if (file.IsOpen()) {
-            std::fputs("new table", file.Stream());
-            EXPECT_FALSE(file.Commit());
+    const fs::path target = scratch.Path() / "table.csv";
+    for (const DWORD share : {DWORD{0}, DWORD{FILE_SHARE_READ}}) {
+        for (const bool heldFirst : {true, false}) {
+            SCOPED_TRACE("share " + std::to_string(share) + (heldFirst ? ", held first" : ""));
+            std::ofstream(target, std::ios::binary) << "old table";
+            HANDLE held = INVALID_HANDLE_VALUE;
+            const auto hold = [&] {
+                held = CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr,
+                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+                ASSERT_NE(held, INVALID_HANDLE_VALUE);
+            };
+            if (heldFirst) {
+                hold();
+            }
+            {
+                ReplacementFile file(target.string());
+                if (!heldFirst) {
+                    ASSERT_TRUE(file.IsOpen());
+                    std::fputs("new table", file.Stream());
+                    hold();
+                    EXPECT_FALSE(file.Commit());
+                }
+                EXPECT_FALSE(file.IsOpen());
+                EXPECT_EQ(file.Why(), ReplacementFile::Failure::InUse);
+                EXPECT_EQ(file.ErrorNumber(), EBUSY);
+            }
+            errno = 0;
+            std::FILE* const read = OpenForReading(target.string());
+            EXPECT_EQ(read != nullptr, share == FILE_SHARE_READ);
+            EXPECT_EQ(errno, read != nullptr ? 0 : EBUSY);
+            if (read != nullptr) {
+                std::fclose(read);
+            }
+            CloseHandle(held);
+            EXPECT_EQ(Contents(target), "old table");
+            // Wine's ReplaceFileW leaves an empty file of its own ("rf….tmp"); ours must go.
+            for (const fs::directory_entry& left : fs::directory_iterator(scratch.Path())) {
+                EXPECT_FALSE(left.path().filename().string().starts_with(".zorvel-"))
+                    << left.path();
+            }
         }
-        // Windows says the file is in use, Wine that access is denied.
-        EXPECT_EQ(file.Why(), ReplacementFile::Failure::NoPermission);
-        EXPECT_TRUE(file.ErrorNumber() == EBUSY || file.ErrorNumber() == EACCES)
-            << file.ErrorNumber();
-    }
-    CloseHandle(held);
-    std::ifstream in(target, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "old table");
-    in.close();
-    // Wine's ReplaceFileW leaves an empty file of its own ("rf….tmp"); ours must go.
-    for (const fs::directory_entry& left : fs::directory_iterator(folder)) {
-        EXPECT_FALSE(left.path().filename().string().starts_with(".zorvel-")) << left.path();
     }
 }
 

@@ -20,6 +20,7 @@ TEST(SaveFailureText, NamesTheFileAndTheReasonInPlainWords) {
         {SaveFailure::WriteProtected, "файлът е защитен срещу запис."},
         {SaveFailure::NotOrdinaryFile, "това име не е на обикновен файл."},
         {SaveFailure::NameTooLong, "името е твърде дълго."},
+        {SaveFailure::InUse, "файлът е отворен в друга програма."},
         {SaveFailure::Other, "записът не успя."},
     };
     for (const auto& [why, reason] : reasons) {
