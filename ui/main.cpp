@@ -1,8 +1,9 @@
+#include "common/console_answer.h"
 #include "lifecycle/fatal_error_trap.h"
 #include "ui/start_program.h"
 #include "zorvel_version.h"
 
-#include <cstdio>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -18,19 +19,21 @@ constexpr std::string_view Usage =
     "Без тези две опции програмата отваря прозореца си; други аргументи не чете.\n";
 
 // The two questions every Linux program answers on standard output without opening a
-// display; -1 when the command line asks neither. Nothing else on it is read.
+// display (and on Windows in the console it was started from); -1 when the command line
+// asks neither. Nothing else on it is read.
 int AnswerInformationRequest(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument(argv[i]);
+        std::string answer;
         if (argument == "--version") {
-            std::printf("zorvel %s\n", zorvel::FileVersion);
+            answer = std::string("zorvel ") + zorvel::FileVersion + "\n";
         } else if (argument == "--help") {
-            std::fwrite(Usage.data(), 1, Usage.size(), stdout);
+            answer = Usage;
         } else {
             continue;
         }
         // A full disk or a closed pipe is an answer lost, and says so in the status.
-        return std::fflush(stdout) == 0 && std::ferror(stdout) == 0 ? 0 : 1;
+        return WriteAnswer(answer) ? 0 : 1;
     }
     return -1;
 }

@@ -196,7 +196,8 @@ TEST_F(Win32Objects, MenusKeepTheirTrailingSeparatorsAndOneBarPerWindow) {
     check.cbSize = sizeof check;
     check.fMask = MIIM_FTYPE | MIIM_STATE;
     ASSERT_TRUE(GetMenuItemInfoW(dropDown, 6, FALSE, &check));
-    EXPECT_NE(check.fType & MFT_RADIOCHECK, 0u);
+    // An option on or off: a check mark, not a radio bullet.
+    EXPECT_EQ(check.fType, static_cast<UINT>(MFT_STRING));
     EXPECT_NE(check.fState & MFS_CHECKED, 0u);
     SetMenuItemChecked(0, 6, false);
     EXPECT_EQ(GetMenuState(dropDown, 6, MF_BYCOMMAND) & MF_CHECKED, 0u);

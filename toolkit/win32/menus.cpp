@@ -85,19 +85,9 @@ void AddMenuItem(int commandId, std::string_view text) {
 }
 
 void AddMenuCheckItem(int commandId, std::string_view text) {
+    // A plain string item: the mark CheckMenuItem gives it is the check mark of an option
+    // that is on or off, not the radio bullet of one choice among several.
     AddMenuItem(commandId, text);
-    HMENU const menu = State().currentMenu;
-    if (menu == nullptr) {
-        return;
-    }
-    // The choices of one kind exclude each other: their mark is the radio bullet.
-    MENUITEMINFOW item{};
-    item.cbSize = sizeof item;
-    item.fMask = MIIM_FTYPE;
-    if (GetMenuItemInfoW(menu, static_cast<UINT>(commandId), FALSE, &item)) {
-        item.fType |= MFT_RADIOCHECK;
-        SetMenuItemInfoW(menu, static_cast<UINT>(commandId), FALSE, &item);
-    }
 }
 
 void SetMenuItemChecked(int menuId, int commandId, bool checked) {
