@@ -1,6 +1,7 @@
 #include "batch/chart_range.h"
 
-#include <charconv>
+#include "calc/float_text.h"
+
 #include <string>
 
 namespace {
@@ -17,13 +18,16 @@ std::optional<float> Temperature(std::string_view text) {
             return std::nullopt; // no exponents, no "inf", no signs but the leading minus
         }
     }
-    float value = 0;
-    const char* const end = number.data() + number.size();
-    const auto [stop, error] = std::from_chars(number.data(), end, value);
-    if (number.empty() || error != std::errc{} || stop != end) {
+    const bool negative = number.starts_with('-');
+    const std::string_view magnitude = std::string_view(number).substr(negative ? 1 : 0);
+    if (magnitude.empty() || magnitude.find('-') != std::string_view::npos) {
         return std::nullopt;
     }
-    return value;
+    const NearestSingle read = ReadNearestSingle(magnitude);
+    if (!read.whole || read.outOfRange) {
+        return std::nullopt;
+    }
+    return negative ? -read.value : read.value;
 }
 
 } // namespace
