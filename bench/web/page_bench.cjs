@@ -52,7 +52,7 @@ async function main() {
     });
 
     const logbook = path.join(scratch, 'logbook.csv');
-    const lines = ['date,tdry,twet,p'];
+    const lines = ['row,tdry,twet,p'];
     for (let i = 0; i < logbookRows; i += 1) {
       lines.push(`r${i},${(i % 400) / 10},${(i % 400) / 10 - (i % 37) / 10},${950 + (i % 100)}`);
     }

@@ -11,6 +11,9 @@ linux_build=${2:-"$root/build"}
 "$root/tools/web/build.sh" "$web_build"
 [[ -x $linux_build/batch/zorvel-batch ]] || "$root/tools/build.sh" "$linux_build"
 cmake --build "$linux_build" --target zorvel-batch
+# The page is opened by a file URL and the program started from node: both by full paths.
+web_build=$(cd "$web_build" && pwd)
+linux_build=$(cd "$linux_build" && pwd)
 if ! command -v npm >/dev/null; then
     "$root/tools/ensure-packages.sh" "$root/tools/debian-packages-web-npm.txt"
 fi
