@@ -69,9 +69,10 @@ void ApplyStatusParts(StatusBarEntry& bar) {
     RECT rect{};
     GetClientRect(window, &rect);
     const bool sizeable = (GetWindowLongPtrW(parent, GWL_STYLE) & WS_THICKFRAME) != 0;
+    const int dpi = DotsPerInchOf(parent);
     std::vector<int> widths;
     for (const StatusField& field : bar.fields) {
-        widths.push_back(field.width);
+        widths.push_back(field.width == Automatic ? Automatic : ScreenPixels(field.width, dpi));
     }
     const std::vector<int> edges = StatusFieldRightEdges(
         widths, StatusUsableWidth(rect.right, rect.bottom, sizeable, IsZoomed(parent) != FALSE));
