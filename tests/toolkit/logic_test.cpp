@@ -1,6 +1,7 @@
 // The toolkit's arithmetic and parsing, without any window.
 #include "internal/event_queue.h"
 #include "internal/frame_fit.h"
+#include "toolkit/display_scale.h"
 #include "toolkit/font_name.h"
 #include "toolkit/pixel_shrink.h"
 #include "toolkit/save_dialog_setup.h"
@@ -24,6 +25,26 @@ TEST(StatusLayout, AutomaticFieldsShareWhatFixedOnesLeave) {
               (std::vector<int>{100, 250, 400}));
     EXPECT_EQ(StatusFieldRightEdges({30, 40}, 1000), (std::vector<int>{30, 70}));
     EXPECT_TRUE(StatusFieldRightEdges({}, 500).empty());
+}
+
+TEST(DisplayScale, IdentityAt96AndEdgesThatKeepTouchingAbove) {
+    for (const int pixels : {-7, 0, 1, 125, 1366}) {
+        EXPECT_EQ(ScreenPixels(pixels, 96), pixels);
+        EXPECT_EQ(ToolkitPixels(pixels, 96), pixels);
+    }
+    // 125 * 1.5 = 187.5 goes up, as MulDiv does; a screen's width comes back rounded down.
+    EXPECT_EQ(ScreenPixels(125, 144), 188);
+    EXPECT_EQ(ToolkitPixels(1366, 144), 910);
+    EXPECT_EQ(ToolkitPixels(1366, 168), 780);
+    EXPECT_EQ(ToolkitPixels(-1, 144), -1);
+    // Two cells side by side at 125 %: the second starts where the first ends.
+    const ScreenSpan first = ScreenSpanOf(14, 258, 120);
+    const ScreenSpan second = ScreenSpanOf(272, 259, 120);
+    EXPECT_EQ(first.start + first.length, second.start);
+    // What the program is told it has fits on the screen when it is drawn.
+    for (const int dpi : {120, 144, 168}) {
+        EXPECT_LE(ScreenPixels(ToolkitPixels(1366, dpi), dpi), 1366) << dpi;
+    }
 }
 
 TEST(StatusLayout, GripRoomOnlyForASizeableWindowThatIsNotMaximized) {
