@@ -47,6 +47,22 @@ TEST(DisplayScale, IdentityAt96AndEdgesThatKeepTouchingAbove) {
     }
 }
 
+TEST(StatusLayout, FieldsWithRoomToSpareGiveItToTextsThatWouldBeCutOff) {
+    const std::vector<int> widths = {250, Automatic, 200, Automatic, 100};
+    const std::vector<int> wanted = {190, 210, 0, 230, 60};
+    const std::vector<int> least = {130, 140, 0, 150, 40};
+    // Shrunk, every text fits: the edges stay where the widths put them.
+    EXPECT_EQ(StatusFieldRightEdges(widths, 1024, wanted, least),
+              StatusFieldRightEdges(widths, 1024));
+    // 1366 pixels at 175 %: the automatic fields would get 115 each.
+    const std::vector<int> edges = StatusFieldRightEdges(widths, 780, wanted, least);
+    ASSERT_EQ(edges.size(), 5u);
+    EXPECT_EQ(edges.back(), 780);
+    for (std::size_t i = 0; i < edges.size(); ++i) {
+        EXPECT_GE(edges[i] - (i == 0 ? 0 : edges[i - 1]), wanted[i]) << "field " << i;
+    }
+}
+
 TEST(StatusLayout, GripRoomOnlyForASizeableWindowThatIsNotMaximized) {
     EXPECT_EQ(StatusUsableWidth(800, 22, true, false), 781);
     EXPECT_EQ(StatusUsableWidth(800, 22, true, true), 800);

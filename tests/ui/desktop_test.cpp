@@ -103,7 +103,7 @@ TEST_F(MainWindowTest, EveryLabelsTextFitsTheHeightItIsGiven) {
 }
 
 // Run again at each display scale (see the CMake file): at none may the status bar cover
-// a control or a menu title be cut off, whatever room the scale leaves.
+// a control, or a menu title or status text be cut off, whatever room the scale leaves.
 TEST_F(MainWindowTest, EveryControlLiesAboveTheStatusBarAndEveryMenuTitleIsWhole) {
     const toolkit::StatusBarWidget* const bar = StatusBar();
     ASSERT_NE(bar, nullptr);
@@ -118,6 +118,12 @@ TEST_F(MainWindowTest, EveryControlLiesAboveTheStatusBarAndEveryMenuTitleIsWhole
     }
     EXPECT_GE(controls, 26);
     ExpectEveryControlInside();
+    for (int index = 0; index < bar->FieldCount(); ++index) {
+        const QLabel* const field = bar->Field(index);
+        EXPECT_LE(QFontMetrics(field->font()).horizontalAdvance(field->text()),
+                  field->contentsRect().width())
+            << "status field " << index << " cuts \"" << field->text().toStdString() << "\"";
+    }
     const QMenuBar* const menus = MainWindow()->MenuBar();
     ASSERT_NE(menus, nullptr);
     for (QAction* const title : menus->actions()) {

@@ -163,6 +163,9 @@ void ApplyStatusParts(StatusBarEntry& bar);
 // bar's own face does), and the drawing of such a field; false for any other item.
 int StatusTextRoom(HWND bar, int field);
 LONG StatusFittedHeight(HWND bar, int field, std::wstring_view text);
+// The width a field needs for text in the bar's face, or in the smallest one it may
+// shrink text to; 0 for no text.
+int StatusTextWidth(HWND bar, std::wstring_view text, bool smallest);
 bool DrawStatusField(const DRAWITEMSTRUCT& item);
 
 // Dots per inch of the primary screen, of the monitor a window is on (the primary
