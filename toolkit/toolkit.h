@@ -90,9 +90,16 @@ bool OpenWindow(int windowId, int x, int y, int innerWidth, int innerHeight, std
                 unsigned options, int parentWindow = -1);
 void ActivateWindow(int windowId);
 void SetWindowBackground(int windowId, Colour colour);
+// Sizes and places here are in the toolkit's pixels, which the display scale makes
+// larger on the screen: DisplayScale screen pixels each (1 at 96 dots per inch, 1.5 at
+// 144), so that a layout made for one scale looks the same at every other.
+double DisplayScale(int windowId);
 int InnerWidth(int windowId);
 // Client height, plus one menu-bar height once a menu bar is attached.
 int InnerHeight(int windowId);
+// The height controls may use from the top of the client area: above the status bar, at
+// the heights the bars really have at the window's scale.
+int FreeInnerHeight(int windowId);
 void CloseWindow(int windowId);
 // Later creations go to windowId; returns the previous target (-1 when none).
 int UseGadgetTarget(int windowId);

@@ -13,3 +13,6 @@ void BuildMainWindowContents(ProgramState& state);
 // After the window changed size: every control moves to its place for the new inner size
 // and the fonts take their sizes for it; texts, selections and the focus stay.
 void FitMainWindowContents(ProgramState& state);
+
+// The logo, created anew at its place in the layout (and zoomed with it).
+void ShowLogo(const LayoutBasis& layout);

@@ -164,4 +164,6 @@ void BuildMainWindowContents(ProgramState& state) {
     state.psychrometerType = PsychrometerType::Aspirated;
     state.wetBulbCover = WetBulbCover::Water;
     ShowWetBulbCover(state.wetBulbCover);
+    // The status bar and the menu bar now take their real heights at the window's scale.
+    FitMainWindowContents(state);
 }

@@ -7,6 +7,7 @@
 #include "ui/main_window_style.h"
 #include "ui/program_ids.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -84,6 +85,8 @@ void AttachMenus() {
     }
 }
 
+} // namespace
+
 // A logo that fails to decode is left out without a word: the calculator works without it.
 void ShowLogo(const LayoutBasis& layout) {
     constexpr int Logo = Id(ImageId::ImageLogo);
@@ -92,10 +95,18 @@ void ShowLogo(const LayoutBasis& layout) {
         return;
     }
     const Rect place = ControlRect(layout, ControlId::LogoPicture);
-    toolkit::CreatePicture(Id(ControlId::LogoPicture), place.x, place.y, 0, 0, logo->View());
+    constexpr int Picture = Id(ControlId::LogoPicture);
+    if (layout.Zoom == 1.0) {
+        toolkit::CreatePicture(Picture, place.x, place.y, 0, 0, logo->View());
+        return;
+    }
+    // A zoomed layout takes its logo along, so that it stays inside the window.
+    const auto zoomed = [&layout](int side) {
+        return std::max(1, static_cast<int>(side * layout.Zoom));
+    };
+    toolkit::CreateScaledPicture(Picture, place.x, place.y, zoomed(logo->View().width),
+                                 zoomed(logo->View().height), logo->View());
 }
-
-} // namespace
 
 void BuildMainWindowFrame(ProgramState& state) {
     using namespace toolkit;
@@ -108,7 +119,8 @@ void BuildMainWindowFrame(ProgramState& state) {
     // from here on the layout follows every change of size (FitMainWindowContents).
     const int height = InnerHeight(Main);
     const int width = InnerWidth(Main);
-    state.layout = ComputeLayoutBasis(width, height);
+    state.layout = FitLayoutBasis(width, height, FreeInnerHeight(Main));
+    state.layoutScale = DisplayScale(Main);
     SetMinimumInnerSize(Main, MinimumInnerWidth, MinimumInnerHeight);
     ShowLogo(state.layout);
     AttachMenus();

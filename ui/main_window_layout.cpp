@@ -1,5 +1,6 @@
 #include "ui/main_window_layout.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -96,7 +97,9 @@ LayoutBasis ComputeLayoutBasis(int innerWidth, int innerHeight) {
     return b;
 }
 
-Rect ControlRect(const LayoutBasis& b, ControlId control) {
+namespace {
+
+Rect UnzoomedRect(const LayoutBasis& b, ControlId control) {
     using enum ControlId;
     switch (control) {
     case LogoPicture:
@@ -152,7 +155,7 @@ Rect ControlRect(const LayoutBasis& b, ControlId control) {
     }
 }
 
-int FontSize(const LayoutBasis& b, FontId font) {
+int UnzoomedFontSize(const LayoutBasis& b, FontId font) {
     using enum FontId;
     switch (font) {
     case TitleFont:
@@ -168,4 +171,65 @@ int FontSize(const LayoutBasis& b, FontId font) {
     default:
         return 0;
     }
+}
+
+Rect Zoomed(const Rect& r, double zoom) {
+    if (zoom == 1.0) {
+        return r;
+    }
+    // Edges are zoomed, not sizes: cells that touch keep touching.
+    const int x = RoundToNearest(r.x * zoom);
+    const int y = RoundToNearest(r.y * zoom);
+    return {x, y, RoundToNearest((r.x + r.w) * zoom) - x, RoundToNearest((r.y + r.h) * zoom) - y};
+}
+
+// How far down the controls of the layout reach, at its own size.
+int ContentsBottom(const LayoutBasis& b) {
+    int bottom = 0;
+    for (const ControlId control : MainWindowControls) {
+        const Rect r = UnzoomedRect(b, control);
+        bottom = std::max(bottom, r.y + r.h);
+    }
+    return bottom;
+}
+
+} // namespace
+
+Rect ControlRect(const LayoutBasis& b, ControlId control) {
+    return Zoomed(UnzoomedRect(b, control), b.Zoom);
+}
+
+int FontSize(const LayoutBasis& b, FontId font) {
+    const int points = UnzoomedFontSize(b, font);
+    // Rounded down: a face a fraction smaller still holds its text in the zoomed row.
+    return b.Zoom == 1.0 ? points : std::max(1, Truncated(points * b.Zoom));
+}
+
+LayoutBasis FitLayoutBasis(int innerWidth, int innerHeight, int freeHeight) {
+    const LayoutBasis own = ComputeLayoutBasis(innerWidth, innerHeight);
+    if (innerWidth >= MinimumInnerWidth && innerHeight >= MinimumInnerHeight &&
+        ContentsBottom(own) <= freeHeight) {
+        return own;
+    }
+    const int smallestBottom =
+        ContentsBottom(ComputeLayoutBasis(MinimumInnerWidth, MinimumInnerHeight));
+    const double zoom = std::min({1.0, static_cast<double>(innerWidth) / MinimumInnerWidth,
+                                  static_cast<double>(freeHeight) / smallestBottom});
+    if (!(zoom > 0)) {
+        return own;
+    }
+    const int width = std::max(MinimumInnerWidth, Truncated(innerWidth / zoom));
+    int height = std::max(MinimumInnerHeight, Truncated(innerHeight / zoom));
+    while (height > MinimumInnerHeight &&
+           ContentsBottom(ComputeLayoutBasis(width, height)) * zoom > freeHeight) {
+        --height;
+    }
+    LayoutBasis fitted = ComputeLayoutBasis(width, height);
+    // The rows were closed up: the faces grow with the width only as far as a 16:9
+    // window's rows still hold their two lines.
+    const LayoutBasis faces = ComputeLayoutBasis(std::min(width, height * 16 / 9), height);
+    fitted.SmallFontBase = faces.SmallFontBase;
+    fitted.LargeFontBase = faces.LargeFontBase;
+    fitted.Zoom = zoom;
+    return fitted;
 }

@@ -15,6 +15,9 @@ struct LayoutBasis {
     int HalfHeight = 0;
     int SmallFontBase = 0;
     int LargeFontBase = 0;
+    // Where the window has no room for the layout at its own size, the layout of a larger
+    // window is drawn this much smaller, fonts and all (1: at its own size).
+    double Zoom = 1.0;
     friend bool operator==(const LayoutBasis&, const LayoutBasis&) = default;
 };
 
@@ -33,6 +36,12 @@ LayoutBasis ComputeLayoutBasis(int innerWidth, int innerHeight);
 // down to it every caption fits its row, in fonts that shrink with the width.
 constexpr int MinimumInnerWidth = 960;
 constexpr int MinimumInnerHeight = 680;
+
+// The layout for a window of this inner size whose controls may use freeHeight pixels
+// from the top of its client area (below the menu bar, above the status bar). Where the
+// size's own layout fits, that is it; otherwise the rows close up towards the smallest
+// size, and below that the smallest size's layout is zoomed down until it fits.
+LayoutBasis FitLayoutBasis(int innerWidth, int innerHeight, int freeHeight);
 
 // Every control of the main window, each placed by ControlRect.
 inline constexpr std::array MainWindowControls = {

@@ -18,6 +18,7 @@ struct ProgramState {
     bool quitRequested = false;
     int currentPage = 0;      // image id Save and Print act on, 0 = none
     LayoutBasis layout;       // of the main window's present inner size
+    double layoutScale = 1.0; // the display scale the layout's fonts were loaded at
     int keptGadgetTarget = 0; // the target that was current before the last rebuild
     // What the chart shows; kept through Clear, which empties only the fields.
     std::optional<AcceptedCalculation> lastCalculation;

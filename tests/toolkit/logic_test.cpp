@@ -1,6 +1,7 @@
 // The toolkit's arithmetic and parsing, without any window.
 #include "internal/event_queue.h"
 #include "internal/frame_fit.h"
+#include "toolkit/display_scale.h"
 #include "toolkit/font_name.h"
 #include "toolkit/pixel_shrink.h"
 #include "toolkit/save_dialog_setup.h"
@@ -24,6 +25,42 @@ TEST(StatusLayout, AutomaticFieldsShareWhatFixedOnesLeave) {
               (std::vector<int>{100, 250, 400}));
     EXPECT_EQ(StatusFieldRightEdges({30, 40}, 1000), (std::vector<int>{30, 70}));
     EXPECT_TRUE(StatusFieldRightEdges({}, 500).empty());
+}
+
+TEST(DisplayScale, IdentityAt96AndEdgesThatKeepTouchingAbove) {
+    for (const int pixels : {-7, 0, 1, 125, 1366}) {
+        EXPECT_EQ(ScreenPixels(pixels, 96), pixels);
+        EXPECT_EQ(ToolkitPixels(pixels, 96), pixels);
+    }
+    // 125 * 1.5 = 187.5 goes up, as MulDiv does; a screen's width comes back rounded down.
+    EXPECT_EQ(ScreenPixels(125, 144), 188);
+    EXPECT_EQ(ToolkitPixels(1366, 144), 910);
+    EXPECT_EQ(ToolkitPixels(1366, 168), 780);
+    EXPECT_EQ(ToolkitPixels(-1, 144), -1);
+    // Two cells side by side at 125 %: the second starts where the first ends.
+    const ScreenSpan first = ScreenSpanOf(14, 258, 120);
+    const ScreenSpan second = ScreenSpanOf(272, 259, 120);
+    EXPECT_EQ(first.start + first.length, second.start);
+    // What the program is told it has fits on the screen when it is drawn.
+    for (const int dpi : {120, 144, 168}) {
+        EXPECT_LE(ScreenPixels(ToolkitPixels(1366, dpi), dpi), 1366) << dpi;
+    }
+}
+
+TEST(StatusLayout, FieldsWithRoomToSpareGiveItToTextsThatWouldBeCutOff) {
+    const std::vector<int> widths = {250, Automatic, 200, Automatic, 100};
+    const std::vector<int> wanted = {190, 210, 0, 230, 60};
+    const std::vector<int> least = {130, 140, 0, 150, 40};
+    // Shrunk, every text fits: the edges stay where the widths put them.
+    EXPECT_EQ(StatusFieldRightEdges(widths, 1024, wanted, least),
+              StatusFieldRightEdges(widths, 1024));
+    // 1366 pixels at 175 %: the automatic fields would get 115 each.
+    const std::vector<int> edges = StatusFieldRightEdges(widths, 780, wanted, least);
+    ASSERT_EQ(edges.size(), 5u);
+    EXPECT_EQ(edges.back(), 780);
+    for (std::size_t i = 0; i < edges.size(); ++i) {
+        EXPECT_GE(edges[i] - (i == 0 ? 0 : edges[i - 1]), wanted[i]) << "field " << i;
+    }
 }
 
 TEST(StatusLayout, GripRoomOnlyForASizeableWindowThatIsNotMaximized) {

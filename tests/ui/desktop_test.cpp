@@ -102,6 +102,37 @@ TEST_F(MainWindowTest, EveryLabelsTextFitsTheHeightItIsGiven) {
     ExpectEveryLabelsTextFits();
 }
 
+// Run again at each display scale (see the CMake file): at none may the status bar cover
+// a control, or a menu title or status text be cut off, whatever room the scale leaves.
+TEST_F(MainWindowTest, EveryControlLiesAboveTheStatusBarAndEveryMenuTitleIsWhole) {
+    const toolkit::StatusBarWidget* const bar = StatusBar();
+    ASSERT_NE(bar, nullptr);
+    int controls = 0;
+    for (const QWidget* const control : MainWindow()->Client()->findChildren<QWidget*>()) {
+        if (control->objectName().startsWith("control-")) {
+            ++controls;
+            EXPECT_LE(control->geometry().bottom(), bar->geometry().top() - 1)
+                << control->objectName().toStdString() << " under the status bar at "
+                << bar->geometry().top();
+        }
+    }
+    EXPECT_GE(controls, 26);
+    ExpectEveryControlInside();
+    for (int index = 0; index < bar->FieldCount(); ++index) {
+        const QLabel* const field = bar->Field(index);
+        EXPECT_LE(QFontMetrics(field->font()).horizontalAdvance(field->text()),
+                  field->contentsRect().width())
+            << "status field " << index << " cuts \"" << field->text().toStdString() << "\"";
+    }
+    const QMenuBar* const menus = MainWindow()->MenuBar();
+    ASSERT_NE(menus, nullptr);
+    for (QAction* const title : menus->actions()) {
+        EXPECT_TRUE(menus->rect().contains(menus->actionGeometry(title)))
+            << title->text().toStdString() << " cut off in a menu bar of " << menus->width() << "x"
+            << menus->height();
+    }
+}
+
 TEST_F(MainWindowTest, TheStatusBarIsPaintedInTheFaceColourWithItsTextColour) {
     toolkit::StatusBarWidget* const bar = StatusBar();
     ASSERT_NE(bar, nullptr);

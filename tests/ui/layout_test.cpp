@@ -124,6 +124,58 @@ TEST(Layout, RoundingIsHalfToEvenNotHalfUp) {
     EXPECT_EQ(ComputeLayoutBasis(1359, 700).SmallFontBase, 11);
 }
 
+// How far down the controls reach: the Clear button is the lowest (the hint beside it is
+// as tall or a pixel shorter).
+int Bottom(const LayoutBasis& b) {
+    const Rect lowest = ControlRect(b, ClearButton);
+    return lowest.y + lowest.h;
+}
+
+TEST(Layout, WhereTheBarsLeaveRoomTheFittedLayoutIsTheWindowsOwn) {
+    const LayoutBasis own = ComputeLayoutBasis(1366, 690);
+    EXPECT_EQ(FitLayoutBasis(1366, 690, Bottom(own)), own);
+    EXPECT_EQ(FitLayoutBasis(1920, 1050, 1000), ComputeLayoutBasis(1920, 1050));
+}
+
+TEST(Layout, TallBarsCloseTheRowsUpAtTheWindowsWidth) {
+    const LayoutBasis own = ComputeLayoutBasis(1366, 738);
+    const LayoutBasis fitted = FitLayoutBasis(1366, 738, Bottom(own) - 12);
+    EXPECT_EQ(fitted.Zoom, 1.0);
+    EXPECT_EQ(fitted.W, 1366);
+    EXPECT_LT(fitted.H, 738);
+    EXPECT_LE(Bottom(fitted), Bottom(own) - 12);
+}
+
+// 1366 x 768 at 175 %: far below the smallest size, the smallest one's layout zoomed down.
+TEST(Layout, AWindowTooSmallForAnyLayoutGetsTheSmallestOneZoomedDown) {
+    const int width = 780;
+    const int freeHeight = 350;
+    const LayoutBasis fitted = FitLayoutBasis(width, 410, freeHeight);
+    EXPECT_LT(fitted.Zoom, 1.0);
+    EXPECT_GE(fitted.W, MinimumInnerWidth);
+    EXPECT_GE(fitted.H, MinimumInnerHeight);
+    for (const ControlId id : MainWindowControls) {
+        const Rect r = ControlRect(fitted, id);
+        EXPECT_TRUE(r.x >= 0 && r.y >= 0 && r.x + r.w <= width && r.y + r.h <= freeHeight)
+            << "control " << Id(id);
+    }
+    // The logo comes along, zoomed too, and stays inside.
+    EXPECT_LE(ControlRect(fitted, LogoPicture).x + 125 * fitted.Zoom, width);
+    // Result cells zoomed edge by edge still touch.
+    EXPECT_EQ(ControlRect(fitted, AbsoluteHumidityField).x +
+                  ControlRect(fitted, AbsoluteHumidityField).w,
+              ControlRect(fitted, RelativeHumidityField).x);
+    const LayoutBasis unzoomed = [fitted] {
+        LayoutBasis b = fitted;
+        b.Zoom = 1.0;
+        return b;
+    }();
+    for (const FontId font : {TitleFont, InstructionFont, ButtonFont, CaptionFont, FieldFont}) {
+        EXPECT_LE(FontSize(fitted, font), FontSize(unzoomed, font) * fitted.Zoom);
+        EXPECT_GE(FontSize(fitted, font), FontSize(unzoomed, font) * fitted.Zoom - 1);
+    }
+}
+
 TEST(Layout, UnknownControlHasNoRectangle) {
     const LayoutBasis b = ComputeLayoutBasis(1360, 700);
     // Ids the window does not use: below the first control, and a gap between two.

@@ -146,6 +146,7 @@ void SetApplicationData(std::string_view name, std::string_view version,
 }
 
 void ReleaseFonts() {
+    State().controls.ForEach([](int, ControlEntry& entry) { entry.font = nullptr; });
     State().fonts.Clear();
 }
 

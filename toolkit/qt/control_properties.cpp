@@ -58,8 +58,14 @@ void SetAccessibleText(int controlId, std::string_view name, std::string_view de
 }
 
 void SetControlFont(int controlId, FontRef font) {
-    if (QWidget* const control = ControlById(controlId)) {
-        control->setFont(font != nullptr ? font->qfont : QFont());
+    ControlEntry* const entry = ControlEntryById(controlId);
+    if (entry == nullptr) {
+        return;
+    }
+    entry->widget->setFont(font != nullptr ? font->qfont : QFont());
+    entry->font = font;
+    if (entry->kind == ControlKind::Label) {
+        FitLabelFonts(font);
     }
 }
 

@@ -186,6 +186,9 @@ void MoveControl(int controlId, int x, int y, int width, int height) {
     } else {
         entry->widget->setGeometry(x, y, std::max(width, 0), std::max(height, 0));
     }
+    if (entry->kind == ControlKind::Label) {
+        FitLabelFonts(entry->font);
+    }
 }
 
 void SetDefaultButton(int controlId) {

@@ -22,6 +22,7 @@ bool LoadFont(int fontId, std::string_view faceName, int sizePoints, unsigned st
     if (!Started()) {
         return false;
     }
+    ForgetFont(fontId);
     State().fonts.Remove(fontId);
     const FaceName face = SplitFaceName(faceName);
     QFont font(ToQString(face.family));
@@ -51,6 +52,7 @@ bool LoadPictureFont(int fontId, std::string_view family, double pixelSize, unsi
     if (!Started() || !(pixelSize > 0)) {
         return false;
     }
+    ForgetFont(fontId);
     State().fonts.Remove(fontId);
     QFont font(ToQString(family));
     font.setStyleHint(QFont::SansSerif);

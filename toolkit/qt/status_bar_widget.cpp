@@ -112,6 +112,14 @@ void StatusBarWidget::SetFieldText(int index, const QString& text, unsigned opti
         shownOptions = options;
     }
     field->setText(text);
+    // A text that can only be read whole in a wider field moves the fields' edges.
+    const std::vector<int> edges = RightEdges();
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        if (fields_[i]->geometry().x() + fields_[i]->width() != edges[i]) {
+            PlaceFields();
+            return;
+        }
+    }
     FitTextIntoField(*field, font());
 }
 
@@ -120,7 +128,20 @@ QLabel* StatusBarWidget::Field(int index) const {
 }
 
 std::vector<int> StatusBarWidget::RightEdges() const {
-    return StatusFieldRightEdges(widths_, UsableWidth());
+    QFont smallest = font();
+    smallest.setPointSizeF(MinFieldPointSize);
+    std::vector<int> wanted;
+    std::vector<int> least;
+    for (const QLabel* const field : fields_) {
+        const QString text = field->text();
+        const QMargins margins = field->contentsMargins();
+        const int around = margins.left() + margins.right() + 2 * field->frameWidth();
+        wanted.push_back(text.isEmpty() ? 0
+                                        : QFontMetrics(font()).horizontalAdvance(text) + around);
+        least.push_back(text.isEmpty() ? 0
+                                       : QFontMetrics(smallest).horizontalAdvance(text) + around);
+    }
+    return StatusFieldRightEdges(widths_, UsableWidth(), wanted, least);
 }
 
 int StatusBarWidget::UsableWidth() const {

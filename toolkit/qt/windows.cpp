@@ -151,6 +151,26 @@ void SetWindowBackground(int windowId, Colour colour) {
     client->update();
 }
 
+double DisplayScale(int windowId) {
+    const ToolkitWindow* const window = WindowById(windowId);
+    return window == nullptr ? 0.0 : window->devicePixelRatioF();
+}
+
+int FreeInnerHeight(int windowId) {
+    const ToolkitWindow* const window = WindowById(windowId);
+    if (window == nullptr) {
+        return 0;
+    }
+    int statusHeight = 0;
+    State().statusBars.ForEach(
+        [windowId, &statusHeight](int, const BarEntry<StatusBarWidget>& bar) {
+            if (bar.windowId == windowId && bar.widget) {
+                statusHeight = std::max(statusHeight, bar.widget->height());
+            }
+        });
+    return std::max(0, window->Client()->height() - statusHeight);
+}
+
 int InnerWidth(int windowId) {
     const ToolkitWindow* const window = WindowById(windowId);
     return window == nullptr ? 0 : window->Client()->width();

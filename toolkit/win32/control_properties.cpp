@@ -139,8 +139,11 @@ void MoveControl(int controlId, int x, int y, int width, int height) {
     }
     // A picture keeps the size of its image.
     const UINT keepSize = control->kind == ControlKind::Picture ? SWP_NOSIZE : 0;
-    SetWindowPos(control->window.get(), nullptr, x, y + window->toolStripHeight, width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE | keepSize);
+    const int dpi = DotsPerInchOf(window->window.get());
+    const ScreenSpan across = ScreenSpanOf(x, width, dpi);
+    const ScreenSpan down = ScreenSpanOf(y, height, dpi);
+    SetWindowPos(control->window.get(), nullptr, across.start, down.start + window->toolStripHeight,
+                 across.length, down.length, SWP_NOZORDER | SWP_NOACTIVATE | keepSize);
     if (control->kind == ControlKind::Label) {
         ShowControlFont(*control); // a text that fitted the old size may not fit the new one
     }

@@ -22,10 +22,13 @@ ControlEntry* Create(int controlId, ControlKind kind, const wchar_t* className,
     }
     state.controls.Remove(controlId);
     const EventQueue::Silence quiet(state.events);
+    const int dpi = DotsPerInchOf(window->window.get());
+    const ScreenSpan across = ScreenSpanOf(place.x, place.width, dpi);
+    const ScreenSpan down = ScreenSpanOf(place.y, place.height, dpi);
     HWND const child = CreateWindowExW(
         exStyle, className, common::WideFromUtf8(text).c_str(),
-        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, place.x, place.y + window->toolStripHeight,
-        place.width, place.height, window->window.get(),
+        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, across.start,
+        down.start + window->toolStripHeight, across.length, down.length, window->window.get(),
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId & 0xFFFF)), state.instance, nullptr);
     if (child == nullptr) {
         return nullptr;
@@ -54,6 +57,12 @@ bool PutPicture(int controlId, int x, int y, BitmapObject bitmap) {
         entry->picture = std::move(bitmap);
     }
     return true;
+}
+
+// A picture's pixels are the toolkit's: on a scaled screen each takes more of the screen's.
+int TargetDotsPerInch() {
+    const WindowEntry* const window = WindowById(State().gadgetTarget);
+    return DotsPerInchOf(window != nullptr ? window->window.get() : nullptr);
 }
 
 } // namespace
@@ -91,12 +100,18 @@ bool CreateButton(int controlId, int x, int y, int width, int height, std::strin
 
 bool CreatePicture(int controlId, int x, int y, int /*width*/, int /*height*/,
                    const PixelView& image) {
-    return PutPicture(controlId, x, y, BitmapOf(image));
+    const int dpi = TargetDotsPerInch();
+    if (dpi == BaseDotsPerInch) {
+        return PutPicture(controlId, x, y, BitmapOf(image));
+    }
+    return CreateScaledPicture(controlId, x, y, image.width, image.height, image);
 }
 
 bool CreateScaledPicture(int controlId, int x, int y, int width, int height,
                          const PixelView& image) {
-    return PutPicture(controlId, x, y, BitmapOf(image, width, height));
+    const int dpi = TargetDotsPerInch();
+    return PutPicture(controlId, x, y,
+                      BitmapOf(image, ScreenPixels(width, dpi), ScreenPixels(height, dpi)));
 }
 
 void SetDefaultButton(int controlId) {

@@ -10,11 +10,6 @@ namespace toolkit {
 using namespace win32;
 namespace {
 
-int ScreenDotsPerInchY() {
-    const DcObject display(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
-    return display ? GetDeviceCaps(display.get(), LOGPIXELSY) : 96;
-}
-
 // A control must not draw with a font that is about to be deleted: it goes back to
 // the default font first.
 void ForgetFont(int fontId) {
@@ -41,7 +36,7 @@ bool LoadFont(int fontId, std::string_view faceName, int sizePoints, unsigned st
     State().fonts.Remove(fontId);
     const FaceName face = SplitFaceName(faceName);
     // Negative: the character height, not the cell height.
-    const int height = -CharacterHeightPixels(sizePoints, ScreenDotsPerInchY());
+    const int height = -CharacterHeightPixels(sizePoints, FontDotsPerInch());
     const bool bold = face.bold || (style & Bold) != 0;
     const bool italic = face.italic || (style & Italic) != 0;
     FontObject font(CreateFontW(

@@ -63,18 +63,29 @@ StatusBarEntry* LastStatusBar() {
 
 namespace win32 {
 
-void ApplyStatusParts(StatusBarEntry& bar) {
+std::vector<int> PartEdges(const StatusBarEntry& bar) {
     HWND const window = bar.window.get();
     HWND const parent = GetParent(window);
     RECT rect{};
     GetClientRect(window, &rect);
     const bool sizeable = (GetWindowLongPtrW(parent, GWL_STYLE) & WS_THICKFRAME) != 0;
+    const int dpi = DotsPerInchOf(parent);
     std::vector<int> widths;
+    std::vector<int> wanted;
+    std::vector<int> least;
     for (const StatusField& field : bar.fields) {
-        widths.push_back(field.width);
+        widths.push_back(field.width == Automatic ? Automatic : ScreenPixels(field.width, dpi));
+        wanted.push_back(StatusTextWidth(window, field.plain, false));
+        least.push_back(StatusTextWidth(window, field.plain, true));
     }
-    const std::vector<int> edges = StatusFieldRightEdges(
-        widths, StatusUsableWidth(rect.right, rect.bottom, sizeable, IsZoomed(parent) != FALSE));
+    return StatusFieldRightEdges(
+        widths, StatusUsableWidth(rect.right, rect.bottom, sizeable, IsZoomed(parent) != FALSE),
+        wanted, least);
+}
+
+void ApplyStatusParts(StatusBarEntry& bar) {
+    HWND const window = bar.window.get();
+    const std::vector<int> edges = PartEdges(bar);
     if (edges.empty()) {
         return;
     }
@@ -150,6 +161,14 @@ void SetStatusFieldText(int statusBarId, int field, std::string_view text, unsig
     }
     std::wstring aligned = AlignedText(plain, options);
     shown = {shown.width, std::move(aligned), options, true, std::move(plain), 0};
+    // A text that can only be read whole in a wider field moves the fields' edges.
+    const std::vector<int> edges = PartEdges(*bar);
+    std::vector<int> now(edges.size());
+    SendMessageW(bar->window.get(), SB_GETPARTS, now.size(), reinterpret_cast<LPARAM>(now.data()));
+    if (edges != now) {
+        ApplyStatusParts(*bar);
+        return;
+    }
     ShowStatusField(*bar, index);
 }
 

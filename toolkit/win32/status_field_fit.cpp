@@ -38,6 +38,25 @@ int StatusTextRoom(HWND bar, int field) {
     return part.right - part.left - 2 * (FieldEdge + TextInset);
 }
 
+int StatusTextWidth(HWND bar, std::wstring_view text, bool smallest) {
+    if (text.empty()) {
+        return 0;
+    }
+    LOGFONTW face = DescriptionOf(BarFont(bar));
+    if (smallest) {
+        face.lfHeight = -ScreenPixelsOfPoints(MinFieldPoints);
+    }
+    const FontObject font = FontOfHeight(face, face.lfHeight);
+    const WindowDc screen(nullptr);
+    if (!font || screen.get() == nullptr) {
+        return 0;
+    }
+    const Selection selected(screen.get(), font.get());
+    SIZE size{};
+    GetTextExtentPoint32W(screen.get(), text.data(), static_cast<int>(text.size()), &size);
+    return size.cx + 2 * (FieldEdge + TextInset);
+}
+
 LONG StatusFittedHeight(HWND bar, int field, std::wstring_view text) {
     const LOGFONTW base = DescriptionOf(BarFont(bar));
     const int room = StatusTextRoom(bar, field);

@@ -1,4 +1,5 @@
 #include "internal/text_fit.h"
+#include "internal/win32_state.h"
 
 #include <cstdlib>
 
@@ -48,9 +49,7 @@ LONG FittedHeight(const LOGFONTW& base, std::wstring_view text, SIZE room, UINT 
 }
 
 int ScreenPixelsOfPoints(int points) {
-    const WindowDc screen(nullptr);
-    return MulDiv(points, screen.get() != nullptr ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96,
-                  72);
+    return MulDiv(points, FontDotsPerInch(), 72);
 }
 
 } // namespace toolkit::win32

@@ -109,7 +109,9 @@ void KeepMinimumSize(HWND window, const WindowEntry& entry, MINMAXINFO& limits) 
     if (entry.minimumInner.cx <= 0 && entry.minimumInner.cy <= 0) {
         return;
     }
-    RECT outer{0, 0, entry.minimumInner.cx, entry.minimumInner.cy + entry.toolStripHeight};
+    const int dpi = DotsPerInchOf(window);
+    RECT outer{0, 0, ScreenPixels(entry.minimumInner.cx, dpi),
+               ScreenPixels(entry.minimumInner.cy, dpi) + entry.toolStripHeight};
     AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)),
                        GetMenu(window) != nullptr, 0);
     MONITORINFO monitor{};
@@ -118,6 +120,18 @@ void KeepMinimumSize(HWND window, const WindowEntry& entry, MINMAXINFO& limits) 
     const RECT& free = monitor.rcWork;
     limits.ptMinTrackSize.x = std::min(outer.right - outer.left, free.right - free.left);
     limits.ptMinTrackSize.y = std::min(outer.bottom - outer.top, free.bottom - free.top);
+}
+
+// Moved onto a monitor of another scale: the window takes the size the system suggests
+// for it there, and the program lays it out again in fonts made for that scale.
+void FollowNewScale(HWND window, int windowId, const WindowEntry& entry, WPARAM wParam,
+                    const RECT& suggested) {
+    if (entry.owner == -1) {
+        State().fontDpi = HIWORD(wParam);
+    }
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    QueueEvent({SizeEvent, 0, windowId, EventDetail::None});
 }
 
 } // namespace
@@ -158,6 +172,9 @@ LRESULT CALLBACK ProgramWindowProcedure(HWND window, UINT message, WPARAM wParam
         return 0;
     case WM_GETMINMAXINFO:
         KeepMinimumSize(window, *entry, *reinterpret_cast<MINMAXINFO*>(lParam));
+        return 0;
+    case WM_DPICHANGED:
+        FollowNewScale(window, windowId, *entry, wParam, *reinterpret_cast<const RECT*>(lParam));
         return 0;
     default:
         return DefWindowProcW(window, message, wParam, lParam);

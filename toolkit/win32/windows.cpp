@@ -93,9 +93,12 @@ bool OpenWindow(int windowId, int x, int y, int innerWidth, int innerHeight, std
     CloseWindow(windowId);
     options = OpeningOptions(options);
     const DWORD style = StyleFor(options);
-    const SIZE outer = OuterSize(style, false, std::max(innerWidth, 0), std::max(innerHeight, 0));
     HWND const owner = WindowHandle(parentWindow);
-    POINT place{x, y};
+    // Not there yet: it opens on its owner's monitor, or on the primary screen.
+    const int dpi = DotsPerInchOf(owner);
+    const SIZE outer = OuterSize(style, false, ScreenPixels(std::max(innerWidth, 0), dpi),
+                                 ScreenPixels(std::max(innerHeight, 0), dpi));
+    POINT place{ScreenPixels(x, dpi), ScreenPixels(y, dpi)};
     if ((options & CentreOnScreen) != 0) {
         place = CentredPosition(ScreenOf(owner), WorkAreaOf(owner), outer);
     }
@@ -143,17 +146,44 @@ void SetWindowBackground(int windowId, Colour colour) {
                  RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
+double DisplayScale(int windowId) {
+    HWND const window = WindowHandle(windowId);
+    return window != nullptr ? static_cast<double>(DotsPerInchOf(window)) / BaseDotsPerInch : 0.0;
+}
+
 int InnerWidth(int windowId) {
     RECT client{};
     HWND const window = WindowHandle(windowId);
-    return window != nullptr && GetClientRect(window, &client) ? client.right : 0;
+    return window != nullptr && GetClientRect(window, &client)
+               ? ToolkitPixels(client.right, DotsPerInchOf(window))
+               : 0;
 }
 
 int InnerHeight(int windowId) {
     RECT client{};
     HWND const window = WindowHandle(windowId);
-    return window != nullptr && GetClientRect(window, &client) ? client.bottom + MenuHeight(window)
-                                                               : 0;
+    return window != nullptr && GetClientRect(window, &client)
+               ? ToolkitPixels(client.bottom + MenuHeight(window), DotsPerInchOf(window))
+               : 0;
+}
+
+int FreeInnerHeight(int windowId) {
+    const WindowEntry* const entry = WindowById(windowId);
+    if (entry == nullptr) {
+        return 0;
+    }
+    HWND const window = entry->window.get();
+    RECT client{};
+    GetClientRect(window, &client);
+    // The client area already lies below the menu bar, however many lines it takes.
+    int bars = entry->toolStripHeight;
+    State().statusBars.ForEach([windowId, &bars](int, const StatusBarEntry& bar) {
+        RECT rect{};
+        if (bar.windowId == windowId && GetWindowRect(bar.window.get(), &rect)) {
+            bars += rect.bottom - rect.top;
+        }
+    });
+    return std::max(0, ToolkitPixels(client.bottom - bars, DotsPerInchOf(window)));
 }
 
 void AddTimer(int windowId, int timerId, int periodMs) {
@@ -173,11 +203,35 @@ Size ScreenRoom(int windowId) {
     const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
     const SIZE frame = OuterSize(style, false, 0, 0);
     const int bars = MenuHeight(window) + entry->toolStripHeight;
-    return {std::max(0, static_cast<int>(free.right - free.left - frame.cx)),
-            std::max(0, static_cast<int>(free.bottom - free.top - frame.cy) - bars)};
+    const int dpi = DotsPerInchOf(window);
+    return {std::max(0, ToolkitPixels(free.right - free.left - frame.cx, dpi)),
+            std::max(0, ToolkitPixels(free.bottom - free.top - frame.cy - bars, dpi))};
 }
 
 void ResizeWindow(int windowId, int innerWidth, int innerHeight) {
+    HWND const window = WindowHandle(windowId);
+    if (window == nullptr) {
+        return;
+    }
+    const int dpi = DotsPerInchOf(window);
+    ResizeClient(windowId, ScreenPixels(innerWidth, dpi), ScreenPixels(innerHeight, dpi));
+}
+
+void SetMinimumInnerSize(int windowId, int innerWidth, int innerHeight) {
+    if (WindowEntry* const entry = WindowById(windowId)) {
+        entry->minimumInner = {std::max(innerWidth, 0), std::max(innerHeight, 0)};
+    }
+}
+
+void CloseOnEscape(int windowId) {
+    if (WindowEntry* const entry = WindowById(windowId)) {
+        entry->closeOnEscape = true;
+    }
+}
+
+namespace win32 {
+
+void ResizeClient(int windowId, int innerWidth, int innerHeight) {
     const WindowEntry* const entry = WindowById(windowId);
     if (entry == nullptr) {
         return;
@@ -194,20 +248,6 @@ void ResizeWindow(int windowId, int innerWidth, int innerHeight) {
     }
     PlaceRestored(window, place, outer);
 }
-
-void SetMinimumInnerSize(int windowId, int innerWidth, int innerHeight) {
-    if (WindowEntry* const entry = WindowById(windowId)) {
-        entry->minimumInner = {std::max(innerWidth, 0), std::max(innerHeight, 0)};
-    }
-}
-
-void CloseOnEscape(int windowId) {
-    if (WindowEntry* const entry = WindowById(windowId)) {
-        entry->closeOnEscape = true;
-    }
-}
-
-namespace win32 {
 
 void RefitToolStrip(int windowId) {
     ToolkitState& state = State();
@@ -245,7 +285,7 @@ void RefitToolStrip(int windowId) {
     if (!IsZoomed(window)) {
         RECT client{};
         GetClientRect(window, &client);
-        ResizeWindow(windowId, client.right, client.bottom - stripHeight + growth);
+        ResizeClient(windowId, client.right, client.bottom - stripHeight + growth);
     }
 }
 

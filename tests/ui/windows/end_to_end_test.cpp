@@ -15,6 +15,7 @@
 
 #include <array>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -28,6 +29,7 @@ using namespace std::chrono_literals;
 
 std::wstring ProgramPath;
 std::wstring XdotoolPath;
+int ExpectedDotsPerInch = 0; // 0: whatever the prefix says
 
 void Pause(std::chrono::milliseconds time) {
     std::this_thread::sleep_for(time);
@@ -179,8 +181,12 @@ class EndToEnd : public ::testing::Test {
                 HWND const window =
                     FindProcessWindow(program.dwProcessId, L"ZorvelWindow",
                                       L" Зорвел - Софтуер за работа с психрометър ");
-                // Ready once the contents stand, the Calculate button last among them.
-                return window != nullptr && GetDlgItem(window, Id(ControlId::CalculateButton))
+                // Ready once the contents stand and the clock ticks: the layout is final.
+                HWND const bar = window != nullptr
+                                     ? FindWindowExW(window, nullptr, STATUSCLASSNAMEW, nullptr)
+                                     : nullptr;
+                return bar != nullptr && GetDlgItem(window, Id(ControlId::CalculateButton)) &&
+                               LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, 4, 0)) > 0
                            ? window
                            : nullptr;
             });
@@ -218,6 +224,58 @@ class EndToEnd : public ::testing::Test {
     static inline PROCESS_INFORMATION program{};
     static inline HWND mainWindow = nullptr;
 };
+
+// The window at the display scale the test was started for (windows_scaling_check.sh
+// runs this case again at 120, 144 and 168 dots per inch): no control reaches under the
+// status bar or out of the window, every menu title is whole, and the instructions are
+// not drawn tiny beside the fields to fit.
+TEST_F(EndToEnd, EveryControlLiesAboveTheStatusBarAndEveryMenuTitleIsWhole) {
+    if (ExpectedDotsPerInch != 0) {
+        HDC const screen = GetDC(nullptr);
+        EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSY), ExpectedDotsPerInch);
+        ReleaseDC(nullptr, screen);
+    }
+    RECT client{};
+    GetClientRect(mainWindow, &client);
+    HWND const bar = FindWindowExW(mainWindow, nullptr, STATUSCLASSNAMEW, nullptr);
+    ASSERT_NE(bar, nullptr);
+    RECT barRect{};
+    GetWindowRect(bar, &barRect);
+    MapWindowPoints(nullptr, mainWindow, reinterpret_cast<POINT*>(&barRect), 2);
+    for (int id = 1; id <= Id(ControlId::LogoPicture); ++id) {
+        HWND const control = GetDlgItem(mainWindow, id);
+        if (control == nullptr || control == bar) {
+            continue;
+        }
+        RECT rect{};
+        GetWindowRect(control, &rect);
+        MapWindowPoints(nullptr, mainWindow, reinterpret_cast<POINT*>(&rect), 2);
+        EXPECT_TRUE(rect.left >= 0 && rect.top >= 0 && rect.right <= client.right)
+            << "control " << id << " reaches out of the window";
+        EXPECT_LE(rect.bottom, barRect.top) << "control " << id << " under the status bar";
+    }
+    const auto fontHeight = [](ControlId id) {
+        LOGFONTW face{};
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(Control(id), WM_GETFONT, 0, 0));
+        GetObjectW(font, sizeof face, &face);
+        return std::abs(face.lfHeight);
+    };
+    EXPECT_GE(fontHeight(ControlId::InstructionStep1) * 4, fontHeight(ControlId::DryBulbField) * 3);
+    EXPECT_GE(fontHeight(ControlId::AbsoluteHumidityCaption) * 4,
+              fontHeight(ControlId::AbsoluteHumidityField) * 3);
+    // A menu bar too narrow for its titles breaks them onto a second line: what lies
+    // between the title bar and the client area is one menu line, no more.
+    RECT window{};
+    GetWindowRect(mainWindow, &window);
+    POINT clientTop{0, 0};
+    ClientToScreen(mainWindow, &clientTop);
+    RECT frame{0, 0, 0, 0};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(mainWindow, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(mainWindow, GWL_EXSTYLE)));
+    const LONG menuHeight = clientTop.y - window.top + frame.top;
+    EXPECT_GT(menuHeight, 0);
+    EXPECT_LT(menuHeight, 2 * GetSystemMetrics(SM_CYMENU)) << "the menu titles take two lines";
+}
 
 TEST_F(EndToEnd, TypedReadingsAndEnterGiveTheFiveResults) {
     SetForegroundWindow(mainWindow);
@@ -339,5 +397,8 @@ int wmain(int argc, wchar_t** argv) {
     }
     ProgramPath = argv[1];
     XdotoolPath = argv[2];
+    if (argc > 3) {
+        ExpectedDotsPerInch = std::stoi(argv[3]);
+    }
     return RUN_ALL_TESTS();
 }

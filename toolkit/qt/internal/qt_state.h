@@ -36,6 +36,7 @@ struct ControlEntry {
     WidgetHandle<QWidget> widget;
     int windowId = -1;
     ControlKind kind = ControlKind::Label;
+    FontRef font = nullptr; // as the program gave it; a label may show it smaller
 };
 
 template <class W> struct BarEntry {
@@ -90,6 +91,11 @@ QWidget* ControlById(int controlId);
 ControlEntry* ControlEntryById(int controlId);
 // The program's id of a control widget, -1 when it is none of the program's controls.
 int ControlIdOf(const QWidget* widget);
+
+// Every label given font shows its whole text, in a smaller face if it must.
+void FitLabelFonts(FontRef font);
+// The controls given the font of fontId stop naming it: it is about to go.
+void ForgetFont(int fontId);
 
 QString ToQString(std::string_view text);
 std::string ToUtf8(const QString& text);

@@ -7,6 +7,7 @@
 #include "internal/handles.h"
 
 #include "internal/win_api.h"
+#include "toolkit/display_scale.h"
 
 #include <optional>
 #include <string>
@@ -55,7 +56,7 @@ struct WindowEntry {
     int owner = -1;
     unsigned options = 0;
     int toolStripHeight = 0; // the toolbars above the controls
-    SIZE minimumInner{0, 0};
+    SIZE minimumInner{0, 0}; // in the toolkit's pixels
     int defaultButton = -1;
     bool closeOnEscape = false;
     std::vector<int> focusOrder; // control ids in the order they were created
@@ -121,6 +122,9 @@ struct ToolkitState
     HMENU currentMenu = nullptr;
     int lastStatusBar = -1;
     int lastToolBar = -1;
+    // The resolution fonts are made for: the main window's monitor's, once it told
+    // (0: the screen's).
+    int fontDpi = 0;
 
     PrintJob print;
 };
@@ -159,8 +163,19 @@ void ApplyStatusParts(StatusBarEntry& bar);
 // bar's own face does), and the drawing of such a field; false for any other item.
 int StatusTextRoom(HWND bar, int field);
 LONG StatusFittedHeight(HWND bar, int field, std::wstring_view text);
+// The width a field needs for text in the bar's face, or in the smallest one it may
+// shrink text to; 0 for no text.
+int StatusTextWidth(HWND bar, std::wstring_view text, bool smallest);
 bool DrawStatusField(const DRAWITEMSTRUCT& item);
 
+// Dots per inch of the primary screen, of the monitor a window is on (the primary
+// screen's for none), and the one fonts are made for.
+int ScreenDotsPerInch();
+int DotsPerInchOf(HWND window);
+int FontDotsPerInch();
+
+// ResizeWindow in the screen's pixels.
+void ResizeClient(int windowId, int innerWidth, int innerHeight);
 // Grows the window and moves its controls down when its toolbars changed height.
 void RefitToolStrip(int windowId);
 
