@@ -2,7 +2,6 @@
 
 #include "lifecycle/fatal_error_trap.h"
 #include "lifecycle/fault_location.h"
-#include "lifecycle/graphics_check.h"
 #include "lifecycle/running_mark.h"
 #include "lifecycle/shutdown.h"
 #include "pages/picture_store.h"
@@ -35,14 +34,11 @@ int StartProgram(int argc, char** argv) {
     InstallFatalErrorTrap();
     SetFaultLocation(FaultLocation::Main);
 
-    WarnWhenGraphicsUnusable();
-
-    BuildMainWindowFrame(state);
+    OpenMainWindow(state);
     // Decoding the icon takes as long as a good part of the window's own start, so it
     // comes once the window is on the screen; the desktop shows it a moment later.
     const auto icon = ProgramIconFile();
     toolkit::SetProgramIcon(icon.data(), icon.size());
-    BuildMainWindowContents(state);
 
     RunEventLoop(state);
 
