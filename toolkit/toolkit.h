@@ -39,6 +39,8 @@ constexpr unsigned SystemMenu = 0x04;
 constexpr unsigned MinimizeBox = 0x08;
 constexpr unsigned Resizable = 0x10;
 constexpr unsigned Maximized = 0x20;
+// Opened off the screen, with the size and place it will have there, until RevealWindow.
+constexpr unsigned Hidden = 0x40;
 
 // Control options (CreateTextField, CreateLabel, CreateFrame) and status-field options
 // (SetStatusFieldText). Centred is shared by both.
@@ -88,6 +90,9 @@ int PrimaryScreenDepth();
 // ---- Windows -------------------------------------------------------------------------
 bool OpenWindow(int windowId, int x, int y, int innerWidth, int innerHeight, std::string_view title,
                 unsigned options, int parentWindow = -1);
+// Puts a window opened Hidden on the screen as its other options say (maximized or not);
+// a window on the screen stays as it is.
+void RevealWindow(int windowId);
 void ActivateWindow(int windowId);
 void SetWindowBackground(int windowId, Colour colour);
 // Sizes and places here are in the toolkit's pixels, which the display scale makes

@@ -1,14 +1,24 @@
 // The main window, built in two stages.
 #pragma once
 
+#include "lifecycle/graphics_check.h"
 #include "ui/program_state.h"
 
 // Stage one, once: opens the main window, measures it, shows the logo, attaches the menus.
-void BuildMainWindowFrame(ProgramState& state);
+// OffScreen leaves the window off the screen until ShowMainWindow.
+enum class FrameShowing { AtOnce, OffScreen };
+void BuildMainWindowFrame(ProgramState& state, FrameShowing showing = FrameShowing::AtOnce);
 
 // Stage two, at start-up and on every Clear: controls, fonts, status bar, timer, and the
 // selections back to hPa, the aspirated psychrometer and a wet bulb without ice.
 void BuildMainWindowContents(ProgramState& state);
+
+// Start-up's way to the window: both stages built off the screen while the graphics check
+// runs on a thread of its own (GraphicsCheckInBackground with this probe), then the
+// check's warning when it failed, and only then the window on the screen, laid out for the
+// size it takes there and active. The user sees what a check before the window would
+// show, in the same order, sooner.
+void OpenMainWindow(ProgramState& state, ScreenDepthProbe probe = nullptr);
 
 // After the window changed size: every control moves to its place for the new inner size
 // and the fonts take their sizes for it; texts, selections and the focus stay.

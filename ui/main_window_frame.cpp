@@ -108,12 +108,16 @@ void ShowLogo(const LayoutBasis& layout) {
                                  zoomed(logo->View().height), logo->View());
 }
 
-void BuildMainWindowFrame(ProgramState& state) {
+void BuildMainWindowFrame(ProgramState& state, FrameShowing showing) {
     using namespace toolkit;
     constexpr int Main = Id(WindowId::MainWindow);
+    const unsigned offScreen = showing == FrameShowing::OffScreen ? Hidden : 0;
     OpenWindow(Main, 0, 0, 1000, 700, WindowTitle,
-               CentreOnScreen | TitleBar | SystemMenu | MinimizeBox | Resizable | Maximized);
-    ActivateWindow(Main);
+               CentreOnScreen | TitleBar | SystemMenu | MinimizeBox | Resizable | Maximized |
+                   offScreen);
+    if (showing == FrameShowing::AtOnce) {
+        ActivateWindow(Main);
+    }
     SetWindowBackground(Main, main_window_style::Green);
     // Measured before the menu bar takes its strip (the inner height counts it anyway);
     // from here on the layout follows every change of size (FitMainWindowContents).
@@ -124,4 +128,16 @@ void BuildMainWindowFrame(ProgramState& state) {
     SetMinimumInnerSize(Main, MinimumInnerWidth, MinimumInnerHeight);
     ShowLogo(state.layout);
     AttachMenus();
+}
+
+void OpenMainWindow(ProgramState& state, ScreenDepthProbe probe) {
+    GraphicsCheckInBackground graphicsCheck(probe);
+    BuildMainWindowFrame(state, FrameShowing::OffScreen);
+    BuildMainWindowContents(state);
+    graphicsCheck.FinishAndWarn();
+    constexpr int Main = Id(WindowId::MainWindow);
+    toolkit::RevealWindow(Main);
+    toolkit::ActivateWindow(Main);
+    // Where the hidden window could not take its size on the screen beforehand.
+    FitMainWindowContents(state);
 }

@@ -2,7 +2,7 @@
 
 #include "lifecycle/fatal_error_trap.h"
 #include "lifecycle/fault_location.h"
-#include "lifecycle/graphics_check.h"
+#include "lifecycle/running_mark.h"
 #include "lifecycle/shutdown.h"
 #include "pages/picture_store.h"
 #include "toolkit/toolkit.h"
@@ -14,6 +14,9 @@
 #include <cstdio>
 
 int StartProgram(int argc, char** argv) {
+    // Before anything can hold a file of the installation open; held until the process
+    // ends (ShutDown does not return, and the system closes it then).
+    const RunningMark running(zorvel::RunningMarkName);
     if (!toolkit::InitToolkit(argc, argv)) {
         // Waiting for events that can never come would look like a hang. Said in the
         // program's language, and in English for whoever reads a log in another.
@@ -31,14 +34,11 @@ int StartProgram(int argc, char** argv) {
     InstallFatalErrorTrap();
     SetFaultLocation(FaultLocation::Main);
 
-    WarnWhenGraphicsUnusable();
-
-    BuildMainWindowFrame(state);
+    OpenMainWindow(state);
     // Decoding the icon takes as long as a good part of the window's own start, so it
     // comes once the window is on the screen; the desktop shows it a moment later.
     const auto icon = ProgramIconFile();
     toolkit::SetProgramIcon(icon.data(), icon.size());
-    BuildMainWindowContents(state);
 
     RunEventLoop(state);
 

@@ -6,6 +6,10 @@ int DefaultScreenDepth() {
     return toolkit::PrimaryScreenDepth();
 }
 
+bool DefaultProbeRunsOnAnyThread() {
+    return false;
+}
+
 void ReleaseGraphicsProbe() {
     // The toolkit's answer holds nothing.
 }

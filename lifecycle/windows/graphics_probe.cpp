@@ -64,6 +64,10 @@ int DefaultScreenDepth() {
     return deepest;
 }
 
+bool DefaultProbeRunsOnAnyThread() {
+    return true;
+}
+
 void ReleaseGraphicsProbe() {
     if (direct3D.device != nullptr) {
         direct3D.device->Release();

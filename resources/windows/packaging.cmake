@@ -19,6 +19,29 @@ function(zorvel_windows_text input output)
     file(WRITE ${output} "${text}")
 endfunction()
 zorvel_windows_text(${PROJECT_SOURCE_DIR}/resources/copyright ${ZORVEL_PACKAGE_DIR}/LICENCE.txt)
+
+# The installer's licence page shows the agreement as the program's own page has it: the
+# Bulgarian original, which the copyright file carries after its English rendering, out
+# of the file's indented form, in UTF-8 with a byte-order mark (NSIS reads a text without
+# one in the build machine's code page).
+function(zorvel_installer_licence copyright output)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${copyright})
+    file(READ ${copyright} text)
+    string(FIND "${text}" "\n Лицензионно споразумение\n" start)
+    if(start LESS 0)
+        message(FATAL_ERROR "${copyright} has no Bulgarian licence agreement")
+    endif()
+    string(SUBSTRING "${text}" ${start} -1 text)
+    # Each line is indented by one space, and " ." stands for an empty line.
+    string(REPLACE "\n .\n" "\n\n" text "${text}")
+    string(REPLACE "\n " "\n" text "${text}")
+    string(STRIP "${text}" text)
+    string(REPLACE "\n" "\r\n" text "${text}\n")
+    string(ASCII 239 187 191 byte_order_mark)
+    file(WRITE ${output} "${byte_order_mark}${text}")
+endfunction()
+set(ZORVEL_INSTALLER_LICENCE ${PROJECT_BINARY_DIR}/installer-licence.txt)
+zorvel_installer_licence(${PROJECT_SOURCE_DIR}/resources/copyright ${ZORVEL_INSTALLER_LICENCE})
 zorvel_windows_text(${CMAKE_CURRENT_LIST_DIR}/README.txt.in ${ZORVEL_PACKAGE_DIR}/README.txt)
 
 # The programs go in stripped: symbols are of no use to a user and triple the size.
@@ -62,13 +85,19 @@ else()
     set(ZORVEL_INSTALLER_ICON_PROGRAM uninstall.exe)
     set(ZORVEL_INSTALLER_SHORTCUT "")
 endif()
-# "Apps & features" shows the size; the programs are most of it.
-set(ZORVEL_INSTALLED_KB 2048)
+# The finish page offers to start the window program, when there is one.
+if(TARGET zorvel)
+    set(ZORVEL_INSTALLER_RUN "!define MUI_FINISHPAGE_RUN \"$INSTDIR\\zorvel.exe\"
+!define MUI_FINISHPAGE_RUN_TEXT \"$(StartZorvel)\"")
+else()
+    set(ZORVEL_INSTALLER_RUN "")
+endif()
 configure_file(${CMAKE_CURRENT_LIST_DIR}/installer.nsi.in ${PROJECT_BINARY_DIR}/installer.nsi @ONLY)
 find_program(ZORVEL_MAKENSIS makensis REQUIRED)
 add_custom_command(OUTPUT ${ZORVEL_INSTALLER}
     COMMAND ${ZORVEL_MAKENSIS} -V2 -INPUTCHARSET UTF8 ${PROJECT_BINARY_DIR}/installer.nsi
     DEPENDS ${staged_programs} ${PROJECT_BINARY_DIR}/installer.nsi ${ZORVEL_ICON}
+            ${ZORVEL_INSTALLER_LICENCE}
     COMMENT "Making the installer zorvel-${PROJECT_VERSION}-setup.exe")
 
 add_custom_target(zorvel_packages ALL DEPENDS ${ZORVEL_ZIP} ${ZORVEL_INSTALLER})

@@ -127,6 +127,16 @@ TEST_F(Behaviour, ClosingAWindowTakesItsControlsAndFreesTheirIds) {
     EXPECT_TRUE(CreateButton(112, 0, 0, 10, 10, "x"));
 }
 
+TEST_F(Behaviour, AHiddenWindowIsBuiltOffTheScreenAndShownWhenRevealed) {
+    ASSERT_TRUE(OpenWindow(199, 40, 40, 300, 200, "Скрит", TitleBar | Resizable | Hidden));
+    ASSERT_TRUE(CreateButton(111, 5, 5, 80, 24, "Бутон"));
+    EXPECT_EQ(InnerWidth(199), 300);
+    EXPECT_EQ(ShownControls(199), 0);
+    RevealWindow(199);
+    EXPECT_TRUE(IsShown(111));
+    EXPECT_EQ(InnerWidth(199), 300);
+}
+
 TEST_F(Behaviour, OperationsOnMissingIdsDoNothingAndReturnZero) {
     SetControlText(77, "x");
     SetControlFont(77, nullptr);

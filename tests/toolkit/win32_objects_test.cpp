@@ -36,11 +36,21 @@ LONG_PTR StyleOf(HWND window) {
     return GetWindowLongPtrW(window, GWL_STYLE);
 }
 
-TEST_F(Win32Objects, TheMainWindowIsMaximizedWithoutMaximizeBoxAndRestoresCentred) {
-    ASSERT_TRUE(
-        OpenWindow(0, 0, 0, 1000, 700, "Зорвел",
-                   CentreOnScreen | TitleBar | SystemMenu | MinimizeBox | Resizable | Maximized));
+// Built off the screen, it is the same, and has its size there before it is shown.
+class MainWindowShown : public Win32Objects, public ::testing::WithParamInterface<unsigned> {};
+INSTANTIATE_TEST_SUITE_P(AtOnceAndHidden, MainWindowShown, ::testing::Values(0U, Hidden));
+
+TEST_P(MainWindowShown, TheMainWindowIsMaximizedWithoutMaximizeBoxAndRestoresCentred) {
+    ASSERT_TRUE(OpenWindow(0, 0, 0, 1000, 700, "Зорвел",
+                           CentreOnScreen | TitleBar | SystemMenu | MinimizeBox | Resizable |
+                               Maximized | GetParam()));
     HWND const window = WindowHandle(0);
+    const int hiddenWidth = InnerWidth(0);
+    const int hiddenHeight = InnerHeight(0);
+    EXPECT_EQ(IsWindowVisible(window) == FALSE, GetParam() == Hidden);
+    RevealWindow(0);
+    EXPECT_EQ(InnerWidth(0), hiddenWidth);
+    EXPECT_EQ(InnerHeight(0), hiddenHeight);
     const LONG_PTR style = StyleOf(window);
     EXPECT_TRUE(IsZoomed(window));
     EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME),

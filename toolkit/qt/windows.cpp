@@ -65,6 +65,37 @@ void WaitUntilSizeSettles(const QWidget& window) {
     }
 }
 
+// Shows a window just made with the options and inner size it was opened with, and
+// waits until it has the size the program will measure.
+void ShowOpened(ToolkitWindow& window, unsigned options, QSize inner) {
+    const bool maximized = (options & Maximized) != 0;
+    if (maximized) {
+        // The centred rectangle is the restored place the window manager keeps.
+        window.showMaximized();
+    } else {
+        window.show();
+    }
+    WaitUntilExposed(window);
+    if (maximized) {
+        WaitUntilSizeSettles(window);
+        // Without a window manager nothing maximizes the window (and nothing frames
+        // it), so it takes the screen's free area itself and the layout fills the
+        // screen everywhere. A compositor's X server frames windows without saying so:
+        // a window it has resized is maximized already, and taking a geometry would
+        // undo that.
+        const QRect free = ScreenOf(&window)->availableGeometry();
+        const bool leftAsOpened = window.size() == inner;
+        if (window.FrameExtra().isNull() && leftAsOpened && window.geometry() != free) {
+            window.setGeometry(free);
+            WaitUntilSizeSettles(window);
+        }
+    }
+    if ((options & CentreOnScreen) != 0 && !maximized) {
+        // The frame's size is known once the window is on the screen.
+        window.move(CentredPosition(window, inner.width(), inner.height()));
+    }
+}
+
 } // namespace
 
 bool OpenWindow(int windowId, int x, int y, int innerWidth, int innerHeight, std::string_view title,
@@ -95,35 +126,27 @@ bool OpenWindow(int windowId, int x, int y, int innerWidth, int innerHeight, std
         window->winId();
         window->windowHandle()->setTransientParent(owner->windowHandle());
     }
-    if (maximized) {
-        // The centred rectangle is the restored place the window manager keeps.
-        window->showMaximized();
+    const QSize inner(innerWidth, innerHeight);
+    if ((options & Hidden) == 0) {
+        ShowOpened(*window, options, inner);
     } else {
-        window->show();
+        // A hidden widget has no resize event until it is shown: the client area takes
+        // its place now, for the program to measure and fill.
+        window->PlaceChildren();
     }
-    WaitUntilExposed(*window);
-    if (maximized) {
-        WaitUntilSizeSettles(*window);
-        // Without a window manager nothing maximizes the window (and nothing frames
-        // it), so it takes the screen's free area itself and the layout fills the
-        // screen everywhere. A compositor's X server frames windows without saying so:
-        // a window it has resized is maximized already, and taking a geometry would
-        // undo that.
-        const QRect free = ScreenOf(window.get())->availableGeometry();
-        const bool leftAsOpened = window->size() == QSize(innerWidth, innerHeight);
-        if (window->FrameExtra().isNull() && leftAsOpened && window->geometry() != free) {
-            window->setGeometry(free);
-            WaitUntilSizeSettles(*window);
-        }
-    }
-    if ((options & CentreOnScreen) != 0 && !maximized) {
-        // The frame's size is known once the window is on the screen.
-        window->move(CentredPosition(*window, innerWidth, innerHeight));
-    }
-
-    State().windows.Put(windowId, WindowEntry{std::move(window), parentWindow});
+    State().windows.Put(windowId, WindowEntry{std::move(window), parentWindow, options, inner});
     State().gadgetTarget = windowId;
     return true;
+}
+
+void RevealWindow(int windowId) {
+    WindowEntry* const entry = State().windows.Find(windowId);
+    if (entry == nullptr || entry->widget->isVisible()) {
+        return;
+    }
+    // The program lays the window out for the size it takes here itself.
+    const ToolkitWindow::ProgramResize revealing(*entry->widget);
+    ShowOpened(*entry->widget, entry->options, entry->inner);
 }
 
 void ActivateWindow(int windowId) {

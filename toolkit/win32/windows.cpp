@@ -102,9 +102,13 @@ bool OpenWindow(int windowId, int x, int y, int innerWidth, int innerHeight, std
     if ((options & CentreOnScreen) != 0) {
         place = CentredPosition(ScreenOf(owner), WorkAreaOf(owner), outer);
     }
+    // A hidden window that is to be maximized is made maximized already: it has the size
+    // it will have on the screen, so what is laid out in it meanwhile needs no second go.
+    const DWORD madeStyle =
+        (options & (Hidden | Maximized)) == (Hidden | Maximized) ? style | WS_MAXIMIZE : style;
     WindowObject window(CreateWindowExW(0, WindowClassName, common::WideFromUtf8(title).c_str(),
-                                        style, place.x, place.y, outer.cx, outer.cy, owner, nullptr,
-                                        state.instance, nullptr));
+                                        madeStyle, place.x, place.y, outer.cx, outer.cy, owner,
+                                        nullptr, state.instance, nullptr));
     if (!window) {
         return false;
     }
@@ -113,17 +117,27 @@ bool OpenWindow(int windowId, int x, int y, int innerWidth, int innerHeight, std
         SendMessageW(window.get(), WM_SETICON, ICON_BIG, icon);
         SendMessageW(window.get(), WM_SETICON, ICON_SMALL, icon);
     }
-    HWND const shown = window.get();
     WindowEntry entry;
     entry.window = std::move(window);
     entry.owner = parentWindow;
     entry.options = options;
     // In the table before it is shown: the messages of showing it find it there.
     state.windows.Put(windowId, std::move(entry));
-    ShowWindow(shown, (options & Maximized) != 0 ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
-    UpdateWindow(shown);
+    if ((options & Hidden) == 0) {
+        RevealWindow(windowId);
+    }
     state.gadgetTarget = windowId;
     return true;
+}
+
+void RevealWindow(int windowId) {
+    const WindowEntry* const entry = WindowById(windowId);
+    if (entry == nullptr || IsWindowVisible(entry->window.get())) {
+        return;
+    }
+    HWND const window = entry->window.get();
+    ShowWindow(window, (entry->options & Maximized) != 0 ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+    UpdateWindow(window);
 }
 
 void ActivateWindow(int windowId) {

@@ -30,6 +30,9 @@ struct Font {
 struct WindowEntry {
     WidgetHandle<ToolkitWindow> widget;
     int owner = -1;
+    // What OpenWindow was asked for: a Hidden window is shown by RevealWindow with it.
+    unsigned options = 0;
+    QSize inner;
 };
 
 struct ControlEntry {
