@@ -29,5 +29,5 @@ mkdir -p "$desktop_pages" "$screenshots"
 ZORVEL_PAGE="$web_build/zorvel.html" ZORVEL_BATCH="$linux_build/batch/zorvel-batch" \
 ZORVEL_DESKTOP_PAGES="$desktop_pages" ZORVEL_SCREENSHOTS="$screenshots" \
 NODE_PATH="$root/tools/web/node_modules" \
-    node --test --test-reporter=spec "$root/tests/web/browser_test.cjs"
+    node --test --test-reporter=tap "$root/tests/web/browser_test.cjs"
 echo "web: the screenshots are in $screenshots"
