@@ -8,6 +8,7 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <QWindow>
 
@@ -223,7 +224,14 @@ void SetMinimumInnerSize(int windowId, int innerWidth, int innerHeight) {
     }
     // The inner height counts the menu bar and toolbars, as the window's own height does.
     // A window manager could not keep a larger minimum on the screen, maximized or not.
-    const QSize room = RoomInside(WorkAreaOf(*window), window->FrameMargins(), 0);
+    // A window built off the screen has no frame yet; taken as none, its minimum would
+    // leave no room for the title bar, and the window manager would push the window's
+    // bottom, status bar and all, off a small or scaled screen.
+    QMargins frame = window->FrameMargins();
+    if (frame.isNull() && !window->isVisible()) {
+        frame.setTop(window->style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    }
+    const QSize room = RoomInside(WorkAreaOf(*window), frame, 0);
     const ToolkitWindow::ProgramResize own(*window);
     window->setMinimumSize(std::clamp(innerWidth, 0, room.width()),
                            std::clamp(innerHeight, 0, room.height()));
