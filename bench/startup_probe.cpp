@@ -39,17 +39,18 @@ int main(int argc, char** argv) {
     StepClock clock;
     // Loading the program and its libraries, up to here.
     clock.Step("main");
+    InstallFatalErrorTrap();
+    SetFaultLocation(FaultLocation::Main);
+    GraphicsCheckInBackground graphicsCheck;
+    clock.Step("trap");
     if (!toolkit::InitToolkit(argc, argv)) {
         return 1;
     }
     clock.Step("toolkit");
     toolkit::SetApplicationData(zorvel::ApplicationName, zorvel::FileVersion, "zorvel");
-    InstallFatalErrorTrap();
-    SetFaultLocation(FaultLocation::Main);
-    clock.Step("trap");
     ProgramState state;
     // Both stages off the screen with the graphics check beside them, then shown.
-    OpenMainWindow(state);
+    OpenMainWindow(state, graphicsCheck);
     clock.Step("window");
     const auto icon = ProgramIconFile();
     toolkit::SetProgramIcon(icon.data(), icon.size());

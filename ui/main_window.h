@@ -13,12 +13,12 @@ void BuildMainWindowFrame(ProgramState& state, FrameShowing showing = FrameShowi
 // selections back to hPa, the aspirated psychrometer and a wet bulb without ice.
 void BuildMainWindowContents(ProgramState& state);
 
-// Start-up's way to the window: both stages built off the screen while the graphics check
-// runs on a thread of its own (GraphicsCheckInBackground with this probe), then the
-// check's warning when it failed, and only then the window on the screen, laid out for the
-// size it takes there and active. The user sees what a check before the window would
-// show, in the same order, sooner.
-void OpenMainWindow(ProgramState& state, ScreenDepthProbe probe = nullptr);
+// Start-up's way to the window: both stages built off the screen while the graphics check,
+// begun by the caller, runs on a thread of its own; then the check's warning when it
+// failed, and only then the window on the screen, laid out for the size it takes there and
+// active. The user sees what a check before the window would show, in the same order,
+// sooner.
+void OpenMainWindow(ProgramState& state, GraphicsCheckInBackground& graphicsCheck);
 
 // After the window changed size: every control moves to its place for the new inner size
 // and the fonts take their sizes for it; texts, selections and the focus stay.

@@ -130,8 +130,7 @@ void BuildMainWindowFrame(ProgramState& state, FrameShowing showing) {
     AttachMenus();
 }
 
-void OpenMainWindow(ProgramState& state, ScreenDepthProbe probe) {
-    GraphicsCheckInBackground graphicsCheck(probe);
+void OpenMainWindow(ProgramState& state, GraphicsCheckInBackground& graphicsCheck) {
     BuildMainWindowFrame(state, FrameShowing::OffScreen);
     BuildMainWindowContents(state);
     graphicsCheck.FinishAndWarn();

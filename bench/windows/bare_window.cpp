@@ -1,5 +1,10 @@
 // The floor for the start-up of zorvel.exe: a Win32 program built the same way (MinGW-w64,
-// static) that shows one maximized window and nothing else.
+// static) that shows one maximized window and nothing else. With --after-graphics-check it
+// first runs zorvel's own probe of the Direct3D 9 runtime, as zorvel must before its window
+// may be seen: the floor for any program that checks first.
+#include "lifecycle/graphics_probe.h"
+
+#include <cwchar>
 #include <windows.h>
 
 namespace {
@@ -14,7 +19,10 @@ LRESULT CALLBACK BareProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 } // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
+    if (std::wcscmp(commandLine, L"--after-graphics-check") == 0) {
+        DefaultScreenDepth();
+    }
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = BareProcedure;

@@ -30,7 +30,8 @@ TEST(StartOrder, FailedCheckWarnsBeforeAnythingOfTheWindowThenTheWindowComes) {
         box->close();
     });
     ProgramState state;
-    OpenMainWindow(state, NoScreen);
+    GraphicsCheckInBackground graphicsCheck(NoScreen);
+    OpenMainWindow(state, graphicsCheck);
     EXPECT_NE(probedOn, std::this_thread::get_id()) << "the check runs beside the build";
     EXPECT_EQ(warning.toStdString(),
               "На този компютър няма инсталиран DirectX 7! Моля, инсталирайте.");
