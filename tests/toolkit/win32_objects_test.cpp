@@ -219,6 +219,75 @@ TEST_F(Win32Objects, MenusKeepTheirTrailingSeparatorsAndOneBarPerWindow) {
     EXPECT_EQ(State().menuBars.Find(1), nullptr);
 }
 
+// Columns from the first to the last one holding a pixel other than the area's corner's.
+LONG InkWidth(HDC dc, const RECT& area) {
+    const COLORREF background = GetPixel(dc, area.right - 1, area.top);
+    LONG first = area.right;
+    LONG last = area.left - 1;
+    for (LONG x = area.left; x < area.right; ++x) {
+        for (LONG y = area.top; y < area.bottom; ++y) {
+            if (GetPixel(dc, x, y) != background) {
+                first = std::min(first, x);
+                last = x;
+                break;
+            }
+        }
+    }
+    return std::max(0L, last - first + 1);
+}
+
+// Run again at 120, 144 and 168 dots per inch (tests/ui/windows_scaling_check.sh): a
+// title stands on the screen as wide as its text comes out in the menu face of the
+// window's scale (one cut at its place's edge is narrower), and Alt with its underlined
+// letter, in either case, opens it.
+TEST_F(Win32Objects, MenuTitlesStandWholeAndOpenByTheirLetters) {
+    ASSERT_TRUE(toolkit_driver::OpenActiveWindow(0, 1000, 200));
+    ASSERT_TRUE(CreateMenuBar(0, 0));
+    for (const char* title : {"&Скала на барометъра", "&Вид на психрометъра", "&Дефиниции"}) {
+        AddMenuTitle(title);
+        AddMenuItem(5, "С аспирация");
+    }
+    HWND const window = WindowHandle(0);
+    HMENU const bar = GetMenu(window);
+    ASSERT_EQ(GetMenuItemCount(bar), 3);
+    RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    toolkit_driver::Wait(200);
+
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+    LOGFONTW& face = metrics.lfMenuFont;
+    face.lfHeight = MulDiv(face.lfHeight, DotsPerInchOf(window), ScreenDotsPerInch());
+    const FontObject menuFont(CreateFontIndirectW(&face));
+    const WindowDc screen(nullptr);
+    const DcObject paper(CreateCompatibleDC(screen.get()));
+    const BitmapObject sheet(CreateCompatibleBitmap(screen.get(), 1000, 100));
+    const Selection onPaper(paper.get(), sheet.get());
+    const Selection inFace(paper.get(), menuFont.get());
+    for (int position = 0; position < GetMenuItemCount(bar); ++position) {
+        std::array<wchar_t, 128> text{};
+        GetMenuStringW(bar, static_cast<UINT>(position), text.data(), static_cast<int>(text.size()),
+                       MF_BYPOSITION);
+        RECT title{};
+        ASSERT_TRUE(GetMenuItemRect(window, bar, static_cast<UINT>(position), &title));
+        RECT written{0, 0, 1000, title.bottom - title.top};
+        FillRect(paper.get(), &written, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        SetBkMode(paper.get(), TRANSPARENT);
+        DrawTextW(paper.get(), text.data(), -1, &written, DT_SINGLELINE | DT_VCENTER);
+        const LONG whole = InkWidth(paper.get(), written);
+        EXPECT_GT(whole, 0);
+        EXPECT_GE(InkWidth(screen.get(), title) + 1, whole)
+            << "menu title " << position << " is cut";
+    }
+    const LRESULT key = SendMessageW(window, WM_MENUCHAR, MAKEWPARAM(L'в', MF_POPUP),
+                                     reinterpret_cast<LPARAM>(bar));
+    if (DotsPerInchOf(window) != BaseDotsPerInch) {
+        // Titles the toolkit draws are found by their letters by the toolkit.
+        EXPECT_EQ(HIWORD(key), MNC_EXECUTE);
+        EXPECT_EQ(LOWORD(key), 1);
+    }
+}
+
 TEST_F(Win32Objects, AToolbarKeepsTheControlsBelowItAndTheClientSizeAskedFor) {
     ASSERT_TRUE(OpenWindow(199, 0, 0, 300, 200, "viewer", TitleBar | SystemMenu | CentreOnScreen));
     ASSERT_TRUE(CreateTextField(111, 5, 5, 50, 20, "", 0));

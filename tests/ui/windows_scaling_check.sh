@@ -2,13 +2,14 @@
 # The real zorvel.exe at the display scales Windows laptops and monitors come with: the
 # prefix's LogPixels set to 120, 144 and 168 in turn (the Wine server restarted for each,
 # as Windows wants a new sign-in), the end-to-end test's layout case run against it, and
-# the screen kept as a picture to look at. The prefix goes back to 96 whatever happened.
+# the screen kept as a picture to look at; the toolkit's menu-title case likewise. The
+# prefix goes back to 96 whatever happened.
 #
-#   windows_scaling_check.sh END_TO_END_TEST ZORVEL XDOTOOL WORK_DIR
+#   windows_scaling_check.sh END_TO_END_TEST ZORVEL XDOTOOL WORK_DIR TOOLKIT_TEST
 #
 # Run by ctest under tools/windows/test.sh, which sets up the prefix and the X server.
 set -uo pipefail
-test=$1 zorvel=$2 xdotool=$3 work=$4
+test=$1 zorvel=$2 xdotool=$3 work=$4 toolkit_test=$5
 : "${WINEPREFIX:?run from tools/windows/test.sh}"
 rm -rf "$work"
 mkdir -p "$work"
@@ -34,6 +35,12 @@ for dpi in 120 144 168; do
         fail=1
     else
         echo "$dpi dots per inch: every control above the status bar, every menu title whole"
+    fi
+    if ! wine "$toolkit_test" --gtest_filter='*MenuTitlesStandWhole*' \
+        >"$work/titles-$dpi.log" 2>&1; then
+        echo "FAIL at $dpi dots per inch, the toolkit's menu titles:"
+        cat "$work/titles-$dpi.log"
+        fail=1
     fi
     # The same window again for a person to look at.
     wine "$zorvel" >/dev/null 2>&1 &

@@ -70,7 +70,9 @@ void AddMenuTitle(std::string_view text) {
         return;
     }
     state.currentMenu = dropDown;
-    RedrawLastMenuBar();
+    if (HWND const window = WindowHandle(state.lastMenuBarWindow)) {
+        FollowMenuTitleScale(window);
+    }
 }
 
 void AddMenuItem(int commandId, std::string_view text) {

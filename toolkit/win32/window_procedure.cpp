@@ -129,6 +129,7 @@ void FollowNewScale(HWND window, int windowId, const WindowEntry& entry, WPARAM 
     if (entry.owner == -1) {
         State().fontDpi = HIWORD(wParam);
     }
+    FollowMenuTitleScale(window);
     SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     QueueEvent({SizeEvent, 0, windowId, EventDetail::None});
@@ -155,9 +156,20 @@ LRESULT CALLBACK ProgramWindowProcedure(HWND window, UINT message, WPARAM wParam
         return 0;
     case WM_NOTIFY:
         return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
-    case WM_DRAWITEM:
-        // Only the status bars have items the program draws.
-        return DrawStatusField(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
+    case WM_MEASUREITEM:
+        return MeasureMenuTitle(window, *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)) ? TRUE
+                                                                                       : FALSE;
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        return DrawMenuTitle(window, item) || DrawStatusField(item) ? TRUE : FALSE;
+    }
+    case WM_MENUCHAR:
+        if (const LRESULT title = MenuTitleForKey(window, static_cast<wchar_t>(LOWORD(wParam)),
+                                                  reinterpret_cast<HMENU>(lParam));
+            HIWORD(title) != MNC_IGNORE) {
+            return title;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
         return OnControlColour(window, message, wParam, lParam);

@@ -168,6 +168,15 @@ LONG StatusFittedHeight(HWND bar, int field, std::wstring_view text);
 int StatusTextWidth(HWND bar, std::wstring_view text, bool smallest);
 bool DrawStatusField(const DRAWITEMSTRUCT& item);
 
+// Menu bar titles at a display scale other than 100 % are measured and drawn by the
+// toolkit (toolkit/win32/menu_titles.cpp): the titles of the window's bar follow its
+// scale, and the three messages of such titles are answered; false (MNC_IGNORE) for any
+// other item or key.
+void FollowMenuTitleScale(HWND window);
+bool MeasureMenuTitle(HWND window, MEASUREITEMSTRUCT& item);
+bool DrawMenuTitle(HWND window, const DRAWITEMSTRUCT& item);
+LRESULT MenuTitleForKey(HWND window, wchar_t key, HMENU menu);
+
 // Dots per inch of the primary screen, of the monitor a window is on (the primary
 // screen's for none), and the one fonts are made for.
 int ScreenDotsPerInch();
