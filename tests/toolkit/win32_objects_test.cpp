@@ -288,6 +288,54 @@ TEST_F(Win32Objects, MenuTitlesStandWholeAndOpenByTheirLetters) {
     }
 }
 
+// A status text near its field's width, at the test's display scale (120, 144 and 168
+// dots per inch as well, by tests/ui/windows_scaling_check.sh): in the bar's face or the
+// smaller one the toolkit draws it in, it stands inside the field as wide as that face
+// writes it, never cut at the field's inner edge.
+TEST_F(Win32Objects, AStatusTextNearItsFieldsWidthStandsWhole) {
+    ASSERT_TRUE(OpenWindow(0, 0, 0, 1000, 700, "status",
+                           CentreOnScreen | TitleBar | SystemMenu | Resizable | Maximized));
+    ActivateWindow(0);
+    ASSERT_TRUE(CreateStatusBar(0, 0));
+    AddStatusField(200);
+    AddStatusField(Automatic);
+    StatusBarEntry& entry = *State().statusBars.Find(0);
+    HWND const bar = entry.window.get();
+    const std::wstring_view text = L"Използвате психрометър с аспирация";
+    const WindowDc screen(nullptr);
+    const DcObject paper(CreateCompatibleDC(screen.get()));
+    const BitmapObject sheet(CreateCompatibleBitmap(screen.get(), 1000, 100));
+    const Selection onPaper(paper.get(), sheet.get());
+    for (int width = 200; width <= 260; width += 6) {
+        entry.fields[0].width = width;
+        ApplyStatusParts(entry);
+        SetStatusFieldText(0, 0, common::Utf8FromWide(text), Centred);
+        RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        toolkit_driver::Wait(50);
+        RECT field{};
+        SendMessageW(bar, SB_GETRECT, 0, reinterpret_cast<LPARAM>(&field));
+        MapWindowPoints(bar, nullptr, reinterpret_cast<POINT*>(&field), 2);
+        InflateRect(&field, -2, -2);
+        const RECT copied{0, 0, field.right - field.left, field.bottom - field.top};
+        BitBlt(paper.get(), 0, 0, copied.right, copied.bottom, screen.get(), field.left, field.top,
+               SRCCOPY);
+        const LONG shown = InkWidth(paper.get(), copied);
+
+        const LOGFONTW face =
+            DescriptionOf(reinterpret_cast<HFONT>(SendMessageW(bar, WM_GETFONT, 0, 0)));
+        const LONG height = entry.fields[0].fittedHeight;
+        const FontObject font = FontOfHeight(face, height != 0 ? height : face.lfHeight);
+        const Selection inFace(paper.get(), font.get());
+        RECT written{0, 0, 1000, copied.bottom};
+        FillRect(paper.get(), &written, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        SetBkMode(paper.get(), TRANSPARENT);
+        DrawTextW(paper.get(), text.data(), static_cast<int>(text.size()), &written,
+                  DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+        const LONG whole = InkWidth(paper.get(), written);
+        EXPECT_GE(shown + 1, whole) << "cut in a field of " << copied.right << " pixels";
+    }
+}
+
 TEST_F(Win32Objects, AToolbarKeepsTheControlsBelowItAndTheClientSizeAskedFor) {
     ASSERT_TRUE(OpenWindow(199, 0, 0, 300, 200, "viewer", TitleBar | SystemMenu | CentreOnScreen));
     ASSERT_TRUE(CreateTextField(111, 5, 5, 50, 20, "", 0));
