@@ -4,15 +4,6 @@
 
 namespace toolkit {
 using namespace win32;
-namespace {
-
-void RedrawLastMenuBar() {
-    if (HWND const window = WindowHandle(State().lastMenuBarWindow)) {
-        DrawMenuBar(window);
-    }
-}
-
-} // namespace
 
 namespace win32 {
 
@@ -83,7 +74,13 @@ void AddMenuItem(int commandId, std::string_view text) {
     }
     AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(commandId),
                 common::WideFromUtf8(text).c_str());
-    RedrawLastMenuBar();
+    // A drop-down's items are not drawn on the bar, so the bar is redrawn only for its own:
+    // each redraw is a frame change the whole window goes through.
+    if (menu == state.lastMenuBar) {
+        if (HWND const window = WindowHandle(state.lastMenuBarWindow)) {
+            DrawMenuBar(window);
+        }
+    }
 }
 
 void AddMenuCheckItem(int commandId, std::string_view text) {
