@@ -219,22 +219,54 @@ TEST_F(Win32Objects, MenusKeepTheirTrailingSeparatorsAndOneBarPerWindow) {
     EXPECT_EQ(State().menuBars.Find(1), nullptr);
 }
 
-// Columns from the first to the last one holding a pixel other than the area's corner's.
-LONG InkWidth(HDC dc, const RECT& area) {
-    const COLORREF background = GetPixel(dc, area.right - 1, area.top);
-    LONG first = area.right;
-    LONG last = area.left - 1;
-    for (LONG x = area.left; x < area.right; ++x) {
-        for (LONG y = area.top; y < area.bottom; ++y) {
-            if (GetPixel(dc, x, y) != background) {
-                first = std::min(first, x);
-                last = x;
-                break;
+// A sheet to measure ink on: the width from the first to the last column holding a pixel
+// other than the area's corner's, of a text written in a face or of a part of the screen.
+class Paper {
+  public:
+    Paper()
+        : paper_(CreateCompatibleDC(screen_.get())),
+          sheet_(CreateCompatibleBitmap(screen_.get(), Width, Height)),
+          onPaper_(paper_.get(), sheet_.get()) {}
+
+    LONG InkOfText(std::wstring_view text, HFONT face, LONG height) {
+        const Selection inFace(paper_.get(), face);
+        RECT written{0, 0, Width, height};
+        FillRect(paper_.get(), &written, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        SetBkMode(paper_.get(), TRANSPARENT);
+        DrawTextW(paper_.get(), text.data(), static_cast<int>(text.size()), &written,
+                  DT_SINGLELINE | DT_VCENTER);
+        return Ink(written);
+    }
+    LONG InkOnScreen(const RECT& area) {
+        const RECT copied{0, 0, area.right - area.left, area.bottom - area.top};
+        BitBlt(paper_.get(), 0, 0, copied.right, copied.bottom, screen_.get(), area.left, area.top,
+               SRCCOPY);
+        return Ink(copied);
+    }
+
+  private:
+    static constexpr int Width = 1000;
+    static constexpr int Height = 100;
+    LONG Ink(const RECT& area) const {
+        const COLORREF background = GetPixel(paper_.get(), area.right - 1, area.top);
+        LONG first = area.right;
+        LONG last = area.left - 1;
+        for (LONG x = area.left; x < area.right; ++x) {
+            for (LONG y = area.top; y < area.bottom; ++y) {
+                if (GetPixel(paper_.get(), x, y) != background) {
+                    first = std::min(first, x);
+                    last = x;
+                    break;
+                }
             }
         }
+        return std::max(0L, last - first + 1);
     }
-    return std::max(0L, last - first + 1);
-}
+    WindowDc screen_{nullptr};
+    DcObject paper_;
+    BitmapObject sheet_;
+    Selection onPaper_;
+};
 
 // Run again at 120, 144 and 168 dots per inch (tests/ui/windows_scaling_check.sh): a
 // title stands on the screen as wide as its text comes out in the menu face of the
@@ -259,29 +291,20 @@ TEST_F(Win32Objects, MenuTitlesStandWholeAndOpenByTheirLetters) {
     LOGFONTW& face = metrics.lfMenuFont;
     face.lfHeight = MulDiv(face.lfHeight, DotsPerInchOf(window), ScreenDotsPerInch());
     const FontObject menuFont(CreateFontIndirectW(&face));
-    const WindowDc screen(nullptr);
-    const DcObject paper(CreateCompatibleDC(screen.get()));
-    const BitmapObject sheet(CreateCompatibleBitmap(screen.get(), 1000, 100));
-    const Selection onPaper(paper.get(), sheet.get());
-    const Selection inFace(paper.get(), menuFont.get());
+    Paper paper;
     for (int position = 0; position < GetMenuItemCount(bar); ++position) {
         std::array<wchar_t, 128> text{};
         GetMenuStringW(bar, static_cast<UINT>(position), text.data(), static_cast<int>(text.size()),
                        MF_BYPOSITION);
         RECT title{};
         ASSERT_TRUE(GetMenuItemRect(window, bar, static_cast<UINT>(position), &title));
-        RECT written{0, 0, 1000, title.bottom - title.top};
-        FillRect(paper.get(), &written, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        SetBkMode(paper.get(), TRANSPARENT);
-        DrawTextW(paper.get(), text.data(), -1, &written, DT_SINGLELINE | DT_VCENTER);
-        const LONG whole = InkWidth(paper.get(), written);
+        const LONG whole = paper.InkOfText(text.data(), menuFont.get(), title.bottom - title.top);
         EXPECT_GT(whole, 0);
-        EXPECT_GE(InkWidth(screen.get(), title) + 1, whole)
-            << "menu title " << position << " is cut";
+        EXPECT_GE(paper.InkOnScreen(title) + 1, whole) << "menu title " << position << " is cut";
     }
     const LRESULT key = SendMessageW(window, WM_MENUCHAR, MAKEWPARAM(L'в', MF_POPUP),
                                      reinterpret_cast<LPARAM>(bar));
-    if (DotsPerInchOf(window) != BaseDotsPerInch) {
+    if (!AtBaseScale(window)) {
         // Titles the toolkit draws are found by their letters by the toolkit.
         EXPECT_EQ(HIWORD(key), MNC_EXECUTE);
         EXPECT_EQ(LOWORD(key), 1);
@@ -302,10 +325,9 @@ TEST_F(Win32Objects, AStatusTextNearItsFieldsWidthStandsWhole) {
     StatusBarEntry& entry = *State().statusBars.Find(0);
     HWND const bar = entry.window.get();
     const std::wstring_view text = L"Използвате психрометър с аспирация";
-    const WindowDc screen(nullptr);
-    const DcObject paper(CreateCompatibleDC(screen.get()));
-    const BitmapObject sheet(CreateCompatibleBitmap(screen.get(), 1000, 100));
-    const Selection onPaper(paper.get(), sheet.get());
+    const LOGFONTW barFace =
+        DescriptionOf(reinterpret_cast<HFONT>(SendMessageW(bar, WM_GETFONT, 0, 0)));
+    Paper paper;
     for (int width = 200; width <= 260; width += 6) {
         entry.fields[0].width = width;
         ApplyStatusParts(entry);
@@ -315,24 +337,12 @@ TEST_F(Win32Objects, AStatusTextNearItsFieldsWidthStandsWhole) {
         RECT field{};
         SendMessageW(bar, SB_GETRECT, 0, reinterpret_cast<LPARAM>(&field));
         MapWindowPoints(bar, nullptr, reinterpret_cast<POINT*>(&field), 2);
-        InflateRect(&field, -2, -2);
-        const RECT copied{0, 0, field.right - field.left, field.bottom - field.top};
-        BitBlt(paper.get(), 0, 0, copied.right, copied.bottom, screen.get(), field.left, field.top,
-               SRCCOPY);
-        const LONG shown = InkWidth(paper.get(), copied);
-
-        const LOGFONTW face =
-            DescriptionOf(reinterpret_cast<HFONT>(SendMessageW(bar, WM_GETFONT, 0, 0)));
-        const LONG height = entry.fields[0].fittedHeight;
-        const FontObject font = FontOfHeight(face, height != 0 ? height : face.lfHeight);
-        const Selection inFace(paper.get(), font.get());
-        RECT written{0, 0, 1000, copied.bottom};
-        FillRect(paper.get(), &written, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        SetBkMode(paper.get(), TRANSPARENT);
-        DrawTextW(paper.get(), text.data(), static_cast<int>(text.size()), &written,
-                  DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-        const LONG whole = InkWidth(paper.get(), written);
-        EXPECT_GE(shown + 1, whole) << "cut in a field of " << copied.right << " pixels";
+        InflateRect(&field, -2, -2); // inside the field's border
+        const LONG fitted = entry.fields[0].fittedHeight;
+        const FontObject face = FontOfHeight(barFace, fitted != 0 ? fitted : barFace.lfHeight);
+        EXPECT_GE(paper.InkOnScreen(field) + 1,
+                  paper.InkOfText(text, face.get(), field.bottom - field.top))
+            << "cut in a field of " << field.right - field.left << " pixels";
     }
 }
 

@@ -38,6 +38,10 @@ int DotsPerInchOf(HWND window) {
     return ScreenDotsPerInch();
 }
 
+bool AtBaseScale(HWND window) {
+    return DotsPerInchOf(window) == BaseDotsPerInch;
+}
+
 int FontDotsPerInch() {
     const int dpi = State().fontDpi;
     return dpi > 0 ? dpi : ScreenDotsPerInch();

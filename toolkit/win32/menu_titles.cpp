@@ -11,10 +11,6 @@
 namespace toolkit::win32 {
 namespace {
 
-bool DrawnByUs(int dpi) {
-    return dpi != BaseDotsPerInch;
-}
-
 // Upper case as the system's mnemonics compare it, Cyrillic included, whatever the C
 // library's locale.
 wchar_t Upper(wchar_t c) {
@@ -59,7 +55,7 @@ void FollowMenuTitleScale(HWND window) {
     if (bar == nullptr) {
         return;
     }
-    const bool drawn = DrawnByUs(DotsPerInchOf(window));
+    const bool drawn = !AtBaseScale(window);
     const int count = GetMenuItemCount(bar);
     for (int position = 0; position < count; ++position) {
         MENUITEMINFOW item{};
@@ -127,7 +123,7 @@ bool DrawMenuTitle(HWND window, const DRAWITEMSTRUCT& item) {
 
 LRESULT MenuTitleForKey(HWND window, wchar_t key, HMENU menu) {
     HMENU const bar = GetMenu(window);
-    if (menu != bar || bar == nullptr || !DrawnByUs(DotsPerInchOf(window))) {
+    if (menu != bar || bar == nullptr || AtBaseScale(window)) {
         return MAKELRESULT(0, MNC_IGNORE);
     }
     const int count = GetMenuItemCount(bar);

@@ -25,7 +25,7 @@ HFONT BarFont(HWND bar) {
 // letter: there a text must leave the room of two average letters of the bar's face. At
 // 100 % it may fill the field.
 int ScaledSlack(HWND bar) {
-    if (DotsPerInchOf(GetParent(bar)) == BaseDotsPerInch) {
+    if (AtBaseScale(GetParent(bar))) {
         return 0;
     }
     const WindowDc screen(nullptr);

@@ -181,6 +181,9 @@ LRESULT MenuTitleForKey(HWND window, wchar_t key, HMENU menu);
 // screen's for none), and the one fonts are made for.
 int ScreenDotsPerInch();
 int DotsPerInchOf(HWND window);
+// Whether the window's monitor is at 100 %: away from it the toolkit draws the texts
+// that Wine draws wider than it measures (menu titles, status texts) with room to spare.
+bool AtBaseScale(HWND window);
 int FontDotsPerInch();
 
 // ResizeWindow in the screen's pixels.
